@@ -1,0 +1,274 @@
+#include "common/Log.h"
+
+#include "common/Messages.h"
+
+#include <sys/stat.h>
+#include <sys/time.h>
+
+#include <cassert>
+#include <cstdio>
+#include <ctime>
+#include <iostream>
+
+std::recursive_mutex Log::mutex;
+std::unique_ptr<std::ofstream> Log::stream;
+std::ostringstream Log::pending;
+std::ostringstream Log::errors;
+std::ostringstream* Log::capture = nullptr;
+int Log::errorsLevel = 1;
+int Log::fileLevel = 2;
+int Log::consoleLevel = 0;
+int Log::captureLevel = 0;
+bool Log::lineStart = true;
+int Log::depth = 0;
+std::size_t Log::progressWidth = 0;
+bool Log::interactive = false;
+std::ostream* Log::console = &std::cerr;
+
+namespace {
+
+std::string openedFileName;
+
+// "[%Y-%m-%d %H:%M:%s] " with the seconds carrying microseconds.
+std::string timeStampPrefix()
+{
+    struct timeval now;
+    gettimeofday(&now, nullptr);
+    struct tm local;
+    localtime_r(&now.tv_sec, &local);
+    char date[32];
+    std::strftime(date, sizeof date, "%Y-%m-%d %H:%M:%S", &local);
+    char prefix[64];
+    std::snprintf(prefix, sizeof prefix, "[%s.%06ld] ", date, static_cast<long>(now.tv_usec));
+    return prefix;
+}
+
+// Counts UTF-8 characters: every byte that is not a continuation byte.
+std::size_t utf8Length(const char* data, std::size_t length)
+{
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < length; ++i)
+        if ((static_cast<unsigned char>(data[i]) & 0xC0) != 0x80) ++count;
+    return count;
+}
+
+}  // namespace
+
+Log::Log(int level, bool lineEnd) : Log(level, lineEnd ? modeLine : modeNoLineEnd) {}
+
+Log::Log(int level, int mode) : level_(level), mode_(mode), lock_(mutex)
+{
+    if (level_ <= fileLevel && lineStart && mode_ != modeProgress) {
+        const std::string prefix = timeStampPrefix();
+        if (stream)
+            *stream << prefix;
+        else
+            pending << prefix;
+        lineStart = false;
+        if (stream) {
+            for (int i = 0; i < depth; ++i) *stream << '#';
+            stream->flush();
+        }
+    }
+}
+
+Log::~Log()
+{
+    const bool progress = mode_ == modeProgress || mode_ == modeProgressLogged;
+    const bool transient = progress && isProgressOutputAllowed();
+    bool lineEnded = false;
+    if (mode_ == modeLine || (mode_ == modeProgressLogged && !transient)) {
+        write("\n");
+        lineEnded = true;
+    } else if (progress) {
+        const std::size_t pad = progressWidth > column_ ? progressWidth - column_ : 0;
+        progressWidth = column_;
+        if (consoleAllowed()) {
+            // Blank out the rest of the longer previous line, then return to the line start.
+            const std::string erase = std::string(pad, ' ') + std::string(column_ + pad, '\b');
+            toConsole(erase.data(), erase.size());
+        }
+        if (mode_ == modeProgressLogged) {
+            dispatch("\n");
+            lineEnded = true;
+        }
+    }
+    if (lineEnded && level_ <= fileLevel) lineStart = true;
+}
+
+bool Log::consoleAllowed() const
+{
+    return level_ <= consoleLevel && (mode_ != modeProgress || isProgressOutputAllowed());
+}
+
+void Log::toConsole(const char* data, std::size_t length)
+{
+    if (console) {
+        console->write(data, static_cast<std::streamsize>(length));
+        console->flush();
+    }
+}
+
+void Log::dispatch(const std::string& text)
+{
+    if (mode_ == modeProgress) return;
+    if (level_ <= errorsLevel) errors << text;
+    if (level_ <= fileLevel) {
+        if (stream) {
+            *stream << text;
+            stream->flush();
+        } else {
+            pending << text;
+        }
+    }
+    if (capture && level_ <= captureLevel) *capture << text;
+}
+
+void Log::write(const std::string& value)
+{
+    const std::string& text = value.empty() ? std::string("~empty") : value;
+    if (consoleAllowed()) toConsole(text.data(), text.size());
+    dispatch(text);
+    column_ += utf8Length(text.data(), text.size());
+}
+
+void Log::writeRaw(const char* buffer, std::size_t length)
+{
+    if (level_ > fileLevel || length == 0) return;
+    if (consoleAllowed()) toConsole(buffer, length);
+    std::string filtered;
+    filtered.reserve(length);
+    for (std::size_t i = 0; i < length; ++i) {
+        const unsigned char c = static_cast<unsigned char>(buffer[i]);
+        if (c == '\n' || (c >= 0x20 && c <= 0x7F)) filtered += static_cast<char>(c);
+    }
+    dispatch(filtered);
+    column_ += utf8Length(filtered.data(), filtered.size());
+}
+
+Log& Log::operator<<(bool value)
+{
+    write(value ? "true" : "false");
+    return *this;
+}
+
+Log& Log::operator<<(const std::vector<std::string>& items)
+{
+    for (const std::string& item : items) write(" '" + item + "'");
+    return *this;
+}
+
+Log& Log::operator<<(std::ostream& (*manipulator)(std::ostream&))
+{
+    format_.str(std::string());
+    manipulator(format_);
+    if (!format_.str().empty()) write(format_.str());
+    return *this;
+}
+
+Log& Log::operator<<(std::ios_base& (*manipulator)(std::ios_base&))
+{
+    manipulator(format_);
+    return *this;
+}
+
+bool Log::openFile(const std::string& path, bool truncate)
+{
+    std::lock_guard<std::recursive_mutex> guard(mutex);
+    stream.reset();
+    const mode_t oldMask = umask(077);
+    openedFileName = path;
+    stream.reset(new std::ofstream(path, truncate ? std::ios::out | std::ios::trunc : std::ios::out | std::ios::app));
+    umask(oldMask);
+    const bool opened = stream->is_open();
+    *stream << pending.str();
+    stream->flush();
+    pending.str(std::string());
+    pending.clear();
+    return opened;
+}
+
+std::string Log::fileName()
+{
+    std::lock_guard<std::recursive_mutex> guard(mutex);
+    return openedFileName;
+}
+
+bool Log::isProgressOutputAllowed()
+{
+    if (!interactive) return false;
+    static std::string cachedLocale;
+    static bool cachedAnswer = false;
+    static bool cached = false;
+    std::lock_guard<std::recursive_mutex> guard(mutex);
+    const std::string& locale = Messages::getLocale();
+    if (!cached || locale != cachedLocale) {
+        // Languages whose wide characters upset the backspace arithmetic never get transient lines.
+        static const char* const allowed[] = {
+            "C", "POSIX", "en_US", "ar", "ca_ES", "cs_CZ", "da_DK", "de_DE", "el_GR", "es_ES",
+            "fi_FI", "fr_FR", "he_IL", "hu_HU", "id_ID", "it_IT", "ms_MY", "nb_NO", "nl_NL", "pl_PL",
+            "pt_BR", "pt_PT", "ro_RO", "ru_RU", "sv_SE", "tl_PH", "tr_TR", "uk_UA", "vi_VN"};
+        const std::string language = locale.substr(0, locale.find('.'));
+        cachedAnswer = false;
+        for (const char* name : allowed)
+            if (language == name) cachedAnswer = true;
+        cachedLocale = locale;
+        cached = true;
+    }
+    return cachedAnswer;
+}
+
+Log::ConsoleMessages::ConsoleMessages()
+{
+    std::lock_guard<std::recursive_mutex> guard(mutex);
+    assert(Log::stream && "Log::stream");
+    delete capture;
+    capture = new std::ostringstream;
+    startPosition_ = static_cast<std::streamoff>(Log::stream->tellp());
+}
+
+Log::ConsoleMessages::~ConsoleMessages()
+{
+    std::lock_guard<std::recursive_mutex> guard(mutex);
+    delete capture;
+    capture = nullptr;
+}
+
+std::string Log::ConsoleMessages::getText(std::size_t* delta)
+{
+    std::lock_guard<std::recursive_mutex> guard(mutex);
+    std::string text = capture ? capture->str() : std::string();
+    if (text.size() > maxTextSize) text.resize(maxTextSize);
+    *delta = text.size();
+    return text;
+}
+
+std::string Log::ConsoleMessages::getNewLines(std::size_t* delta)
+{
+    std::lock_guard<std::recursive_mutex> guard(mutex);
+    const std::string text = capture ? capture->str() : std::string();
+    const std::string::size_type lastNewline = text.rfind('\n');
+    if (lastNewline == std::string::npos || lastNewline < *delta) return std::string();
+    std::string lines = text.substr(*delta, lastNewline + 1 - *delta);
+    *delta = lastNewline + 1;
+    return lines;
+}
+
+std::string Log::ConsoleMessages::get_log(std::size_t bytes)
+{
+    std::lock_guard<std::recursive_mutex> guard(mutex);
+    assert(Log::stream && "Log::stream");
+    const std::streamoff end = static_cast<std::streamoff>(Log::stream->tellp());
+    std::ifstream in(openedFileName);
+    if (!in) return std::string();
+    if (end - startPosition_ > static_cast<std::streamoff>(bytes)) {
+        in.seekg(end - static_cast<std::streamoff>(bytes));
+        // Begin at a line start: skip the rest of a cut line, but not more than 300 characters.
+        in.ignore(300, '\n');
+    } else {
+        in.seekg(startPosition_);
+    }
+    std::ostringstream rest;
+    rest << in.rdbuf();
+    return rest.str();
+}

@@ -1,0 +1,4 @@
+// Common messages, ar: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadCommonMessages_ar(Messages::messages_rep&) {}

@@ -1,0 +1,4 @@
+// Common messages, cs_CZ: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadCommonMessages_cs_CZ(Messages::messages_rep&) {}

@@ -1,0 +1,4 @@
+// Common messages, el_GR: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadCommonMessages_el_GR(Messages::messages_rep&) {}

@@ -1,0 +1,4 @@
+// Common messages, he_IL: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadCommonMessages_he_IL(Messages::messages_rep&) {}

@@ -1,0 +1,4 @@
+// Common messages, pt_PT: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadCommonMessages_pt_PT(Messages::messages_rep&) {}

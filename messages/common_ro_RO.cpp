@@ -1,0 +1,4 @@
+// Common messages, ro_RO: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadCommonMessages_ro_RO(Messages::messages_rep&) {}

@@ -1,0 +1,4 @@
+// Installer messages, ca_ES: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadInstallerMessages_ca_ES(Messages::messages_rep&) {}

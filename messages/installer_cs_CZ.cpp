@@ -1,0 +1,4 @@
+// Installer messages, cs_CZ: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadInstallerMessages_cs_CZ(Messages::messages_rep&) {}

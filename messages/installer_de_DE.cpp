@@ -1,0 +1,4 @@
+// Installer messages, de_DE: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadInstallerMessages_de_DE(Messages::messages_rep&) {}

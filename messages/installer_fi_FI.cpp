@@ -1,0 +1,4 @@
+// Installer messages, fi_FI: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadInstallerMessages_fi_FI(Messages::messages_rep&) {}

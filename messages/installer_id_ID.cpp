@@ -1,0 +1,4 @@
+// Installer messages, id_ID: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadInstallerMessages_id_ID(Messages::messages_rep&) {}

@@ -1,0 +1,4 @@
+// Installer messages, it_IT: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadInstallerMessages_it_IT(Messages::messages_rep&) {}

@@ -1,0 +1,4 @@
+// Installer messages, nb_NO: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadInstallerMessages_nb_NO(Messages::messages_rep&) {}

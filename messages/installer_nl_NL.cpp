@@ -1,0 +1,4 @@
+// Installer messages, nl_NL: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadInstallerMessages_nl_NL(Messages::messages_rep&) {}

@@ -1,0 +1,4 @@
+// Installer messages, pl_PL: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadInstallerMessages_pl_PL(Messages::messages_rep&) {}

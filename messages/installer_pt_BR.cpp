@@ -1,0 +1,4 @@
+// Installer messages, pt_BR: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadInstallerMessages_pt_BR(Messages::messages_rep&) {}

@@ -1,0 +1,4 @@
+// Installer messages, ro_RO: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadInstallerMessages_ro_RO(Messages::messages_rep&) {}

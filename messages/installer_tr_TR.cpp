@@ -1,0 +1,4 @@
+// Installer messages, tr_TR: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadInstallerMessages_tr_TR(Messages::messages_rep&) {}

@@ -1,0 +1,4 @@
+// Installer messages, uk_UA: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadInstallerMessages_uk_UA(Messages::messages_rep&) {}

@@ -1,0 +1,4 @@
+// Installer messages, vi_VN: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadInstallerMessages_vi_VN(Messages::messages_rep&) {}

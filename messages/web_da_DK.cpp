@@ -1,0 +1,4 @@
+// Web messages, da_DK: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadWebMessages_da_DK(Messages::messages_rep&) {}

@@ -1,0 +1,4 @@
+// Web messages, fr_FR: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadWebMessages_fr_FR(Messages::messages_rep&) {}

@@ -1,0 +1,4 @@
+// Web messages, he_IL: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadWebMessages_he_IL(Messages::messages_rep&) {}

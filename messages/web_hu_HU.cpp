@@ -1,0 +1,4 @@
+// Web messages, hu_HU: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadWebMessages_hu_HU(Messages::messages_rep&) {}

@@ -1,0 +1,4 @@
+// Web messages, id_ID: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadWebMessages_id_ID(Messages::messages_rep&) {}

@@ -1,0 +1,4 @@
+// Web messages, ja_JP: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadWebMessages_ja_JP(Messages::messages_rep&) {}

@@ -1,0 +1,4 @@
+// Web messages, ko_KR: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadWebMessages_ko_KR(Messages::messages_rep&) {}

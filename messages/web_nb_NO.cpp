@@ -1,0 +1,4 @@
+// Web messages, nb_NO: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadWebMessages_nb_NO(Messages::messages_rep&) {}

@@ -1,0 +1,4 @@
+// Web messages, nl_NL: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadWebMessages_nl_NL(Messages::messages_rep&) {}

@@ -1,0 +1,4 @@
+// Web messages, pt_PT: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadWebMessages_pt_PT(Messages::messages_rep&) {}

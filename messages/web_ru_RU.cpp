@@ -1,0 +1,4 @@
+// Web messages, ru_RU: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadWebMessages_ru_RU(Messages::messages_rep&) {}

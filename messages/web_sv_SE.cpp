@@ -1,0 +1,4 @@
+// Web messages, sv_SE: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadWebMessages_sv_SE(Messages::messages_rep&) {}

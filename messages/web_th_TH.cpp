@@ -1,0 +1,4 @@
+// Web messages, th_TH: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadWebMessages_th_TH(Messages::messages_rep&) {}

@@ -1,0 +1,4 @@
+// Web messages, tr_TR: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadWebMessages_tr_TR(Messages::messages_rep&) {}

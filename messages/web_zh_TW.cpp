@@ -1,0 +1,4 @@
+// Web messages, zh_TW: not translated yet, so the English texts show.
+#include "messages/MessageLoaders.h"
+
+void loadWebMessages_zh_TW(Messages::messages_rep&) {}

@@ -1,0 +1,162 @@
+#include "common/Messages.h"
+
+#include "common/Log.h"
+#include "tests/common/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <locale>
+#include <sstream>
+#include <thread>
+
+namespace {
+
+class MessagesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Log::console = &console;
+        Log::openFile(dir.path() + "/log", true);
+    }
+    void TearDown() override { Log::stream.reset(); }
+
+    // How often the log file holds the text.
+    std::size_t warningsAbout(const std::string& text) const
+    {
+        std::ifstream in(dir.path() + "/log");
+        std::ostringstream file;
+        file << in.rdbuf();
+        const std::string all = file.str();
+        std::size_t count = 0;
+        for (std::size_t at = all.find(text); at != std::string::npos; at = all.find(text, at + 1)) ++count;
+        return count;
+    }
+
+    TempDir dir;
+    std::ostringstream console;
+};
+
+bool systemHasLocale(const char* name)
+{
+    try {
+        std::locale probe(name);
+        return true;
+    } catch (const std::runtime_error&) {
+        return false;
+    }
+}
+
+TEST_F(MessagesTest, LocaleNamesChooseTheCatalogue)
+{
+    struct Case {
+        const char* requested;
+        const char* catalogueLocale;
+        bool unsupportedWarning;
+    } cases[] = {
+        {"pt-BR", "pt_BR.UTF-8", false},
+        {"pt_BR", "pt_BR.UTF-8", false},
+        {"ar", "ar.UTF-8", false},
+        {"ar_EG.UTF-8", "ar", false},
+        {"ar_EGY.UTF-8", "en_US", true},
+        {"en_US", "en_US.UTF-8", false},
+        {"C", "en_US", true},  // becomes C.UTF-8, which is not one of the English names
+        {"POSIX", "en_US", true},
+        {"de", "en_US", true},
+        {"de_DE.utf8", "en_US", true},
+        {"de_DE.ISO-8859-1", "en_US", true},
+        {"de_AT.UTF-8", "en_US", true},
+        {"zh_TW.UTF-8", "zh_TW.UTF-8", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.requested);
+        Log::openFile(dir.path() + "/log", true);
+        Messages::setLocale(c.requested);
+        EXPECT_EQ(Messages::getLocale(), c.catalogueLocale);
+        EXPECT_EQ(warningsAbout(" is not supported, used en_US."), c.unsupportedWarning ? 1u : 0u);
+        EXPECT_EQ(warningsAbout("Supported locales are: ar_*.UTF-8 ca_ES.UTF-8"), c.unsupportedWarning ? 1u : 0u);
+        EXPECT_EQ(Messages::get("Kitwright"), "Zarni Installer");
+    }
+}
+
+TEST_F(MessagesTest, SetLocaleExportsTheNormalisedNameOrC)
+{
+    Messages::setLocale("pt-BR");
+    const char* expected = systemHasLocale("pt_BR.UTF-8") ? "pt_BR.UTF-8" : "C";
+    EXPECT_STREQ(std::getenv("LC_ALL"), expected);
+    EXPECT_STREQ(std::getenv("LANG"), expected);
+
+    // A name the system has no locale for falls back to "C" in the environment.
+    Messages::setLocale("xx-YY");
+    EXPECT_STREQ(std::getenv("LC_ALL"), "C");
+    EXPECT_STREQ(std::getenv("LANG"), "C");
+    EXPECT_EQ(warningsAbout("Warning: locale name xx_YY.UTF-8 is not valid, use 'C' instead"), 1u);
+}
+
+TEST_F(MessagesTest, UnknownKeyFallsBackWithOneWarning)
+{
+    Messages::setLocale("en_US");
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(Messages::get("no_such_key_here"), "no_such_key_here_(non_localized)");
+    EXPECT_EQ(warningsAbout("Warning: unlocalized key no_such_key_here"), 1u);
+}
+
+TEST_F(MessagesTest, TextsStayValidAcrossLanguageSwitches)
+{
+    Messages::setLocale("en_US");
+    const std::string& held = Messages::get("err_lock_locked");
+    Messages::setLocale("de_DE");
+    Messages::setLocale("fr-FR");
+    // The reference taken before the switches still reads the English text.
+    EXPECT_EQ(held, "Zarni Installer is already running.");
+    Messages::setLocale("en_US");
+    EXPECT_EQ(&Messages::get("err_lock_locked"), &held);
+}
+
+TEST_F(MessagesTest, ConcurrentLookupsWhileSwitching)
+{
+    Messages::setLocale("en_US");
+    std::thread reader([] {
+        for (int i = 0; i < 2000; ++i) {
+            const std::string& text = Messages::get("install_ok");
+            ASSERT_FALSE(text.empty());
+            Messages::get(i % 2 ? "missing_key_a" : "missing_key_b");
+        }
+    });
+    for (int i = 0; i < 50; ++i) Messages::setLocale(i % 2 ? "de_DE" : "en_US");
+    reader.join();
+    EXPECT_EQ(Messages::get("missing_key_a"), "missing_key_a_(non_localized)");
+}
+
+TEST_F(MessagesTest, LanguageList)
+{
+    const auto& languages = Messages::languages();
+    ASSERT_EQ(languages.size(), 32u);
+    EXPECT_EQ(languages.front(), std::make_pair(std::string("en_US"), std::string("English")));
+    EXPECT_EQ(languages[1].first, "ar");
+    EXPECT_EQ(languages[17], std::make_pair(std::string("nb_NO"), std::string("Norweigian")));
+    EXPECT_EQ(languages.back(), std::make_pair(std::string("zh_TW"), std::string("Chinese (Traditional)")));
+    for (std::size_t i = 2; i < languages.size(); ++i) EXPECT_LT(languages[i - 1].first, languages[i].first);
+}
+
+TEST_F(MessagesTest, FirstUseFollowsTheEnvironmentLocale)
+{
+    // A fresh child process, so that no catalogue exists yet when it asks.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            setenv("LC_ALL", "C", 1);
+            const bool english = Messages::getLocale() == "C" && Messages::get("Kitwright") == "Zarni Installer";
+            std::exit(english ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(
+        {
+            setenv("LC_ALL", "xx_NOWHERE.UTF-8", 1);
+            const bool fallback = Messages::getLocale() == "en_US" && std::string(std::getenv("LANG")) == "C";
+            std::exit(fallback ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+}  // namespace
