@@ -2,16 +2,21 @@
 
 #include "common/Messages.h"
 
+#include <ext/stdio_filebuf.h>
+
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/time.h>
+#include <unistd.h>
 
 #include <cassert>
 #include <cstdio>
 #include <ctime>
+#include <fstream>
 #include <iostream>
 
 std::recursive_mutex Log::mutex;
-std::unique_ptr<std::ofstream> Log::stream;
+std::unique_ptr<std::ostream> Log::stream;
 std::ostringstream Log::pending;
 std::ostringstream Log::errors;
 std::ostringstream* Log::capture = nullptr;
@@ -28,6 +33,22 @@ std::ostream* Log::console = &std::cerr;
 namespace {
 
 std::string openedFileName;
+
+// The log file as a stream over a descriptor that commands started by the
+// installer do not inherit.
+class LogFileStream : public std::ostream {
+public:
+    explicit LogFileStream(int fd) : std::ostream(nullptr), buffer_(fd, std::ios::out)
+    {
+        if (fd < 0)
+            setstate(std::ios::badbit);
+        else
+            rdbuf(&buffer_);
+    }
+
+private:
+    __gnu_cxx::stdio_filebuf<char> buffer_;
+};
 
 // "[%Y-%m-%d %H:%M:%s] " with the seconds carrying microseconds.
 std::string timeStampPrefix()
@@ -176,16 +197,16 @@ bool Log::openFile(const std::string& path, bool truncate)
 {
     std::lock_guard<std::recursive_mutex> guard(mutex);
     stream.reset();
-    const mode_t oldMask = umask(077);
     openedFileName = path;
-    stream.reset(new std::ofstream(path, truncate ? std::ios::out | std::ios::trunc : std::ios::out | std::ios::app));
-    umask(oldMask);
-    const bool opened = stream->is_open();
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | (truncate ? O_TRUNC : O_APPEND), 0600);
+    // Appended text goes after what is there, and the web UI capture measures from the end.
+    if (fd >= 0) ::lseek(fd, 0, SEEK_END);
+    stream.reset(new LogFileStream(fd));
     *stream << pending.str();
     stream->flush();
     pending.str(std::string());
     pending.clear();
-    return opened;
+    return fd >= 0;
 }
 
 std::string Log::fileName()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstddef>
-#include <fstream>
+#include <ostream>
 #include <memory>
 #include <mutex>
 #include <sstream>
@@ -77,7 +77,7 @@ public:
 
     // Process-wide state, alive until exit.
     static std::recursive_mutex mutex;
-    static std::unique_ptr<std::ofstream> stream;
+    static std::unique_ptr<std::ostream> stream;
     static std::ostringstream pending;
     static std::ostringstream errors;
     static std::ostringstream* capture;

@@ -3,23 +3,20 @@
 #include "common/Messages.h"
 #include "tests/common/TempDir.h"
 
+#include "tests/common/TestFiles.h"
+
 #include <gtest/gtest.h>
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <regex>
 #include <sstream>
 
 namespace {
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // Puts the process-wide log state back to its start-up values around every test.
 class LogTest : public ::testing::Test {
@@ -79,6 +76,30 @@ TEST_F(LogTest, FileIsCreatedPrivateAndPendingTextComesFirst)
                                  std::regex(stampPattern + "before opening\n" + stampPattern + "after opening\n")))
         << readFile(path);
     EXPECT_EQ(Log::fileName(), path);
+}
+
+// The descriptor that refers to the path, or -1.
+int openDescriptorOf(const std::string& path)
+{
+    DIR* fds = opendir("/proc/self/fd");
+    if (!fds) return -1;
+    int found = -1;
+    while (dirent* entry = readdir(fds)) {
+        char target[4096];
+        const std::string link = std::string("/proc/self/fd/") + entry->d_name;
+        const ssize_t length = readlink(link.c_str(), target, sizeof target - 1);
+        if (length > 0 && std::string(target, static_cast<std::size_t>(length)) == path) found = std::atoi(entry->d_name);
+    }
+    closedir(fds);
+    return found;
+}
+
+TEST_F(LogTest, CommandsDoNotInheritTheLogFile)
+{
+    const std::string path = openLog();
+    const int fd = openDescriptorOf(path);
+    ASSERT_GE(fd, 0);
+    EXPECT_TRUE(fcntl(fd, F_GETFD) & FD_CLOEXEC);
 }
 
 TEST_F(LogTest, AppendModeKeepsEarlierText)
