@@ -1,0 +1,103 @@
+#include "common/StringPool.h"
+
+#include "common/error.h"
+
+#include <boost/functional/hash.hpp>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <mutex>
+#include <new>
+#include <unordered_set>
+
+namespace {
+
+constexpr std::size_t blockSize = 65536;
+
+struct Entry {
+    const char* text;
+    std::size_t hash;
+};
+
+struct EntryHash {
+    std::size_t operator()(const Entry& entry) const { return entry.hash; }
+};
+
+struct EntryEqual {
+    bool operator()(const Entry& a, const Entry& b) const
+    {
+        return a.hash == b.hash && std::strcmp(a.text, b.text) == 0;
+    }
+};
+
+// Storage blocks are chained through their first bytes and the newest one is held
+// by a plain global pointer: the texts stay valid through the destructors of other
+// static objects, and the leak checker still sees every block as reachable.
+struct Block {
+    Block* previous;
+};
+
+Block* newestBlock = nullptr;
+char* freePosition = nullptr;
+std::size_t freeBytes = 0;
+
+char* newBlock(std::size_t bytes)
+{
+    void* memory = std::malloc(sizeof(Block) + bytes);
+    if (!memory) throw std::bad_alloc();
+    Block* block = static_cast<Block*>(memory);
+    block->previous = newestBlock;
+    newestBlock = block;
+    return reinterpret_cast<char*>(block + 1);
+}
+
+char* allocate(std::size_t bytes)
+{
+    if (bytes > blockSize) {
+        // A text longer than a block gets a block of its own; the current block
+        // keeps serving the short texts.
+        return newBlock(bytes);
+    }
+    if (freeBytes < bytes) {
+        freePosition = newBlock(blockSize);
+        freeBytes = blockSize;
+    }
+    char* result = freePosition;
+    std::size_t step = (bytes + 3) & ~static_cast<std::size_t>(3);
+    if (step > freeBytes) step = freeBytes;
+    freePosition += step;
+    freeBytes -= step;
+    return result;
+}
+
+std::unordered_set<Entry, EntryHash, EntryEqual>& index()
+{
+    static std::unordered_set<Entry, EntryHash, EntryEqual> entries(1);
+    return entries;
+}
+
+// The package model interns from one thread at a time; the lock only makes a
+// stray call from another thread (the web UI) harmless.
+std::mutex poolMutex;
+
+}  // namespace
+
+const char* StringPool::intern(const char* text)
+{
+    if (!text) throw KW_INTERNAL_ERROR();
+    const std::size_t length = std::strlen(text);
+    const std::size_t hash = boost::hash_range(text, text + length);
+
+    std::lock_guard<std::mutex> lock(poolMutex);
+    auto& entries = index();
+    entries.max_load_factor(1.0f);
+    const auto found = entries.find(Entry{text, hash});
+    if (found != entries.end()) return found->text;
+
+    char* copy = allocate(length + 1);
+    std::memcpy(copy, text, length + 1);
+    entries.insert(Entry{copy, hash});
+    return copy;
+}
