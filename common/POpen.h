@@ -1,0 +1,72 @@
+#pragma once
+
+#include <istream>
+#include <memory>
+#include <ostream>
+#include <string>
+
+// One shell command ("/bin/sh -c", with "LC_ALL", "LANG" and "LANGUAGE" set to
+// "C") running with its three standard streams on pipes, and the pump that feeds
+// its input from a stream and copies its output and error output into streams.
+// Made by startProcess or startProcessInDir; the owner pumps it once with wait()
+// and destroys it, which closes what is still open (it neither waits for nor
+// signals the child).
+class POpen {
+public:
+    ~POpen();
+    POpen(const POpen&) = delete;
+    POpen& operator=(const POpen&) = delete;
+
+    // Feeds the input stream to the command until the stream ends, copies its
+    // standard output and error into the output and error streams (and, with
+    // echo, into the log at level 0 as they come), waits for the child and returns
+    // its raw wait status. Everything the command wrote before it ended is in the
+    // streams, also when a descendant it left behind keeps the pipes open. When
+    // cancelable, a termination request sends SIGTERM to the child, and after the
+    // child has ended the termination check raises Progress::Interrupted.
+    int wait(bool echo);
+
+    // When set, wait() reacts to termination requests (false at creation).
+    void setCancelable(bool cancelable) { cancelable_ = cancelable; }
+    int pid() const { return pid_; }
+
+private:
+    friend std::unique_ptr<POpen> startProcessInDir(const std::string& command, std::istream* input,
+                                                    std::ostream* output, std::ostream* errorOutput,
+                                                    const std::string& directory);
+
+    POpen(std::istream* input, std::ostream* output, std::ostream* errorOutput);
+    void start(const std::string& command, const std::string& directory);
+    void feedInput(bool echo);
+    // Reads one chunk from fd into the stream; closes fd at its end or on a failure.
+    // Returns the number of bytes read (0 when there was nothing).
+    std::size_t readChunk(int& fd, std::ostream& to, bool echo);
+    void drain(int& fd, std::ostream& to, bool echo);
+    static void closeEnd(int& fd);
+
+    int input_[2];
+    int output_[2];
+    int error_[2];
+    int pid_;
+    std::istream* inputStream_;
+    std::ostream* outputStream_;
+    std::ostream* errorStream_;
+    bool cancelable_;
+    int status_;
+    bool waited_;
+    // Input read from the stream but not yet written into the pipe.
+    char inputBuffer_[4096];
+    std::size_t inputLength_;
+    std::size_t inputPosition_;
+};
+
+// Starts the command. All three streams are required (an empty string stream for
+// no input; output and error may be the same stream). Raises error (4,1,0,2) when
+// the pipes cannot be created or the fork fails; a shell that cannot be executed
+// makes the child exit with 251.
+std::unique_ptr<POpen> startProcess(const std::string& command, std::istream* input, std::ostream* output,
+                                    std::ostream* errorOutput);
+// The same, with the command running in the given working directory (a directory
+// that cannot be entered leaves the inherited one).
+std::unique_ptr<POpen> startProcessInDir(const std::string& command, std::istream* input, std::ostream* output,
+                                         std::ostream* errorOutput, const std::string& directory);

@@ -1,0 +1,323 @@
+#include "common/Lock.h"
+
+#include "common/Messages.h"
+#include "common/error.h"
+#include "tests/common/PrivateNamespace.h"
+#include "tests/common/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+
+namespace {
+
+void expectCodes(const error& failure, int errorClass, int retry, int systemState, int support)
+{
+    EXPECT_EQ(failure.errorClass(), errorClass);
+    EXPECT_EQ(failure.retry(), retry);
+    EXPECT_EQ(failure.systemState(), systemState);
+    EXPECT_EQ(failure.support(), support);
+}
+
+// Every test locks a file of its own, never the machine's.
+class LockTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        defaultPath = Lock::filePath();
+        path = dir.path() + "/kvo-installer.lock";
+        Lock::setFilePath(path);
+    }
+    void TearDown() override
+    {
+        for (pid_t pid : children) {
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+        }
+        for (int fd : holderCommands) close(fd);
+        Lock::setFilePath(defaultPath);
+    }
+
+    // Forks a process that takes the slot and holds it until it is killed or
+    // told (a byte on its command pipe) to release it. Returns once it holds it.
+    pid_t startHolder(unsigned slot, int* commandFd = nullptr)
+    {
+        int ready[2], command[2];
+        EXPECT_EQ(pipe(ready), 0);
+        EXPECT_EQ(pipe(command), 0);
+        const pid_t pid = fork();
+        if (pid == 0) {
+            close(ready[0]);
+            close(command[1]);
+            {
+                Lock held(slot, false);
+                (void)!write(ready[1], "r", 1);
+                char c;
+                (void)!read(command[0], &c, 1);
+            }
+            (void)!write(ready[1], "R", 1);
+            _exit(0);
+        }
+        children.push_back(pid);
+        close(ready[1]);
+        close(command[0]);
+        char c = 0;
+        EXPECT_EQ(read(ready[0], &c, 1), 1);
+        EXPECT_EQ(c, 'r');
+        holderReady = ready[0];
+        // The holder lets go when this end is written to or closed.
+        if (commandFd)
+            *commandFd = command[1];
+        else
+            holderCommands.push_back(command[1]);
+        return pid;
+    }
+
+    // Lock::test as another process sees it.
+    static int testFromOtherProcess(unsigned slot)
+    {
+        int result[2];
+        if (pipe(result) != 0) return -2;
+        const pid_t pid = fork();
+        if (pid == 0) {
+            int holder = -1;
+            try {
+                holder = Lock::test(slot);
+            } catch (...) {
+                // Reported as -1.
+            }
+            (void)!write(result[1], &holder, sizeof holder);
+            _exit(0);
+        }
+        close(result[1]);
+        int holder = -2;
+        if (read(result[0], &holder, sizeof holder) != sizeof holder) holder = -2;
+        close(result[0]);
+        waitpid(pid, nullptr, 0);
+        return holder;
+    }
+
+    TempDir dir;
+    std::string defaultPath;
+    std::string path;
+    std::vector<pid_t> children;
+    std::vector<int> holderCommands;
+    int holderReady = -1;
+};
+
+TEST_F(LockTest, ASecondProcessIsRefusedAndSeesTheHolderUntilItIsKilled)
+{
+    const pid_t holder = startHolder(0);
+    EXPECT_EQ(Lock::test(0), holder);
+    try {
+        Lock second(0, false);
+        ADD_FAILURE() << "slot 0 taken twice";
+    } catch (const error& failure) {
+        EXPECT_EQ(failure.text(), "Zarni Installer is already running.\n");
+        expectCodes(failure, 4, 2, 1, 1);
+    }
+
+    ASSERT_EQ(kill(holder, SIGKILL), 0);
+    ASSERT_EQ(waitpid(holder, nullptr, 0), holder);
+    children.clear();
+    EXPECT_EQ(Lock::test(0), 0);
+    Lock taken(0, false);
+    EXPECT_EQ(testFromOtherProcess(0), getpid());
+}
+
+TEST_F(LockTest, TestNeverReportsTheCallingProcess)
+{
+    Lock held(1, false);
+    EXPECT_EQ(Lock::test(1), 0);
+    EXPECT_EQ(testFromOtherProcess(1), getpid());
+}
+
+TEST_F(LockTest, ReleasingOneSlotKeepsTheOthers)
+{
+    Lock first(0, false);
+    {
+        Lock second(2, false);
+        EXPECT_EQ(testFromOtherProcess(2), getpid());
+    }
+    EXPECT_EQ(testFromOtherProcess(2), 0);
+    EXPECT_EQ(testFromOtherProcess(0), getpid());
+}
+
+TEST_F(LockTest, ASlotHeldTwiceInTheProcessStaysHeldUntilTheLastRelease)
+{
+    Lock outer(2, true);
+    {
+        Lock inner(2, false);  // the process holds it already: succeeds at once
+        EXPECT_EQ(testFromOtherProcess(2), getpid());
+    }
+    EXPECT_EQ(testFromOtherProcess(2), getpid());
+}
+
+TEST_F(LockTest, TheFileIsReleasedWhenNoSlotIsHeld)
+{
+    {
+        Lock held(0, false);
+    }
+    // With the descriptor closed, another process can take and hold every slot.
+    const pid_t holder = startHolder(0);
+    EXPECT_EQ(Lock::test(0), holder);
+}
+
+// The waiter shows in /proc/locks as a blocked request ("->") of this process.
+bool waiterShown(pid_t waiter)
+{
+    std::ifstream locks("/proc/locks");
+    std::string line;
+    const std::string pid = " " + std::to_string(waiter) + " ";
+    while (std::getline(locks, line))
+        if (line.find("->") != std::string::npos && line.find(pid) != std::string::npos) return true;
+    return false;
+}
+
+TEST_F(LockTest, AWaitingLockBlocksUntilTheOtherProcessReleases)
+{
+    int command = -1;
+    const pid_t holder = startHolder(2, &command);
+    // A watcher tells the holder to release only once this process is seen
+    // blocked in its waiting request, and remembers whether it ever was.
+    const pid_t self = getpid();
+    int seen[2];
+    ASSERT_EQ(pipe(seen), 0);
+    const pid_t watcher = fork();
+    if (watcher == 0) {
+        char result = 'n';
+        for (int i = 0; i < 20000 && result == 'n'; ++i) {
+            if (waiterShown(self)) result = 'y';
+            else {
+                const struct timespec pause = {0, 500000};
+                nanosleep(&pause, nullptr);
+            }
+        }
+        (void)!write(seen[1], &result, 1);
+        (void)!write(command, "x", 1);
+        _exit(0);
+    }
+    children.push_back(watcher);
+    close(seen[1]);
+
+    {
+        Lock waited(2, true);
+        char result = 0;
+        ASSERT_EQ(read(seen[0], &result, 1), 1);
+        EXPECT_EQ(result, 'y') << "the waiting request never blocked";
+        char released = 0;
+        ASSERT_EQ(read(holderReady, &released, 1), 1);
+        EXPECT_EQ(released, 'R');
+        EXPECT_EQ(testFromOtherProcess(2), getpid());
+    }
+    EXPECT_EQ(waitpid(holder, nullptr, 0), holder);
+    close(command);
+}
+
+TEST_F(LockTest, ASlotAboveTwoIsAnInternalError)
+{
+    for (bool testing : {false, true}) {
+        SCOPED_TRACE(testing ? "test" : "take");
+        try {
+            if (testing)
+                Lock::test(3);
+            else
+                Lock(3, false);
+            ADD_FAILURE() << "no error raised";
+        } catch (const error& failure) {
+            EXPECT_EQ(failure.text(), Messages::get("err_bad_semnum") + "\n");
+            expectCodes(failure, 3, 1, 1, 3);
+        }
+    }
+}
+
+TEST_F(LockTest, TheFileIsCreatedRegularWithMode0600)
+{
+    const mode_t old = umask(022);
+    {
+        Lock held(0, false);
+    }
+    umask(old);
+    struct stat info;
+    ASSERT_EQ(lstat(path.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISREG(info.st_mode));
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
+    EXPECT_EQ(info.st_size, 0);
+}
+
+TEST_F(LockTest, OnlyARegularFileIsUsedAndNoLinkIsFollowed)
+{
+    const std::string target = dir.path() + "/target";
+    std::ofstream(target) << "keep";
+    int reader = -1;  // a reader lets the open of a named pipe succeed
+    const struct Case {
+        const char* name;
+        std::function<void()> plant;
+        std::string reason;
+    } cases[] = {
+        {"symbolic link", [&] { ASSERT_EQ(symlink(target.c_str(), path.c_str()), 0); }, std::strerror(ELOOP)},
+        {"named pipe", [&] { ASSERT_EQ(mkfifo(path.c_str(), 0600), 0); }, std::strerror(ENXIO)},
+        {"named pipe with a reader",
+         [&] {
+             ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+             reader = open(path.c_str(), O_RDONLY | O_NONBLOCK);
+             ASSERT_GE(reader, 0);
+         },
+         "not a regular file"},
+        {"directory", [&] { ASSERT_EQ(mkdir(path.c_str(), 0700), 0); }, std::strerror(EISDIR)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.plant();
+        for (bool testing : {false, true}) {
+            try {
+                if (testing)
+                    Lock::test(0);
+                else
+                    Lock(0, false);
+                ADD_FAILURE() << "a " << c.name << " was used as the lock file";
+            } catch (const error& failure) {
+                EXPECT_EQ(failure.text(), (Messages::format("err_lock_file") % path % c.reason).str() + "\n");
+                expectCodes(failure, 4, 1, 1, 2);
+            }
+        }
+        ::remove(path.c_str());
+        if (reader >= 0) close(reader);
+        reader = -1;
+    }
+    std::ifstream kept(target);
+    std::ostringstream text;
+    text << kept.rdbuf();
+    EXPECT_EQ(text.str(), "keep");
+}
+
+TEST(LockPath, TheDefaultFileIsInTmp)
+{
+    // Runs in a private mount namespace with a tmpfs on /tmp: the machine's lock
+    // file is never touched.
+    const int result = runInPrivateMountNamespace([] {
+        if (mount("tmpfs", "/tmp", "tmpfs", 0, "mode=1777") != 0) return 2;
+        if (Lock::filePath() != "/tmp/kvo-installer.lock") return 3;
+        {
+            Lock held(0, false);
+        }
+        struct stat info;
+        if (lstat("/tmp/kvo-installer.lock", &info) != 0 || !S_ISREG(info.st_mode)) return 4;
+        return 0;
+    });
+    if (result == kNamespaceRefused) GTEST_SKIP() << "private mount namespaces are not allowed here";
+    EXPECT_EQ(result, 0);
+}
+
+}  // namespace
