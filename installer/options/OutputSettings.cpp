@@ -1,0 +1,4 @@
+#include "installer/options/OutputSettings.h"
+
+bool xmlOutput = false;
+std::string statusPrefix;

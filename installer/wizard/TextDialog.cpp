@@ -1,0 +1,3 @@
+#include "installer/wizard/TextDialog.h"
+
+bool TextDialog::noClear = false;
