@@ -1,0 +1,316 @@
+#include "common/packages/DependencyLogical.h"
+
+#include "common/error.h"
+#include "common/packages/DebPackage.h"
+#include "common/packages/DebVersion.h"
+#include "common/packages/DependencyFile.h"
+#include "common/packages/RPMPackage.h"
+#include "tests/common/CapturedLog.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+#include <typeinfo>
+
+namespace {
+
+using R = DependencyLogical::Relation;
+
+std::string printed(const Dependency& dependency)
+{
+    std::ostringstream out;
+    out << dependency;
+    return out.str();
+}
+
+struct ParseCase {
+    const char* text;
+    const char* name;
+    R relation;
+    const char* version;  // null: no version
+};
+
+const ParseCase parseCases[] = {
+    {"foo", "foo", R::none, nullptr},
+    {"foo = 1.0", "foo", R::equal, "1.0"},
+    {"foo >= 1:2.3-4", "foo", R::greaterEqual, "1:2.3-4"},
+    {"foo < 2", "foo", R::less, "2"},
+    {"foo <= 2", "foo", R::lessEqual, "2"},
+    {"foo > 2", "foo", R::greater, "2"},
+    // Whatever the blanks around the operator.
+    {"foo>= 1.0", "foo", R::greaterEqual, "1.0"},
+    {"foo >=1.0", "foo", R::greaterEqual, "1.0"},
+    {"foo>=1.0", "foo", R::greaterEqual, "1.0"},
+    {"foo\t=\t1.0", "foo", R::equal, "1.0"},
+    {"  foo   <   2  ", "foo", R::less, "2"},
+    // rpm's requirement without version: the name and trailing blanks.
+    {"foo   ", "foo", R::none, nullptr},
+    // Debian's forms, as dpkg-query prints provides and Depends.
+    {"foo (= 1.0)", "foo", R::equal, "1.0"},
+    {"foo (>= 1.0)", "foo", R::greaterEqual, "1.0"},
+    {"foo (<= 1.0)", "foo", R::lessEqual, "1.0"},
+    {"foo (<< 2.0)", "foo", R::less, "2.0"},
+    {"foo (>> 2.0)", "foo", R::greater, "2.0"},
+    {"foo(>=1:2.0-1)", "foo", R::greaterEqual, "1:2.0-1"},
+    {"foo ( >= 1.0 )", "foo", R::greaterEqual, "1.0"},
+    {"libc6:amd64 (>= 2.36)", "libc6:amd64", R::greaterEqual, "2.36"},
+    // dpkg reads the obsolete single "<" and ">" as "<=" and ">=".
+    {"foo (< 1.0)", "foo", R::lessEqual, "1.0"},
+    {"foo (> 1.0)", "foo", R::greaterEqual, "1.0"},
+    {"foo << 2", "foo", R::less, "2"},
+    // Parentheses that belong to the name.
+    {"perl(Foo::Bar) >= 1.2", "perl(Foo::Bar)", R::greaterEqual, "1.2"},
+    {"perl(Foo::Bar)", "perl(Foo::Bar)", R::none, nullptr},
+    {"font(:lang=en)", "font(:lang=en)", R::none, nullptr},
+    {"font(:lang=en) = 1", "font(:lang=en)", R::equal, "1"},
+    {"config(foo) = 1.0-2", "config(foo)", R::equal, "1.0-2"},
+    // No relation that can be read: the text is a name as it stands.
+    {"(foo >= 1.0 if bar)", "(foo >= 1.0 if bar)", R::none, nullptr},
+    {"(foo or bar)", "(foo or bar)", R::none, nullptr},
+    {"foo >=", "foo >=", R::none, nullptr},
+    {">= 1.0", ">= 1.0", R::none, nullptr},
+    {"foo <> 1.0", "foo <> 1.0", R::none, nullptr},
+    {"foo bar", "foo bar", R::none, nullptr},
+};
+
+TEST(DependencyLogical, ParsesWhateverTheSpacing)
+{
+    const RPMPackage owner("owner", "1.0");
+    for (const ParseCase& c : parseCases) {
+        SCOPED_TRACE(c.text);
+        const DependencyLogical dependency(c.text, &owner);
+        EXPECT_STREQ(dependency.getName(), c.name);
+        EXPECT_EQ(dependency.getRelation(), c.relation);
+        if (c.version) {
+            ASSERT_NE(dependency.getVersion(), nullptr);
+            EXPECT_EQ(dependency.getVersion()->toString(), c.version);
+        } else {
+            EXPECT_EQ(dependency.getVersion(), nullptr);
+        }
+        EXPECT_EQ(dependency.toString(), c.name);
+        // The printed form reads back as the same dependency.
+        const auto again = std::make_shared<DependencyLogical>(printed(dependency).c_str(), &owner);
+        EXPECT_STREQ(again->getName(), c.name);
+        EXPECT_EQ(again->getRelation(), c.relation);
+    }
+}
+
+TEST(DependencyLogical, NamesArePooled)
+{
+    const DependencyLogical a("foo >= 1.0", nullptr);
+    const DependencyLogical b("foo (<< 2)", nullptr);
+    EXPECT_EQ(a.getName(), b.getName());
+}
+
+TEST(DependencyLogical, ParseReplacesEverything)
+{
+    DependencyLogical dependency("foo >= 1.0", nullptr);
+    dependency.parse("bar");
+    EXPECT_STREQ(dependency.getName(), "bar");
+    EXPECT_EQ(dependency.getRelation(), R::none);
+    EXPECT_EQ(dependency.getVersion(), nullptr);
+}
+
+TEST(DependencyLogical, DebianOwnersMakeDebianVersions)
+{
+    const DebPackage debian("owner", "1.0");
+    const RPMPackage rpm("owner", "1.0");
+    const DependencyLogical ofDebian("foo >= 1.0", &debian);
+    const DependencyLogical ofRpm("foo >= 1.0", &rpm);
+    const DependencyLogical ofNobody("foo >= 1.0", nullptr);
+    EXPECT_EQ(typeid(*ofDebian.getVersion()), typeid(DebVersion));
+    EXPECT_EQ(typeid(*ofRpm.getVersion()), typeid(Version));
+    EXPECT_EQ(typeid(*ofNobody.getVersion()), typeid(Version));
+}
+
+TEST(DependencyLogical, EmptyTextIsAnInternalErrorThatNamesTheOwner)
+{
+    const RPMPackage owner("owner", "1.0-2");
+    for (const char* text : {"", "   "}) {
+        SCOPED_TRACE(std::string("'") + text + "'");
+        CapturedLog log(3);
+        try {
+            DependencyLogical dependency(text, &owner);
+            ADD_FAILURE() << "no error raised";
+        } catch (const error& e) {
+            EXPECT_EQ(e.errorClass(), 3);
+            EXPECT_NE(e.text().find("common/packages/DependencyLogical,"), std::string::npos) << e.text();
+        }
+        EXPECT_NE(log.text().find("Error: empty data for dependency of package 0x"), std::string::npos) << log.text();
+        EXPECT_NE(log.text().find(" owner-1.0-2"), std::string::npos) << log.text();
+    }
+    EXPECT_THROW(DependencyLogical(nullptr, nullptr), error);
+}
+
+struct IntersectCase {
+    const char* a;
+    const char* b;
+    bool expected;
+};
+
+// Relations on one name overlap when their version ranges meet; a missing
+// epoch counts as 0 and a missing release as equal.
+const IntersectCase rpmIntersections[] = {
+    {"foo >= 1.0", "foo < 2.0", true},
+    {"foo >= 1.0", "foo = 1.0", true},
+    {"foo >= 1.0", "foo < 1.0", false},
+    {"foo > 1.0", "foo = 1.0", false},
+    {"foo > 1.0", "foo >= 0.5", true},
+    {"foo < 1.0", "foo <= 0.5", true},
+    {"foo < 1.0", "foo > 1.0", false},
+    {"foo <= 1.0", "foo >= 1.0", true},
+    {"foo < 1.0", "foo >= 1.0", false},
+    {"foo = 1.0", "foo = 1.0-5", true},
+    {"foo = 1.0-4", "foo = 1.0-5", false},
+    {"foo = 1.0", "foo = 0:1.0", true},
+    {"foo = 1:1.0", "foo = 1.0", false},
+    {"foo = 1:1.0", "foo > 2.0", true},
+    {"foo = 1.0~rc1", "foo >= 1.0", false},
+    {"foo = 1.0+b1", "foo > 1.0b1", false},  // rpm skips the "+": the two are equal
+    {"foo = 1.0", "foo = 1.0-2-3", true},
+    {"foo", "foo = 1.0", true},
+    {"foo", "foo < 0.1", true},
+    {"foo", "foo", true},
+    {"foo", "bar", false},
+    {"foo = 1.0", "bar = 1.0", false},
+};
+
+// The same table read as Debian dependencies: dpkg's order.
+const IntersectCase debianIntersections[] = {
+    {"foo (>= 1.0)", "foo (<< 2.0)", true},
+    {"foo (>= 1.0)", "foo (= 1.0)", true},
+    {"foo (>= 1.0)", "foo (<< 1.0)", false},
+    {"foo (>> 1.0)", "foo (= 1.0)", false},
+    {"foo (= 1.0)", "foo (= 1.0-5)", true},
+    {"foo (= 1.0-4)", "foo (= 1.0-5)", false},
+    {"foo (= 1.0)", "foo (= 0:1.0)", true},
+    {"foo (= 1:1.0)", "foo (= 1.0)", false},
+    {"foo (= 1.0~rc1)", "foo (>= 1.0)", false},
+    {"foo (= 1.0~rc1-1)", "foo (<< 1.0)", true},
+    {"foo (= 1.0+b1)", "foo (>> 1.0b1)", true},   // "+" ranks after letters
+    {"foo (= 1.0)", "foo (= 1.0-2-3)", false},   // the revision is 3, upstream 1.0-2
+    {"foo (= 1.0-2-3)", "foo (= 1.0-2)", false}, // upstream 1.0-2 against 1.0
+    {"foo (= 1.0.0-1)", "foo (>= 1.0)", true},
+    {"foo (= 2:1.0)", "foo (= 2:1.0-7)", true},
+    {"foo", "foo (= 1.0)", true},
+    {"foo", "bar", false},
+};
+
+TEST(DependencyLogical, IntersectsWithRpmOrder)
+{
+    const RPMPackage owner("owner", "1.0");
+    for (const IntersectCase& c : rpmIntersections) {
+        SCOPED_TRACE(std::string(c.a) + " with " + c.b);
+        const auto a = std::make_shared<DependencyLogical>(c.a, &owner);
+        const auto b = std::make_shared<DependencyLogical>(c.b, &owner);
+        EXPECT_EQ(a->intersects(b), c.expected);
+        EXPECT_EQ(b->intersects(a), c.expected);
+        EXPECT_EQ(a->intersects(b.get()), c.expected);
+    }
+}
+
+TEST(DependencyLogical, IntersectsWithDebianOrderForDebianOwners)
+{
+    const DebPackage owner("owner", "1.0");
+    for (const IntersectCase& c : debianIntersections) {
+        SCOPED_TRACE(std::string(c.a) + " with " + c.b);
+        const auto a = std::make_shared<DependencyLogical>(c.a, &owner);
+        const auto b = std::make_shared<DependencyLogical>(c.b, &owner);
+        EXPECT_EQ(a->intersects(b), c.expected);
+        EXPECT_EQ(b->intersects(a), c.expected);
+    }
+}
+
+TEST(DependencyLogical, NeverIntersectsAnotherForm)
+{
+    const auto relation = std::make_shared<DependencyLogical>("/usr/bin/x", nullptr);
+    const DependencyPtr file(new DependencyFile("/usr/bin/x", 0100755, "", nullptr));
+    EXPECT_FALSE(relation->intersects(file));
+    EXPECT_FALSE(relation->sameName(file));
+    EXPECT_FALSE(relation->equals(file));
+    EXPECT_FALSE(relation->intersects(static_cast<const Dependency*>(nullptr)));
+    EXPECT_FALSE(relation->sameName(DependencyPtr()));
+    EXPECT_FALSE(relation->equals(DependencyPtr()));
+}
+
+TEST(DependencyLogical, EqualsSameNameAndHash)
+{
+    struct Case {
+        const char* a;
+        const char* b;
+        bool equals;
+        bool sameName;
+    };
+    const Case cases[] = {
+        {"foo = 1.0", "foo = 1.0", true, true},
+        {"foo = 1.0", "foo (= 1.0)", true, true},
+        {"foo = 1.0", "foo >= 1.0", false, true},
+        {"foo = 1.0", "foo = 1.1", false, true},
+        // A missing epoch is epoch 0: the same version.
+        {"foo = 0:1.0", "foo = 1.0", true, true},
+        {"foo = 1:1.0", "foo = 1.0", false, true},
+        {"foo", "foo", true, true},
+        {"foo", "foo = 1.0", false, true},
+        {"foo = 1.0", "bar = 1.0", false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.a) + " and " + c.b);
+        const auto a = std::make_shared<DependencyLogical>(c.a, nullptr);
+        const auto b = std::make_shared<DependencyLogical>(c.b, nullptr);
+        EXPECT_EQ(a->equals(b), c.equals);
+        EXPECT_EQ(b->equals(a), c.equals);
+        EXPECT_EQ(a->sameName(b), c.sameName);
+        EXPECT_EQ(a->hash() == b->hash(), c.sameName);
+    }
+    // The hash mixes the pooled name's identity, as documented.
+    const DependencyLogical foo("foo", nullptr);
+    const auto n = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(foo.getName()));
+    EXPECT_EQ(foo.hash(), ((n >> 11) | (n << 21)) * 5);
+}
+
+TEST(DependencyLogical, PrintsNameRelationAndVersion)
+{
+    const struct {
+        const char* text;
+        const char* printed;
+    } cases[] = {
+        {"foo", "foo"},
+        {"foo=1.0", "foo = 1.0"},
+        {"foo (<< 2:1.0-1)", "foo < 2:1.0-1"},
+        {"foo (>> 1)", "foo > 1"},
+        {"foo<=1", "foo <= 1"},
+        {"foo >= 1", "foo >= 1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(printed(DependencyLogical(c.text, nullptr)), c.printed);
+    }
+    EXPECT_STREQ(DependencyLogical::relationText(R::none), "");
+}
+
+TEST(DependencyLogical, CloneCopiesAllButTheMatches)
+{
+    const DebPackage owner("owner", "1.0");
+    const auto original = std::make_shared<DependencyLogical>("foo (>= 1.0~rc1)", &owner);
+    original->addMatchedProvide(std::make_shared<DependencyLogical>("foo = 1.0", nullptr));
+    const DependencyPtr copy = original->clone();
+    const auto* clone = dynamic_cast<const DependencyLogical*>(copy.get());
+    ASSERT_NE(clone, nullptr);
+    EXPECT_NE(clone, original.get());
+    EXPECT_EQ(clone->getOwner(), &owner);
+    EXPECT_EQ(clone->getName(), original->getName());
+    EXPECT_EQ(clone->getRelation(), R::greaterEqual);
+    ASSERT_NE(clone->getVersion(), nullptr);
+    EXPECT_NE(clone->getVersion(), original->getVersion());
+    // Still ordered by dpkg.
+    EXPECT_EQ(typeid(*clone->getVersion()), typeid(DebVersion));
+    EXPECT_TRUE(clone->equals(original));
+    EXPECT_EQ(clone->matchedProvideCount(), 0u);
+
+    const DependencyPtr bare = DependencyLogical("foo", nullptr).clone();
+    EXPECT_EQ(dynamic_cast<const DependencyLogical&>(*bare).getVersion(), nullptr);
+}
+
+}  // namespace
