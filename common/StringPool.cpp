@@ -2,14 +2,14 @@
 
 #include "common/error.h"
 
-#include <boost/functional/hash.hpp>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <mutex>
 #include <new>
+#include <string_view>
 #include <unordered_set>
 
 namespace {
@@ -74,7 +74,11 @@ char* allocate(std::size_t bytes)
 
 std::unordered_set<Entry, EntryHash, EntryEqual>& index()
 {
-    static std::unordered_set<Entry, EntryHash, EntryEqual> entries(1);
+    static std::unordered_set<Entry, EntryHash, EntryEqual> entries = [] {
+        std::unordered_set<Entry, EntryHash, EntryEqual> set(1024);
+        set.max_load_factor(1.0f);
+        return set;
+    }();
     return entries;
 }
 
@@ -88,11 +92,12 @@ const char* StringPool::intern(const char* text)
 {
     if (!text) throw KW_INTERNAL_ERROR();
     const std::size_t length = std::strlen(text);
-    const std::size_t hash = boost::hash_range(text, text + length);
+    // Package names share long prefixes and suffixes; a full-byte hash spreads them
+    // where boost::hash_range gave many collisions.
+    const std::size_t hash = std::hash<std::string_view>()(std::string_view(text, length));
 
     std::lock_guard<std::mutex> lock(poolMutex);
     auto& entries = index();
-    entries.max_load_factor(1.0f);
     const auto found = entries.find(Entry{text, hash});
     if (found != entries.end()) return found->text;
 
