@@ -5,6 +5,7 @@
 #include "common/Progress.h"
 #include "common/error.h"
 #include "tests/common/CapturedLog.h"
+#include "tests/common/ErrorExpectations.h"
 #include "tests/common/PrivateNamespace.h"
 #include "tests/common/TempDir.h"
 
@@ -58,7 +59,7 @@ TEST(ExecuteCommand, ExitCodesBecomeTheirErrors)
         bool check;
         int code;           // returned when text is empty
         std::string text;   // the error raised
-        int codes[4];
+        ErrorCodes codes;
     } cases[] = {
         {"success, checked", "true", true, 0, "", {}},
         {"non-zero, unchecked", "exit 3", false, 3, "", {}},
@@ -76,16 +77,10 @@ TEST(ExecuteCommand, ExitCodesBecomeTheirErrors)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         CapturedLog log(1);
-        try {
-            const int code = executeCommand(c.command, false, c.check);
-            EXPECT_TRUE(c.text.empty()) << "returned " << code << " instead of raising";
-            EXPECT_EQ(code, c.code);
-        } catch (const error& failure) {
-            EXPECT_EQ(failure.text(), c.text + "\n");
-            EXPECT_EQ(failure.errorClass(), c.codes[0]);
-            EXPECT_EQ(failure.retry(), c.codes[1]);
-            EXPECT_EQ(failure.systemState(), c.codes[2]);
-            EXPECT_EQ(failure.support(), c.codes[3]);
+        if (c.text.empty()) {
+            EXPECT_EQ(executeCommand(c.command, false, c.check), c.code);
+        } else {
+            expectError([&] { executeCommand(c.command, false, c.check); }, c.codes, c.text + "\n");
         }
         if (c.text == signalText + commandText(c.command)) {
             EXPECT_EQ(log.text(), signalText + " (9)\n");
@@ -256,28 +251,17 @@ TEST(GetCommandOutput, AFailingCommandRaises)
 {
     for (const std::string command : {"false", "echo partial; exit 2", "kill -9 $$"}) {
         SCOPED_TRACE(command);
-        try {
-            getCommandOutput(command);
-            ADD_FAILURE() << "no error raised";
-        } catch (const error& failure) {
-            EXPECT_EQ(failure.text(), "Error in execution of '" + programName(command) + "'\n");
-            EXPECT_EQ(failure.errorClass(), 4);
-            EXPECT_EQ(failure.retry(), 2);
-            EXPECT_EQ(failure.systemState(), 2);
-            EXPECT_EQ(failure.support(), 2);
-        }
+        expectError([&] { getCommandOutput(command); }, {4, 2, 2, 2},
+                    "Error in execution of '" + programName(command) + "'\n");
     }
 }
 
 TEST(GetCommandOutputLine, GivesTheFirstLineOrRaises)
 {
     EXPECT_EQ(getCommandOutputLine("printf", "'first\\nsecond\\n'"), "first");
-    try {
-        getCommandOutputLine("true", "--quiet");
-        ADD_FAILURE() << "no error raised";
-    } catch (const error& failure) {
-        EXPECT_EQ(failure.text(), (Messages::format("err_empty_output") % "true").str() + commandText("true") + "\n");
-        EXPECT_EQ(failure.errorClass(), 0);
+    if (const auto failure = expectError([] { getCommandOutputLine("true", "--quiet"); })) {
+        EXPECT_EQ(failure->text(), (Messages::format("err_empty_output") % "true").str() + commandText("true") + "\n");
+        EXPECT_EQ(failure->errorClass(), 0);
     }
 }
 

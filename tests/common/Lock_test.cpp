@@ -2,6 +2,7 @@
 
 #include "common/Messages.h"
 #include "common/error.h"
+#include "tests/common/ErrorExpectations.h"
 #include "tests/common/PrivateNamespace.h"
 #include "tests/common/TempDir.h"
 
@@ -21,14 +22,6 @@
 #include <string>
 
 namespace {
-
-void expectCodes(const error& failure, int errorClass, int retry, int systemState, int support)
-{
-    EXPECT_EQ(failure.errorClass(), errorClass);
-    EXPECT_EQ(failure.retry(), retry);
-    EXPECT_EQ(failure.systemState(), systemState);
-    EXPECT_EQ(failure.support(), support);
-}
 
 // Every test locks a file of its own, never the machine's.
 class LockTest : public ::testing::Test {
@@ -120,13 +113,7 @@ TEST_F(LockTest, ASecondProcessIsRefusedAndSeesTheHolderUntilItIsKilled)
 {
     const pid_t holder = startHolder(0);
     EXPECT_EQ(Lock::test(0), holder);
-    try {
-        Lock second(0, false);
-        ADD_FAILURE() << "slot 0 taken twice";
-    } catch (const error& failure) {
-        EXPECT_EQ(failure.text(), "Zarni Installer is already running.\n");
-        expectCodes(failure, 4, 2, 1, 1);
-    }
+    expectError([] { Lock second(0, false); }, {4, 2, 1, 1}, "Zarni Installer is already running.\n");
 
     ASSERT_EQ(kill(holder, SIGKILL), 0);
     ASSERT_EQ(waitpid(holder, nullptr, 0), holder);
@@ -229,16 +216,14 @@ TEST_F(LockTest, ASlotAboveTwoIsAnInternalError)
 {
     for (bool testing : {false, true}) {
         SCOPED_TRACE(testing ? "test" : "take");
-        try {
-            if (testing)
-                Lock::test(3);
-            else
-                Lock(3, false);
-            ADD_FAILURE() << "no error raised";
-        } catch (const error& failure) {
-            EXPECT_EQ(failure.text(), Messages::get("err_bad_semnum") + "\n");
-            expectCodes(failure, 3, 1, 1, 3);
-        }
+        expectError(
+            [&] {
+                if (testing)
+                    Lock::test(3);
+                else
+                    Lock(3, false);
+            },
+            {3, 1, 1, 3}, Messages::get("err_bad_semnum") + "\n");
     }
 }
 
@@ -281,16 +266,15 @@ TEST_F(LockTest, OnlyARegularFileIsUsedAndNoLinkIsFollowed)
         SCOPED_TRACE(c.name);
         c.plant();
         for (bool testing : {false, true}) {
-            try {
-                if (testing)
-                    Lock::test(0);
-                else
-                    Lock(0, false);
-                ADD_FAILURE() << "a " << c.name << " was used as the lock file";
-            } catch (const error& failure) {
-                EXPECT_EQ(failure.text(), (Messages::format("err_lock_file") % path % c.reason).str() + "\n");
-                expectCodes(failure, 4, 1, 1, 2);
-            }
+            SCOPED_TRACE(testing ? "test" : "take");
+            expectError(
+                [&] {
+                    if (testing)
+                        Lock::test(0);
+                    else
+                        Lock(0, false);
+                },
+                {4, 1, 1, 2}, (Messages::format("err_lock_file") % path % c.reason).str() + "\n");
         }
         ::remove(path.c_str());
         if (reader >= 0) close(reader);

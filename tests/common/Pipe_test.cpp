@@ -1,6 +1,7 @@
 #include "common/Pipe.h"
 
 #include "common/error.h"
+#include "tests/common/ErrorExpectations.h"
 
 #include <gtest/gtest.h>
 
@@ -42,16 +43,7 @@ TEST(Pipe, AClosedEndCannotBeUsed)
     const int out = pipe.out();
     pipe.closeOut();
     EXPECT_EQ(fcntl(out, F_GETFD), -1);
-    try {
-        pipe.out();
-        ADD_FAILURE() << "no error raised";
-    } catch (const error& failure) {
-        EXPECT_EQ(failure.text(), "Pipe: out() end is already closed\n");
-        EXPECT_EQ(failure.errorClass(), 3);
-        EXPECT_EQ(failure.retry(), 2);
-        EXPECT_EQ(failure.systemState(), 1);
-        EXPECT_EQ(failure.support(), 3);
-    }
+    expectError([&] { pipe.out(); }, {3, 2, 1, 3}, "Pipe: out() end is already closed\n");
     pipe.closeIn();
     EXPECT_THROW(pipe.in(), error);
 }

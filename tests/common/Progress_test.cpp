@@ -4,6 +4,7 @@
 #include "common/Messages.h"
 #include "common/error.h"
 #include "tests/common/CapturedLog.h"
+#include "tests/common/ErrorExpectations.h"
 #include "tests/common/PrivateNamespace.h"
 #include "tests/common/TempDir.h"
 
@@ -395,12 +396,9 @@ TEST_F(ProgressTest, UnsafeSectionsDoNotNest)
 {
     CapturedLog log(3);
     Progress::markCancelUnsafe();
-    try {
-        Progress::markCancelUnsafe();
-        ADD_FAILURE() << "no error raised";
-    } catch (const error& failure) {
-        EXPECT_EQ(failure.errorClass(), 3);
-        EXPECT_EQ(failure.support(), 3);
+    if (const auto failure = expectError([] { Progress::markCancelUnsafe(); })) {
+        EXPECT_EQ(failure->errorClass(), 3);
+        EXPECT_EQ(failure->support(), 3);
     }
     Progress::markCancelSafe();
     Progress::markCancelSafe();  // closing never fails

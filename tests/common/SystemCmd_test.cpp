@@ -3,6 +3,7 @@
 #include "common/Messages.h"
 #include "common/error.h"
 #include "tests/common/CapturedLog.h"
+#include "tests/common/ErrorExpectations.h"
 #include "tests/common/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -25,21 +26,6 @@ std::string readAll(FILE* stream)
     char buffer[4096];
     while (std::fgets(buffer, sizeof buffer, stream)) text += buffer;
     return text;
-}
-
-void expectError(const std::function<void()>& action, const std::string& text, int errorClass, int retry,
-                 int systemState, int support)
-{
-    try {
-        action();
-        ADD_FAILURE() << "no error raised";
-    } catch (const error& failure) {
-        EXPECT_EQ(failure.text(), text);
-        EXPECT_EQ(failure.errorClass(), errorClass);
-        EXPECT_EQ(failure.retry(), retry);
-        EXPECT_EQ(failure.systemState(), systemState);
-        EXPECT_EQ(failure.support(), support);
-    }
 }
 
 TEST(SystemCmd, ReadsEveryLineOfALargeOutput)
@@ -110,8 +96,8 @@ TEST(SystemCmd, ExitCodesAndTheirErrors)
             command.check();
             continue;
         }
-        expectError([&] { command.check(); },
-                    "Error " + std::to_string(c.code) + " in execution of " + c.program + "\n", 4, 2, 2, 2);
+        expectError([&] { command.check(); }, {4, 2, 2, 2},
+                    "Error " + std::to_string(c.code) + " in execution of " + c.program + "\n");
     }
 }
 

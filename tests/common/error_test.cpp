@@ -3,6 +3,7 @@
 #include "common/BuildInfo.h"
 #include "common/Messages.h"
 #include "common/checked_pointer.h"
+#include "tests/common/ErrorExpectations.h"
 
 #include <gtest/gtest.h>
 
@@ -52,16 +53,17 @@ TEST(Error, AddLevelPutsContextFirstAndFillsOnlyUnsetCodes)
 
 TEST(Error, RethrownObjectKeepsItsContext)
 {
-    try {
+    const auto rethrown = expectError([] {
         try {
             throw error(6, 1, 3, 3) << "inner";
         } catch (error& e) {
             e.addLevel(4, 1, 1, 2) << "outer";
             throw;
         }
-    } catch (const error& e) {
-        EXPECT_EQ(e.text(), "outer\ninner\n");
-        EXPECT_EQ(e.errorClass(), 6);
+    });
+    if (rethrown) {
+        EXPECT_EQ(rethrown->text(), "outer\ninner\n");
+        EXPECT_EQ(rethrown->errorClass(), 6);
     }
 }
 
@@ -149,17 +151,18 @@ TEST(Error, CheckedPointerRaisesOnNull)
     checked_pointer<Item> empty;
     EXPECT_FALSE(empty);
     for (int i = 0; i < 2; ++i) {
-        try {
+        SCOPED_TRACE(i == 0 ? "operator*" : "operator->");
+        const auto e = expectError([&] {
             if (i == 0)
                 (void)*empty;
             else
                 (void)empty->field;
-            FAIL() << "no error raised";
-        } catch (const error& e) {
-            EXPECT_EQ(e.errorClass(), 3);
-            EXPECT_EQ(e.systemState(), 0);
-            EXPECT_EQ(e.support(), 3);
-            EXPECT_EQ(e.text().rfind("Try of use NULL pointer: common/checked_pointer:", 0), 0u) << e.text();
+        });
+        if (e) {
+            EXPECT_EQ(e->errorClass(), 3);
+            EXPECT_EQ(e->systemState(), 0);
+            EXPECT_EQ(e->support(), 3);
+            EXPECT_EQ(e->text().rfind("Try of use NULL pointer: common/checked_pointer:", 0), 0u) << e->text();
         }
     }
 }

@@ -4,6 +4,7 @@
 #include "common/error.h"
 #include "tests/common/CapturedLog.h"
 #include "tests/common/CommandOutput.h"
+#include "tests/common/ErrorExpectations.h"
 #include "tests/common/TempDir.h"
 
 #include "tests/common/TestFiles.h"
@@ -51,14 +52,6 @@ public:
 private:
     mode_t previous_;
 };
-
-void expectCodes(const error& e, int c, int r, int s, int p)
-{
-    EXPECT_EQ(e.errorClass(), c);
-    EXPECT_EQ(e.retry(), r);
-    EXPECT_EQ(e.systemState(), s);
-    EXPECT_EQ(e.support(), p);
-}
 
 TEST(Fileops, ExistsLooksOnlyAtLocalPaths)
 {
@@ -145,13 +138,8 @@ TEST(Fileops, RemoveOfANonEmptyDirectoryFails)
 {
     TempDir dir;
     writeFile(dir.path() + "/inside", "x");
-    try {
-        fileops::remove(dir.path());
-        ADD_FAILURE() << "removed";
-    } catch (const error& e) {
-        EXPECT_EQ(e.text(), format("err_rmfile2", dir.path(), "Directory not empty") + "\n");
-        expectCodes(e, 4, 1, 1, 2);
-    }
+    expectError([&] { fileops::remove(dir.path()); }, {4, 1, 1, 2},
+                format("err_rmfile2", dir.path(), "Directory not empty") + "\n");
 }
 
 TEST(Fileops, CopyReplacesTheTarget)
@@ -207,13 +195,7 @@ TEST(Fileops, CopyFailuresInTheOperatorsWords)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        try {
-            fileops::copy_file(c.from, c.to);
-            ADD_FAILURE() << "copied";
-        } catch (const error& e) {
-            EXPECT_EQ(e.text(), c.text + "\n");
-            expectCodes(e, 4, 1, 1, 2);
-        }
+        expectError([&] { fileops::copy_file(c.from, c.to); }, {4, 1, 1, 2}, c.text + "\n");
     }
     EXPECT_EQ(readFile(fullDirectory + "/inside"), "x");
 }
@@ -277,13 +259,8 @@ TEST(Fileops, CreateDirectoryBelowAFileFails)
     writeFile(file, "x");
     const std::string path = file + "/sub/deeper";
     CapturedLog log(1);
-    try {
-        fileops::create_directory(path);
-        ADD_FAILURE() << "created";
-    } catch (const error& e) {
-        EXPECT_EQ(e.text(), format("err_mkdir", path, "File exists") + "\n");
-        expectCodes(e, 4, 1, 1, 2);
-    }
+    expectError([&] { fileops::create_directory(path); }, {4, 1, 1, 2},
+                format("err_mkdir", path, "File exists") + "\n");
     EXPECT_EQ(log.text(), "Can't create directory " + path + ": error in create " + file + ": File exists\n");
 }
 
@@ -302,13 +279,8 @@ TEST(Fileops, CreateEmptyFile)
     EXPECT_EQ(readFile(full), "");
 
     const std::string impossible = dir.path() + "/missing/file";
-    try {
-        fileops::create_empty_file(impossible);
-        ADD_FAILURE() << "created";
-    } catch (const error& e) {
-        EXPECT_EQ(e.text(), format("err_filewrite1", impossible, "No such file or directory") + "\n");
-        expectCodes(e, 4, 2, 1, 2);
-    }
+    expectError([&] { fileops::create_empty_file(impossible); }, {4, 2, 1, 2},
+                format("err_filewrite1", impossible, "No such file or directory") + "\n");
 }
 
 TEST(Fileops, ReplaceFileWritesWholeFilesOnly)
@@ -323,11 +295,8 @@ TEST(Fileops, ReplaceFileWritesWholeFilesOnly)
     EXPECT_EQ(commandOutput("ls -A '" + dir.path() + "'"), "options.ini\n");
 
     const std::string impossible = dir.path() + "/missing/options.ini";
-    try {
-        fileops::replace_file(impossible, "x");
-        ADD_FAILURE() << "written";
-    } catch (const error& e) {
-        EXPECT_EQ(e.text(), format("err_filewrite1", impossible, "No such file or directory") + "\n");
+    if (const auto e = expectError([&] { fileops::replace_file(impossible, "x"); })) {
+        EXPECT_EQ(e->text(), format("err_filewrite1", impossible, "No such file or directory") + "\n");
     }
 }
 
@@ -341,13 +310,8 @@ TEST(Fileops, StdioFileOpenFailuresNameTheDirection)
     } cases[] = {{"r", "err_fileread1"}, {"a+", "err_fileread1"}, {"w", "err_filewrite1"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.mode);
-        try {
-            fileops::StdioFile file(missing, c.mode);
-            ADD_FAILURE() << "opened";
-        } catch (const error& e) {
-            EXPECT_EQ(e.text(), format(c.key, missing, "No such file or directory") + "\n");
-            expectCodes(e, 4, 1, 1, 2);
-        }
+        expectError([&] { fileops::StdioFile file(missing, c.mode); }, {4, 1, 1, 2},
+                    format(c.key, missing, "No such file or directory") + "\n");
     }
 }
 
@@ -359,12 +323,13 @@ TEST(Fileops, StdioFileReportsAFailedClose)
     // on close fails: data would be lost, and the guard says so.
     const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT, 0600);
     ASSERT_GE(descriptor, 0);
-    try {
+    const auto closeFailure = expectError([&] {
         fileops::StdioFile file(descriptor, path, "w");
         std::fputs("buffered", file.get());
         ::close(descriptor);
-    } catch (const error& e) {
-        EXPECT_EQ(e.text(), format("err_filewrite2", path, "Bad file descriptor") + "\n");
+    });
+    if (closeFailure) {
+        EXPECT_EQ(closeFailure->text(), format("err_filewrite2", path, "Bad file descriptor") + "\n");
     }
 
     // While another exception is on its way, the close failure is only logged.

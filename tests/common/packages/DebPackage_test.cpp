@@ -6,6 +6,7 @@
 #include "common/packages/DependencyLogical.h"
 #include "tests/common/CapturedLog.h"
 #include "tests/common/CommandOutput.h"
+#include "tests/common/ErrorExpectations.h"
 #include "tests/common/TempDir.h"
 #include "tests/common/packages/GeneratedVersions.h"
 
@@ -100,15 +101,7 @@ TEST_F(DebPackageFile, ReadInfoOfAMissingFileRaisesTheCommandsError)
     DebPackage package("placeholder", "0");
     package.setFileName(path_ + ".missing");
     CapturedLog log(0);
-    try {
-        package.readInfo();
-        ADD_FAILURE() << "no error raised";
-    } catch (const error& e) {
-        EXPECT_EQ(e.errorClass(), 4);
-        EXPECT_EQ(e.retry(), 2);
-        EXPECT_EQ(e.systemState(), 2);
-        EXPECT_EQ(e.support(), 2);
-    }
+    if (const auto e = expectError([&] { package.readInfo(); })) expectCodes(*e, {4, 2, 2, 2});
     EXPECT_STREQ(package.getName(), "placeholder");
     EXPECT_EQ(package.getVersion().toString(), "0");
     EXPECT_EQ(package.getSize(), 0);

@@ -6,6 +6,7 @@
 #include "common/packages/DependencyFile.h"
 #include "common/packages/RPMPackage.h"
 #include "tests/common/CapturedLog.h"
+#include "tests/common/ErrorExpectations.h"
 
 #include <gtest/gtest.h>
 
@@ -131,12 +132,9 @@ TEST(DependencyLogical, EmptyTextIsAnInternalErrorThatNamesTheOwner)
     for (const char* text : {"", "   "}) {
         SCOPED_TRACE(std::string("'") + text + "'");
         CapturedLog log(3);
-        try {
-            DependencyLogical dependency(text, &owner);
-            ADD_FAILURE() << "no error raised";
-        } catch (const error& e) {
-            EXPECT_EQ(e.errorClass(), 3);
-            EXPECT_NE(e.text().find("common/packages/DependencyLogical,"), std::string::npos) << e.text();
+        if (const auto e = expectError([&] { DependencyLogical dependency(text, &owner); })) {
+            EXPECT_EQ(e->errorClass(), 3);
+            EXPECT_NE(e->text().find("common/packages/DependencyLogical,"), std::string::npos) << e->text();
         }
         EXPECT_NE(log.text().find("Error: empty data for dependency of package 0x"), std::string::npos) << log.text();
         EXPECT_NE(log.text().find(" owner-1.0-2"), std::string::npos) << log.text();

@@ -3,6 +3,7 @@
 #include "common/Messages.h"
 #include "common/error.h"
 #include "common/packages/DependencyLogical.h"
+#include "tests/common/ErrorExpectations.h"
 
 #include <gtest/gtest.h>
 
@@ -42,12 +43,9 @@ TEST(ExtCatalogPackage, HasNoVersionOfItsOwn)
 TEST(ExtCatalogPackage, CannotReadAFile)
 {
     ExtCatalogPackage package("ext");
-    try {
-        package.readInfo();
-        ADD_FAILURE() << "no error raised";
-    } catch (const error& e) {
-        EXPECT_EQ(e.errorClass(), 0);
-        EXPECT_NE(e.text().find(Messages::get("err_basepkg_noread")), std::string::npos);
+    if (const auto e = expectError([&] { package.readInfo(); })) {
+        EXPECT_EQ(e->errorClass(), 0);
+        EXPECT_NE(e->text().find(Messages::get("err_basepkg_noread")), std::string::npos);
     }
 }
 

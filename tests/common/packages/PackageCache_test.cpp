@@ -9,6 +9,7 @@
 #include "common/packages/DependencyLogical.h"
 #include "common/packages/RPMPackage.h"
 #include "tests/common/CapturedLog.h"
+#include "tests/common/ErrorExpectations.h"
 
 #include <gtest/gtest.h>
 
@@ -493,18 +494,15 @@ TEST(PackageCache, RefusesBrokenRecords)
             CapturedLog log(3);
             Stream stream = streamOf(c.text, piece);
             unsigned lines = 0;
-            try {
-                Package::createFromCache(stream.get(), lines);
-                ADD_FAILURE() << "no error raised";
-            } catch (const error& e) {
-                EXPECT_EQ(e.errorClass(), c.errorClass);
+            if (const auto e = expectError([&] { Package::createFromCache(stream.get(), lines); })) {
+                EXPECT_EQ(e->errorClass(), c.errorClass);
                 if (c.errorClass == 1) {
-                    EXPECT_EQ(e.retry(), 1);
-                    EXPECT_EQ(e.systemState(), 1);
-                    EXPECT_EQ(e.support(), 3);
+                    EXPECT_EQ(e->retry(), 1);
+                    EXPECT_EQ(e->systemState(), 1);
+                    EXPECT_EQ(e->support(), 3);
                 }
                 if (c.key) {
-                    EXPECT_NE(e.text().find(Messages::get(c.key)), std::string::npos) << e.text();
+                    EXPECT_NE(e->text().find(Messages::get(c.key)), std::string::npos) << e->text();
                 }
             }
         }

@@ -2,6 +2,7 @@
 
 #include "common/Messages.h"
 #include "common/error.h"
+#include "tests/common/ErrorExpectations.h"
 #include "tests/common/TempDir.h"
 #include "tests/common/TestFiles.h"
 
@@ -64,14 +65,11 @@ TEST(CertificateGenerator, DirectoryThatCannotBeMadeIsAnError)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        try {
-            CertificateGenerator generator(c.home);
-            ADD_FAILURE() << "no error for " << c.home;
-        } catch (const error& failure) {
+        if (const auto failure = expectError([&] { CertificateGenerator generator(c.home); })) {
             // The reason after the directory is the system's own text.
             const std::string named = (Messages::format("err_mkdir") % c.directory % "").str();
-            EXPECT_EQ(failure.text().compare(0, named.size(), named), 0) << failure.text();
-            EXPECT_EQ(failure.errorClass(), 4);
+            EXPECT_EQ(failure->text().compare(0, named.size(), named), 0) << failure->text();
+            EXPECT_EQ(failure->errorClass(), 4);
         }
     }
 }
