@@ -150,7 +150,8 @@ std::uint64_t DependencyFile::hash() const
 {
     const std::uint64_t d = identity(directory_);
     const std::uint64_t f = identity(fileName_);
-    return ((d >> 11) | (d << 21)) * 5 + ((f >> 13) | (f << 19)) * 3;
+    // XOR keeps the low bits of the pooled pointers (see DependencyLogical::hash).
+    return ((d >> 11) ^ (d << 21)) * 5 + ((f >> 13) ^ (f << 19)) * 3;
 }
 
 bool DependencyFile::sameName(const Dependency* other) const

@@ -243,8 +243,10 @@ bool DependencyLogical::intersects(const Dependency* other) const
 
 std::uint64_t DependencyLogical::hash() const
 {
+    // XOR, not OR: OR let the high bits of the pooled pointer swallow its low bits,
+    // so names pooled next to each other collided in the resolver's hash sets.
     const auto n = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(name_));
-    return ((n >> 11) | (n << 21)) * 5;
+    return ((n >> 11) ^ (n << 21)) * 5;
 }
 
 bool DependencyLogical::sameName(const Dependency* other) const
