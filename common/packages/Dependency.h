@@ -9,13 +9,16 @@
 class Package;
 class Dependency;
 
-// Dependencies are shared by their record and by the resolver's sets; the
-// repository's matches between them are weak references.
+// Dependencies are shared by their record and by the resolver's sets; matches
+// between them are weak references.
 using DependencyPtr = std::shared_ptr<Dependency>;
 
 // One requirement, provide, conflict or obsolete of a package record: a relation
 // on a capability name (DependencyLogical) or a file path (DependencyFile). It
-// knows the record that owns it and the provides a requirement was matched with.
+// knows the record that owns it. A repository keeps the matches of its records'
+// requirements itself (one record can be listed by several repositories); the
+// list here holds the matches of a requirement that no repository resolves, such
+// as one the resolver makes up for a choice between packages.
 class Dependency {
 public:
     // Without an owner the dependency belongs to the process-wide dummy master

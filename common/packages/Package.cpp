@@ -18,6 +18,7 @@
 
 #include <boost/format.hpp>
 
+#include <atomic>
 #include <cstring>
 #include <ostream>
 #include <utility>
@@ -58,10 +59,19 @@ const char* pooledEmpty()
     return text;
 }
 
+std::uint64_t nextSequence()
+{
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+}
+
 }  // namespace
 
 Package::Package(const char* name, std::unique_ptr<Version> version)
-    : name_(StringPool::intern(name ? name : "")), version_(std::move(version)), arch_(pooledEmpty())
+    : name_(StringPool::intern(name ? name : "")),
+      version_(std::move(version)),
+      arch_(pooledEmpty()),
+      sequence_(nextSequence())
 {
 }
 
@@ -327,19 +337,6 @@ DependencyPtr Package::selfProvide() const
         selfProvide_ = createDependency(text.c_str());
     }
     return selfProvide_;
-}
-
-bool Package::dependsOn(const Package* other) const
-{
-    for (const DependencyPtr& require : requires_) {
-        // Every entry is looked at: a match whose provide is gone hides no later one.
-        const unsigned count = require->matchedProvideCount();
-        for (unsigned i = 0; i < count; ++i) {
-            const DependencyPtr provide = require->getMatchedProvide(i);
-            if (provide && provide->getOwner() == other) return true;
-        }
-    }
-    return false;
 }
 
 void Package::parseRequires()

@@ -116,6 +116,14 @@ public:
     Source* getSource() const { return source_; }
     void setSource(Source* source) { source_ = source; }
 
+    // The order in which records were made, process-wide, from 1: ties between
+    // records are broken by it, never by their addresses, so that two runs over
+    // the same input decide the same way.
+    std::uint64_t getSequence() const { return sequence_; }
+    struct BySequence {
+        bool operator()(const Package* a, const Package* b) const { return a->getSequence() < b->getSequence(); }
+    };
+
     const std::map<std::string, std::string>& getProperties() const { return properties_; }
     // Empty when the key is absent.
     std::string getProperty(const std::string& key) const;
@@ -157,8 +165,6 @@ public:
     void replaceDependencies(const Package& other);
     // The relation "name = version" of the record itself, made on first use.
     DependencyPtr selfProvide() const;
-    // Whether some requirement of this record was matched with a provide of `other`.
-    bool dependsOn(const Package* other) const;
     // For extension-catalogue records read from XML: the dependency children of
     // the origin element, and the self-provide when the record has a file or actions.
     void parseRequires();
@@ -196,6 +202,7 @@ private:
     std::set<std::string> classes_;
     Source* source_ = nullptr;
     mutable DependencyPtr selfProvide_;
+    std::uint64_t sequence_;
 };
 
 std::ostream& operator<<(std::ostream& out, const Package& package);
