@@ -421,11 +421,19 @@ TEST_F(RpmDatabase, TheDefaultCacheFileInAPrivateTmp)
         // the new /tmp that hides it.
         const int database = ::open(databaseDir.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
         if (database < 0) return 10;
+        // The stand-in rpm lives in the source tree, which may itself lie below /tmp.
+        const std::string testPrograms = std::string(KW_SOURCE_DIR) + "/tests/bin";
+        const int programs = ::open(testPrograms.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (programs < 0) return 10;
         if (::mount("tmpfs", "/tmp", "tmpfs", 0, "mode=1777") != 0) return kNamespaceRefused;
-        if (::mkdir("/tmp/db", 0700) != 0) return 11;
-        const std::string source = "/proc/self/fd/" + std::to_string(database);
-        if (::mount(source.c_str(), "/tmp/db", nullptr, MS_BIND, nullptr) != 0) return 12;
+        if (::mkdir("/tmp/db", 0700) != 0 || ::mkdir("/tmp/bin", 0700) != 0) return 11;
+        const std::string databaseSource = "/proc/self/fd/" + std::to_string(database);
+        const std::string programsSource = "/proc/self/fd/" + std::to_string(programs);
+        if (::mount(databaseSource.c_str(), "/tmp/db", nullptr, MS_BIND, nullptr) != 0 ||
+            ::mount(programsSource.c_str(), "/tmp/bin", nullptr, MS_BIND, nullptr) != 0)
+            return 12;
         ::setenv("KW_TEST_RPM_DBPATH", "/tmp/db", 1);
+        ::setenv("PATH", "/tmp/bin:/usr/sbin:/usr/bin:/sbin:/bin", 1);
         Lock::setFilePath("/tmp/kvo-installer.lock");
         if (!writeText("/tmp/victim", "precious\n")) return 13;
         if (::symlink("/tmp/victim", SourceSysRPM::cacheFilePath) != 0) return 14;
