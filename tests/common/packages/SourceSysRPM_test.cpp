@@ -35,9 +35,9 @@ namespace {
 
 // Three small noarch packages: alpha (with an epoch, virtual provides, a
 // requirement, a conflict, an obsolete, a file, a link and a directory) and
-// beta from one spec, gamma from another; beta and gamma both hold
+// beta from one build recipe, gamma from another; beta and gamma both hold
 // /opt/kwtest/shared.txt with different content.
-const char* const mainSpec = R"(Name: kwtest-alpha
+const char* const mainRecipe = R"(Name: kwtest-alpha
 Version: 1.2
 Release: 3
 Epoch: 2
@@ -68,7 +68,7 @@ echo beta > %{buildroot}/opt/kwtest/shared.txt
 /opt/kwtest/shared.txt
 )";
 
-const char* const otherSpec = R"(Name: kwtest-gamma
+const char* const otherRecipe = R"(Name: kwtest-gamma
 Version: 0.9
 Release: 1
 Summary: kitwright reader test
@@ -128,12 +128,12 @@ protected:
         cacheFile = dir.path() + "/system_packages.cache";
         ASSERT_EQ(::mkdir(database.c_str(), 0700), 0);
         ASSERT_EQ(::mkdir(top.c_str(), 0700), 0);
-        ASSERT_TRUE(writeText(top + "/main.spec", mainSpec));
-        ASSERT_TRUE(writeText(top + "/other.spec", otherSpec));
+        ASSERT_TRUE(writeText(top + "/main.recipe", mainRecipe));
+        ASSERT_TRUE(writeText(top + "/other.recipe", otherRecipe));
         const std::string build = "rpmbuild --quiet --define '_topdir " + top + "' --define '_build_id_links none' -bb ";
-        for (const char* spec : {"/main.spec", "/other.spec"}) {
+        for (const char* recipe : {"/main.recipe", "/other.recipe"}) {
             int status = -1;
-            const std::string output = commandOutput(build + top + spec + " 2>&1", &status);
+            const std::string output = commandOutput(build + top + recipe + " 2>&1", &status);
             ASSERT_EQ(status, 0) << output;
         }
         int status = -1;

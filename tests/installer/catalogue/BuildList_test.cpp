@@ -10,7 +10,7 @@
 
 namespace {
 
-struct BuildSpec {
+struct BuildRow {
     const char* vendor;
     const char* version;
     const char* arch;
@@ -18,12 +18,12 @@ struct BuildSpec {
     const char* config;
 };
 
-BuildList listOf(const std::vector<BuildSpec>& specs)
+BuildList listOf(const std::vector<BuildRow>& rows)
 {
     BuildList list;
-    for (const BuildSpec& spec : specs)
-        list.add(boost::make_shared<Build>(ReleasePtr(), "Linux", spec.vendor, spec.version, spec.arch,
-                                           spec.environment, spec.config, ""));
+    for (const BuildRow& row : rows)
+        list.add(boost::make_shared<Build>(ReleasePtr(), "Linux", row.vendor, row.version, row.arch,
+                                           row.environment, row.config, ""));
     return list;
 }
 
@@ -32,7 +32,7 @@ TEST(BuildList, BestBuildForDebian12)
     struct Case {
         const char* name;
         Opsys system;
-        std::vector<BuildSpec> builds;
+        std::vector<BuildRow> builds;
         const char* chosen;  // config of the expected build, "" for none
     } cases[] = {
         {"among other systems and versions the matching one",

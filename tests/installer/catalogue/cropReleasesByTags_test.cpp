@@ -16,7 +16,7 @@
 
 namespace {
 
-struct ReleaseSpec {
+struct ReleaseRow {
     const char* product;
     const char* id;
     const char* version;
@@ -26,7 +26,7 @@ struct ReleaseSpec {
 
 // Releases in catalogue order, with their installed state checked against a
 // system where each product of `installed` has that version installed.
-std::vector<ReleasePtr> catalogue(const std::vector<ReleaseSpec>& specs,
+std::vector<ReleasePtr> catalogue(const std::vector<ReleaseRow>& rows,
                                   const std::map<std::string, std::string>& installed)
 {
     Repository repository;
@@ -37,12 +37,12 @@ std::vector<ReleasePtr> catalogue(const std::vector<ReleaseSpec>& specs,
     }
     std::map<std::string, ProductPtr> products;
     std::vector<ReleasePtr> releases;
-    for (const ReleaseSpec& spec : specs) {
-        ProductPtr& product = products[spec.product];
-        if (!product) product = makeProduct(spec.product, {{std::string(spec.product) + "-base"}});
-        const ReleasePtr release = makeRelease(product, spec.id, spec.version);
-        if (spec.tags) release->setTags(spec.tags);
-        if (spec.promoted) release->setPromotedTags(spec.promoted);
+    for (const ReleaseRow& row : rows) {
+        ProductPtr& product = products[row.product];
+        if (!product) product = makeProduct(row.product, {{std::string(row.product) + "-base"}});
+        const ReleasePtr release = makeRelease(product, row.id, row.version);
+        if (row.tags) release->setTags(row.tags);
+        if (row.promoted) release->setPromotedTags(row.promoted);
         addBuild(release, "Debian", "12");
         release->checkState(&repository, debian12());
         releases.push_back(release);
@@ -62,7 +62,7 @@ TEST(cropReleasesByTags, KeepsTheFirstReleasePerProductAndTier)
 {
     struct Case {
         const char* name;
-        std::vector<ReleaseSpec> releases;
+        std::vector<ReleaseRow> releases;
         std::map<std::string, std::string> installed;
         std::vector<std::string> tiers;
         std::vector<std::string> keep;
