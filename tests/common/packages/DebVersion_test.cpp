@@ -240,32 +240,10 @@ public:
     std::string nearby(const std::string& text)
     {
         static const char* const tails[] = {"~", ".", "+", "a", "A", "0", ".0", "~1", "~~", "+b1", "-1", "-0"};
-        std::string result = text;
-        switch (below(random_, 5)) {
-        case 0:
-        case 1:
-            return result + pick(random_, tails);
-        case 2: {
-            const std::size_t start = result.find(':') == std::string::npos ? 0 : result.find(':') + 1;
-            for (std::size_t i = start; i < result.size(); ++i)
-                if (result[i] >= '0' && result[i] <= '9' && below(random_, 2)) return result.insert(i, "0");
-            return result + "0";
-        }
-        case 3:
-            if (result.compare(0, 2, "0:") == 0) return result.substr(2);
-            if (result.find(':') == std::string::npos) return "0:" + result;
-            return result + "~";
-        default: {
-            static const char* const separators[] = {".", "+", "~"};
-            for (char& c : result)
-                if ((c == '.' || c == '+' || c == '~') && below(random_, 2)) {
-                    c = *pick(random_, separators);
-                    break;
-                }
-            return result;
-        }
-        }
+        static const char* const separators[] = {".", "+", "~"};
+        return nearbyVersion(random_, text, tails, separators);
     }
+
 
 private:
     std::string digits()

@@ -192,39 +192,13 @@ public:
         return result;
     }
 
-    // A text close to `text`: the kind of pair where the rules differ.
     std::string nearby(const std::string& text)
     {
         static const char* const tails[] = {"~", "^", ".", "_", "a", "0", ".0", "~1", "^1", "~~", "^a", "+", "A"};
-        std::string result = text;
-        switch (below(random_, 5)) {
-        case 0:
-        case 1:
-            return result + pick(random_, tails);
-        case 2: {
-            // A leading zero before some number.
-            const std::size_t start = result.find(':') == std::string::npos ? 0 : result.find(':') + 1;
-            for (std::size_t i = start; i < result.size(); ++i)
-                if (result[i] >= '0' && result[i] <= '9' && below(random_, 2)) return result.insert(i, "0");
-            return result + "0";
-        }
-        case 3:
-            // With or without an epoch of 0.
-            if (result.compare(0, 2, "0:") == 0) return result.substr(2);
-            if (result.find(':') == std::string::npos) return "0:" + result;
-            return result + "~";
-        default: {
-            // Another separator in place of one.
-            static const char* const separators[] = {".", "_", "+", "~", "^"};
-            for (char& c : result)
-                if ((c == '.' || c == '_' || c == '+' || c == '~' || c == '^') && below(random_, 2)) {
-                    c = *pick(random_, separators);
-                    break;
-                }
-            return result;
-        }
-        }
+        static const char* const separators[] = {".", "_", "+", "~", "^"};
+        return nearbyVersion(random_, text, tails, separators);
     }
+
 
 private:
     std::string field(std::uint32_t maxPieces)
