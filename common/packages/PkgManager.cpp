@@ -1107,9 +1107,7 @@ void PkgManager::removeModeSolution(const Package* pkg)
 void PkgManager::ownRepository()
 {
     if (!trial_ || ownCopy_) return;
-    auto copy = std::make_unique<Repository>();
-    for (Package* record : repository_->getPackages()) copy->addPackage(record, record->getSource());
-    ownCopy_ = std::move(copy);
+    ownCopy_ = std::make_unique<Repository>(*repository_, Repository::trialCopy);
     repository_ = ownCopy_.get();
 }
 

@@ -179,6 +179,21 @@ struct Repository::RequiresIndex {
 
 Repository::Repository() = default;
 
+// Sharing an index is safe because every change in place goes through own(),
+// and every rebuild makes a new index object.
+Repository::Repository(const Repository& parent, TrialCopy)
+    : pkgList_(parent.pkgList_),
+      listed_(parent.listed_),
+      purged_(parent.purged_),
+      removers_(parent.removers_),
+      names_(parent.names_),
+      provides_(parent.provides_),
+      conflicts_(parent.conflicts_),
+      obsoletes_(parent.obsoletes_),
+      requires_(parent.requires_)
+{
+}
+
 Repository::~Repository()
 {
     for (Source* source : sources_) source->repository_ = nullptr;
@@ -430,6 +445,7 @@ const Repository::RequiresIndex& Repository::requiresGraph() const
 void Repository::rebuildNames() const
 {
     Log(2, true) << " (update package names cache) ";
+    ++rebuilds_;
     auto fresh = std::make_shared<NameIndex>();
     fresh->byName.reserve(pkgList_.size());
     for (const Package* package : pkgList_) fresh->byName[package->getName()].push_back(package);
@@ -441,6 +457,7 @@ void Repository::rebuildNames() const
 void Repository::rebuildProvides() const
 {
     Log(2, true) << "Regenerate packages provides cache.";
+    ++rebuilds_;
     auto fresh = std::make_shared<ProvidesIndex>();
     std::size_t count = 0;
     for (const Package* package : pkgList_) count += package->getProvides().size();
@@ -459,6 +476,7 @@ void Repository::rebuildProvides() const
 void Repository::rebuildConflicts() const
 {
     Log(2, true) << "(regen conflicts cache) ";
+    ++rebuilds_;
     auto fresh = std::make_shared<RelationIndex>();
     const ProvidesIndex& cache = provides();
     for (const Package* c : pkgList_) {
@@ -517,6 +535,7 @@ void Repository::addObsoletesOf(const Package* package, RelationIndex& index) co
 void Repository::rebuildObsoletes() const
 {
     Log(2, true) << "(regen obsoletes cache) ";
+    ++rebuilds_;
     auto fresh = std::make_shared<RelationIndex>();
     for (const Package* package : pkgList_) addObsoletesOf(package, *fresh);
     obsoletes_.data = std::move(fresh);
@@ -526,6 +545,7 @@ void Repository::rebuildObsoletes() const
 void Repository::rebuildRequires() const
 {
     Log(3, true) << "Resolve requires dependencies in repository.";
+    ++rebuilds_;
     auto fresh = std::make_shared<RequiresIndex>();
     const ProvidesIndex& cache = provides();
     std::vector<DependencyPtr> candidates;

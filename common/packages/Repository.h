@@ -47,7 +47,18 @@ public:
     using Records = std::vector<const Package*>;
     using Provides = std::vector<DependencyPtr>;
 
+    // Selects the trial copy constructor.
+    struct TrialCopy {};
+    static constexpr TrialCopy trialCopy{};
+
     Repository();
+    // A copy for a trial resolution, which the parent must not see change. It
+    // lists the parent's records (their sources unchanged), purged records and
+    // removers, and shares every index, built or stale, until it changes one
+    // itself; the requires graph, and so the matched provides, are the parent's
+    // until the copy's list changes. No source registers with the copy: the
+    // sources belong to the parent, which must outlive the copy.
+    Repository(const Repository& parent, TrialCopy);
     // Destroys no record; the sources still registered are told that the
     // repository is gone.
     ~Repository();
@@ -155,6 +166,10 @@ public:
     // provider in the last resolution; empty when there was none.
     DependencyPtr getUnresolvedRequire(const Package* package) const;
 
+    // How many indexes this repository has built itself (a trial copy starts at
+    // zero): what sharing the indexes saves shows here.
+    unsigned indexRebuilds() const { return rebuilds_; }
+
 private:
     friend class Source;
 
@@ -200,4 +215,5 @@ private:
     mutable Lazy<RelationIndex> conflicts_;
     mutable Lazy<RelationIndex> obsoletes_;
     mutable Lazy<RequiresIndex> requires_;
+    mutable unsigned rebuilds_ = 0;
 };

@@ -650,6 +650,159 @@ TEST(Repository, DebianVersionedProvideSatisfiesTheVersionedRequirement)
     EXPECT_NE(repository.getUnresolvedRequire(repository.findLatestByName("app2")), nullptr);
 }
 
+// The loaded repository with every index built, as the resolver has it when a
+// trial starts.
+class TrialCopy : public LoadedRepository {
+protected:
+    void SetUp() override
+    {
+        LoadedRepository::SetUp();
+        CapturedLog quiet(0);
+        repository.resolveRequires();
+        repository.findByName("bash");
+        repository.getConflicts(latest("mta-a"));
+        repository.getObsoleters(latest("old-tool"));
+        bash = repository.findInstalled("bash");
+        libfoo = repository.findInstalled("libfoo");
+        ASSERT_NE(bash, nullptr);
+        ASSERT_NE(libfoo, nullptr);
+        libRequire = bash->getRequire(0).get();
+    }
+
+    // What the lookups of a repository answer, as text.
+    std::vector<std::string> answers(const Repository& r) const
+    {
+        std::vector<std::string> texts;
+        for (const char* name : {"bash", "libfoo", "app", "mta-a", "old-tool", "new-tool", "tool-ng"}) {
+            texts.push_back(std::string(name) + ": " + shown(r.findLatestByName(name)) + " " +
+                            shown(r.findInstalled(name)) + " " + shown(r.findLatestProvider(name)));
+        }
+        texts.push_back("cap-x: " + shown(r.findLatestProvider("cap-x")));
+        texts.push_back("/bin/sh: " + shown(r.findLatestProvider("/bin/sh")));
+        for (const std::string& owner : ownersOf(r.getProviders(DependencyLogical("mail-transport-agent", nullptr))))
+            texts.push_back("mta provider " + owner);
+        for (const std::string& text : shownAll(r.getConflicts(r.findLatestByName("mta-a"))))
+            texts.push_back("mta-a conflicts " + text);
+        for (const std::string& text : shownAll(r.getObsoleters(r.findLatestByName("old-tool"))))
+            texts.push_back("old-tool obsoleted by " + text);
+        for (const std::string& text : shownAll(r.getRequired(bash))) texts.push_back("bash requires " + text);
+        for (unsigned i = 0; i < r.matchedProvideCount(libRequire); ++i)
+            texts.push_back("matched " + shown(r.getMatchedProvide(libRequire, i)->getOwner()));
+        return texts;
+    }
+
+    const Package* bash = nullptr;
+    const Package* libfoo = nullptr;
+    const Dependency* libRequire = nullptr;
+};
+
+TEST_F(TrialCopy, FindsWhatTheParentFindsWithoutRebuilding)
+{
+    const std::vector<std::string> expected = answers(repository);
+    ASSERT_EQ(expected.size(), 17u);
+    const unsigned parentRebuilds = repository.indexRebuilds();
+
+    const Repository copy(repository, Repository::trialCopy);
+    EXPECT_EQ(answers(copy), expected);
+    EXPECT_EQ(copy.getPackages(), repository.getPackages());
+    for (const Package* package : repository.getPackages()) EXPECT_TRUE(copy.isListed(package)) << shown(package);
+    // Every index came from the parent.
+    EXPECT_EQ(copy.indexRebuilds(), 0u);
+    EXPECT_EQ(repository.indexRebuilds(), parentRebuilds);
+}
+
+TEST_F(TrialCopy, ARemoverInTheCopyStaysInTheCopy)
+{
+    const std::vector<std::string> before = answers(repository);
+    const Repository::Records& parentObsoleters = repository.getObsoleters(libfoo);
+    ASSERT_TRUE(parentObsoleters.empty());
+    const unsigned parentRebuilds = repository.indexRebuilds();
+
+    Repository copy(repository, Repository::trialCopy);
+    const Package* remover = copy.addRemoverFor("libfoo", "");
+    EXPECT_TRUE(copy.isListed(remover));
+    EXPECT_EQ(copy.findLatestByName("dummy_obsoleter_libfoo"), remover);
+    EXPECT_EQ(shownAll(copy.getObsoleters(libfoo)), (std::vector<std::string>{"dummy_obsoleter_libfoo-0.0"}));
+    // The names and obsolete indexes were copied before the change, not rebuilt.
+    EXPECT_EQ(copy.indexRebuilds(), 0u);
+
+    EXPECT_FALSE(repository.isListed(remover));
+    EXPECT_EQ(repository.getPackages().size() + 1, copy.getPackages().size());
+    EXPECT_EQ(repository.findLatestByName("dummy_obsoleter_libfoo"), nullptr);
+    EXPECT_TRUE(parentObsoleters.empty());
+    EXPECT_TRUE(repository.getObsoleters(libfoo).empty());
+    EXPECT_EQ(answers(repository), before);
+    EXPECT_EQ(repository.indexRebuilds(), parentRebuilds);
+
+    // The parent's own remover, made later, is not the copy's.
+    const Package* parentRemover = repository.addRemoverFor("libfoo", "");
+    EXPECT_NE(parentRemover, remover);
+    EXPECT_EQ(copy.findByName("dummy_obsoleter_libfoo"), (Repository::Records{remover}));
+    EXPECT_EQ(repository.findByName("dummy_obsoleter_libfoo"), (Repository::Records{parentRemover}));
+}
+
+TEST_F(TrialCopy, ARecordAddedToTheCopyStaysInTheCopy)
+{
+    CapturedLog quiet(0);
+    const std::vector<std::string> before = answers(repository);
+    const unsigned parentRebuilds = repository.indexRebuilds();
+
+    Repository copy(repository, Repository::trialCopy);
+    addText(copy, record("extra", "9.0-1", "noarch", "P:cap-x = 9.0\nP:libfoo.so.1\n"), Package::typeBuild);
+    const Package* extra = copy.findLatestByName("extra");
+    ASSERT_NE(extra, nullptr);
+    EXPECT_EQ(copy.findLatestProvider("cap-x"), extra);
+    // The copy resolves the requirements anew; the parent keeps its matches.
+    ASSERT_EQ(copy.matchedProvideCount(libRequire), 3u);
+    EXPECT_EQ(copy.getMatchedProvide(libRequire, 0)->getOwner(), extra);
+    EXPECT_TRUE(copy.dependsOn(bash, extra));
+    EXPECT_GT(copy.indexRebuilds(), 0u);
+
+    EXPECT_FALSE(repository.isListed(extra));
+    EXPECT_EQ(repository.findLatestByName("extra"), nullptr);
+    EXPECT_EQ(repository.matchedProvideCount(libRequire), 2u);
+    EXPECT_FALSE(repository.dependsOn(bash, extra));
+    EXPECT_EQ(answers(repository), before);
+    EXPECT_EQ(repository.indexRebuilds(), parentRebuilds);
+}
+
+TEST_F(TrialCopy, ReusesTheParentsRemover)
+{
+    const Package* remover = repository.addRemoverFor("libfoo", "i686");
+    Repository copy(repository, Repository::trialCopy);
+    EXPECT_EQ(copy.addRemoverFor("libfoo", "i686"), remover);
+    EXPECT_EQ(copy.findByName("dummy_obsoleter_libfoo_i686"), (Repository::Records{remover}));
+    EXPECT_EQ(copy.getPackages().size(), repository.getPackages().size());
+}
+
+TEST(Repository, DestroyingATrialCopyLeavesTheParentAndItsSources)
+{
+    struct Quiet : Source {
+        using Source::Source;
+        void loadBrief() override {}
+        void loadFull() override {}
+    };
+    Repository parent;
+    Quiet source(&parent);
+    addText(parent, record("lib", "1.0-1", "noarch", "P:cap\n"), Package::typeSystem, Repository::dups_append,
+            &source);
+    const Package* lib = parent.findInstalled("lib");
+    ASSERT_NE(lib, nullptr);
+    {
+        Repository copy(parent, Repository::trialCopy);
+        EXPECT_TRUE(copy.getSources().empty());
+        EXPECT_EQ(copy.findInstalled("lib"), lib);
+        EXPECT_EQ(lib->getSource(), &source);
+        copy.addRemoverFor("lib", "");
+    }
+    EXPECT_EQ(parent.getSources(), (std::vector<Source*>{&source}));
+    EXPECT_EQ(source.getRepository(), &parent);
+    EXPECT_EQ(lib->getSource(), &source);
+    EXPECT_EQ(parent.findInstalled("lib"), lib);
+    EXPECT_EQ(parent.findLatestProvider("cap"), lib);
+    EXPECT_EQ(parent.getPackages().size(), 1u);
+}
+
 class RepositoryWithProgress : public ReaderTest {};
 
 struct CountingSource : Source {
