@@ -4,6 +4,7 @@
 #include "common/error.h"
 #include "common/packages/Package.h"
 #include "common/packages/Repository.h"
+#include "tests/common/ErrorExpectations.h"
 #include "tests/common/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -48,16 +49,7 @@ TEST(SourceSysCache, Failures)
         SCOPED_TRACE(c.name);
         Repository repository;
         SourceSysCache source(&repository, c.path);
-        try {
-            source.readBrief();
-            ADD_FAILURE() << "no error raised";
-        } catch (const error& failure) {
-            EXPECT_EQ(failure.errorClass(), 4);
-            EXPECT_EQ(failure.retry(), 1);
-            EXPECT_EQ(failure.systemState(), 1);
-            EXPECT_EQ(failure.support(), 2);
-            EXPECT_EQ(failure.text(), (Messages::format(c.key) % c.path).str() + "\n");
-        }
+        expectError([&] { source.readBrief(); }, {4, 1, 1, 2}, (Messages::format(c.key) % c.path).str() + "\n");
         EXPECT_FALSE(source.isBriefRead());
     }
 }

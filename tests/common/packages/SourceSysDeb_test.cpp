@@ -8,6 +8,7 @@
 #include "common/packages/Repository.h"
 #include "tests/common/CapturedLog.h"
 #include "tests/common/CommandOutput.h"
+#include "tests/common/ErrorExpectations.h"
 #include "tests/common/TempDir.h"
 #include "tests/common/packages/ReaderTestSupport.h"
 
@@ -235,16 +236,7 @@ TEST_F(DebianDatabase, AFailingQueryRaisesAfterReadingEverything)
     ScopedEnvironment exitCode("KW_TEST_DPKG_EXIT", "2");
     Repository repository;
     SourceSysDeb source(&repository);
-    try {
-        source.readBrief();
-        ADD_FAILURE() << "no error raised";
-    } catch (const error& failure) {
-        EXPECT_EQ(failure.errorClass(), 4);
-        EXPECT_EQ(failure.retry(), 2);
-        EXPECT_EQ(failure.systemState(), 2);
-        EXPECT_EQ(failure.support(), 2);
-        EXPECT_EQ(failure.text(), "dpkg-query command failed\n");
-    }
+    expectError([&] { source.readBrief(); }, {4, 2, 2, 2}, "dpkg-query command failed\n");
     EXPECT_FALSE(source.isBriefRead());
     EXPECT_NE(repository.findInstalled("kw-first"), nullptr);
     EXPECT_NE(repository.findInstalled("kw-second"), nullptr);

@@ -10,6 +10,7 @@
 #include "common/packages/Repository.h"
 #include "tests/common/CapturedLog.h"
 #include "tests/common/CommandOutput.h"
+#include "tests/common/ErrorExpectations.h"
 #include "tests/common/PrivateNamespace.h"
 #include "tests/common/TempDir.h"
 #include "tests/common/TestFiles.h"
@@ -375,18 +376,10 @@ TEST_F(RpmDatabase, FailuresOfTheFullRead)
         source.readBrief();
         std::unique_ptr<ScopedEnvironment> exitCode;
         if (c.exitCode) exitCode = std::make_unique<ScopedEnvironment>("KW_TEST_RPM_EXIT", c.exitCode);
-        try {
-            source.readFull();
-            ADD_FAILURE() << "no error raised";
-        } catch (const error& failure) {
-            EXPECT_EQ(failure.errorClass(), 4);
-            EXPECT_EQ(failure.retry(), 1);
-            EXPECT_EQ(failure.systemState(), 1);
-            EXPECT_EQ(failure.support(), 2);
-            EXPECT_EQ(failure.text().rfind(Messages::get("err_rpm_info_full") + "\n", 0), 0u) << failure.text();
-            const std::string detail = Messages::get(c.key);
-            EXPECT_NE(failure.text().find(detail.substr(0, detail.find('%'))), std::string::npos) << failure.text();
-        }
+        const std::string detail = Messages::get(c.key);
+        expectError([&] { source.readFull(); }, {4, 1, 1, 2},
+                    ::testing::AllOf(::testing::StartsWith(Messages::get("err_rpm_info_full") + "\n"),
+                                     ::testing::HasSubstr(detail.substr(0, detail.find('%')))));
         EXPECT_FALSE(source.isFullRead());
         // The brief records stay.
         EXPECT_EQ(repository.getPackages().size(), 3u);
@@ -398,13 +391,10 @@ TEST_F(RpmDatabase, AFailingBriefReadRaisesTheCommandError)
     ScopedEnvironment exitCode("KW_TEST_RPM_EXIT", "3");
     Repository repository;
     SourceSysRPM source(&repository, cacheFile);
-    try {
-        source.readBrief();
-        ADD_FAILURE() << "no error raised";
-    } catch (const error& failure) {
-        EXPECT_EQ(failure.errorClass(), 4);
-        EXPECT_EQ(failure.retry(), 2);
-        EXPECT_NE(failure.text().find("Error 3 in execution of rpm"), std::string::npos) << failure.text();
+    if (const auto failure = expectError([&] { source.readBrief(); })) {
+        EXPECT_EQ(failure->errorClass(), 4);
+        EXPECT_EQ(failure->retry(), 2);
+        EXPECT_THAT(failure->text(), ::testing::HasSubstr("Error 3 in execution of rpm"));
     }
     EXPECT_FALSE(source.isBriefRead());
     // Everything rpm printed was read first.

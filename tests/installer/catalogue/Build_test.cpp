@@ -5,6 +5,7 @@
 #include "common/error.h"
 
 #include "tests/common/CapturedLog.h"
+#include "tests/common/ErrorExpectations.h"
 #include "tests/installer/catalogue/CatalogueModel.h"
 
 #include <boost/make_shared.hpp>
@@ -100,11 +101,8 @@ TEST(Build, OwnBuildAndAttachedAddonBuild)
 TEST(Build, WithoutParentOwnBuildQuestionIsInternalError)
 {
     const Build build(ReleasePtr(), "Linux", "Debian", "12", "x86_64", "", "", "");
-    try {
-        build.isOwnBuildOfParent();
-        FAIL() << "no error raised";
-    } catch (const error& raised) {
-        EXPECT_EQ(raised.errorClass(), 3);
+    if (const auto raised = expectError([&] { build.isOwnBuildOfParent(); })) {
+        EXPECT_EQ(raised->errorClass(), 3);
     }
 }
 

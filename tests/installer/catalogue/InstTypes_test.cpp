@@ -2,11 +2,11 @@
 
 #include "common/error.h"
 
+#include "tests/common/ErrorExpectations.h"
 #include "tests/installer/catalogue/CatalogueModel.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 namespace {
@@ -27,23 +27,6 @@ InstTypes::InstType ofKind(const std::string& name, int kind)
     type.names = {name};
     type.kind = kind;
     return type;
-}
-
-// The message of the internal error that `call` raises; "" (and a failure) when
-// it raises none.
-std::string internalErrorText(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const error& raised) {
-        EXPECT_EQ(raised.errorClass(), 3);
-        EXPECT_EQ(raised.retry(), 1);
-        EXPECT_EQ(raised.systemState(), 1);
-        EXPECT_EQ(raised.support(), 3);
-        return raised.text();
-    }
-    ADD_FAILURE() << "no error raised";
-    return std::string();
 }
 
 class InstTypesTest : public ::testing::Test {
@@ -107,18 +90,18 @@ TEST_F(InstTypesTest, LookupByAnyNameIgnoringCase)
 TEST_F(InstTypesTest, LookupErrors)
 {
     const InstTypes::ProductEntry& entry = types.getProduct("zarni");
-    EXPECT_EQ(internalErrorText([&] { entry.getInstType(""); }), "InstTypes data: tname is empty in request\n");
-    EXPECT_EQ(internalErrorText([&] { entry.getInstType("Ful"); }),
-              "InstTypes data: can't get install type from product: zarni/Ful\n");
-    EXPECT_EQ(internalErrorText([&] { types.getProduct("sso"); }), "InstTypes data: can't get product by id='sso'\n");
+    expectError([&] { entry.getInstType(""); }, {3, 1, 1, 3}, "InstTypes data: tname is empty in request\n");
+    expectError([&] { entry.getInstType("Ful"); }, {3, 1, 1, 3},
+                "InstTypes data: can't get install type from product: zarni/Ful\n");
+    expectError([&] { types.getProduct("sso"); }, {3, 1, 1, 3}, "InstTypes data: can't get product by id='sso'\n");
 }
 
 TEST_F(InstTypesTest, RefusedTypesLeaveTheDataUnchanged)
 {
     const ReleasePtr fresh = makeRelease(makeProduct("sso"), "sso-1", "1.0");
-    internalErrorText([&] { types.add(*fresh, listed({}, {"base"})); });
-    internalErrorText([&] { types.add(*fresh, listed({"Empty"}, {})); });
-    internalErrorText([&] { types.add(*first, listed({"Empty"}, {})); });
+    if (const auto e = expectError([&] { types.add(*fresh, listed({}, {"base"})); })) expectCodes(*e, {3, 1, 1, 3});
+    if (const auto e = expectError([&] { types.add(*fresh, listed({"Empty"}, {})); })) expectCodes(*e, {3, 1, 1, 3});
+    if (const auto e = expectError([&] { types.add(*first, listed({"Empty"}, {})); })) expectCodes(*e, {3, 1, 1, 3});
     EXPECT_EQ(types.findProduct("sso"), types.end());
     EXPECT_EQ(types.getProduct("zarni").types.size(), 4u);
 
