@@ -76,8 +76,11 @@ const char* error::className() const
 error internalError(const char* file, int line)
 {
     // The build maps the source root away, so `file` reads like "installer/BackendProtocol.cpp";
-    // the operator sees it without the extension.
+    // a compiler cache may hand the compiler a path relative to the build directory instead,
+    // whose leading "../" steps are dropped. The operator sees it without the extension.
     std::string path = file ? file : "";
+    while (path.compare(0, 3, "../") == 0 || path.compare(0, 2, "./") == 0)
+        path.erase(0, path[0] == '.' && path[1] == '/' ? 2 : 3);
     const std::string::size_type slash = path.rfind('/');
     const std::string::size_type dot = path.rfind('.');
     if (dot != std::string::npos && (slash == std::string::npos || dot > slash))

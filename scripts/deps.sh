@@ -2,7 +2,7 @@
 # Installs the build and test dependencies that this machine is missing (Debian 12, as root).
 set -eu
 
-packages="cmake g++ make git pkg-config
+packages="cmake g++ make git pkg-config ccache
   libboost-dev libboost-program-options-dev libboost-regex-dev libboost-thread-dev
   libboost-system-dev libboost-filesystem-dev libboost-date-time-dev
   libcurl4-openssl-dev libtinyxml-dev libssl-dev libpam0g-dev

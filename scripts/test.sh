@@ -4,6 +4,10 @@ set -eu
 cd "$(dirname "$0")/.."
 
 build=build-test
+# The compiler cache is shared by every clone on this machine.
+export CCACHE_DIR="${CCACHE_DIR:-/var/cache/kitwright/ccache}"
+export CCACHE_BASEDIR="$(pwd)"
+export CCACHE_NOHASHDIR=1
 jobs=$(nproc)
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DKW_SANITIZE=ON >/dev/null
 cmake --build "$build" -j "$jobs"
