@@ -47,6 +47,7 @@ InstallStepResolver::Result InstallStepResolver::resolve(Repository& repository,
         }
     }
 
+    result.blackList = manager.getBlackList();
     Log(2, true) << "DEBUG: prepareInstallStep: resolve results for package(s):";
     for (const Package* item : result.necessary) {
         const std::string& file = item->getFileName();

@@ -33,6 +33,8 @@ public:
         // list that are not installed and are neither examined package.
         PkgManager::PackageList additions;
         const Package* second = nullptr;
+        // The packages the resolution must not use, each with its reason.
+        PkgManager::BlackList blackList;
         // Attempts used, 1 when the first succeeded.
         int attempts = 0;
     };

@@ -27,6 +27,12 @@ class Repository;
 // `maxPasses` and trial resolutions nest at most `maxTrialDepth` deep, and
 // exceeding either fails with a dependencies error. Ties between records are
 // broken by their sequence numbers, so the same input always decides the same way.
+//
+// The implementation is split by what each part decides: PkgManager.cpp (one
+// package and the necessary list), PkgManagerProviders.cpp (provider choice and
+// levels), PkgManagerBlackList.cpp (black list and reasons),
+// PkgManagerRepairs.cpp (installed-system checks and repairs) and
+// PkgManagerTrials.cpp (trial resolutions).
 class PkgManager {
 public:
     using PackageList = std::vector<const Package*>;
@@ -66,6 +72,8 @@ public:
     const std::string& getOsArch() const { return osArch_; }
     const BlackList& getBlackList() const { return blackList_; }
     const PackageList& getNecessaryList() const { return *necessaryList_; }
+    // 0 for the resolver the caller made; a trial is one deeper than its parent.
+    int getTrialDepth() const { return trialDepth_; }
     // Between attempts of the install step: the black list and the deferred
     // requirements stay.
     void clearResolvedDependencies() { resolvedDependencies_.clear(); }
@@ -145,7 +153,13 @@ private:
     int unsatisfiedRequirements(const Package* package) const;
     bool dependsOnlyOn(const Package* package, const Package* only) const;
     void logNecessaryList(int level) const;
+    // A trial resolver one level deeper, on the caller's list; raises
+    // err_bad_deps past `maxTrialDepth`.
     std::unique_ptr<PkgManager> makeTrial(PackageList* necessaryList) const;
+    // The pass loop of a trial, its lines marked in the log by its depth.
+    Statistics runTrial(bool onlyLast);
+    // The part of selectBlackPackage that tries both choices.
+    int selectBlackByTrials(const Package* p1, const Package* p2, const ReasonPtr& reason);
     // A trial that must add a record gets a private repository first, so that
     // the parent never sees the trial's records.
     void ownRepository();
@@ -163,4 +177,5 @@ private:
     DependencySet resolvedDependencies_;
     BlackList blackList_;
     bool trial_ = false;
+    int trialDepth_ = 0;
 };
