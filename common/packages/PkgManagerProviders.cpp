@@ -18,6 +18,9 @@ using namespace pkgmanager;
 
 namespace {
 
+// The level whose criterion is the installed state of the two candidates.
+constexpr int installedStateLevel = 2;
+
 std::set<std::string>& preferredNames()
 {
     static std::set<std::string>* const names = new std::set<std::string>;
@@ -131,6 +134,16 @@ bool PkgManager::selectBestResolvers(const DependencyPtr& dep, int level, bool f
                 } else if (r < 0) {
                     Log(3, true) << "      reject currBest by smartGravity().";
                     rejected = true;
+                } else if (level >= installedStateLevel && isInstalled(currBest) && isInstalled(currTest)) {
+                    // Either keeps the requirement satisfied without installing
+                    // anything, so no level can make a better choice; undecided,
+                    // it would black-list the package that needs it.
+                    if (i < j) {
+                        Log(3, true) << "      both are installed, select currBest by index.";
+                    } else {
+                        Log(3, true) << "      both are installed, reject currBest by index.";
+                        rejected = true;
+                    }
                 } else {
                     Log(3, true) << "      packages are equal on this level";
                     tie = true;
@@ -285,7 +298,7 @@ int PkgManager::smartGravity(const DependencyPtr& dep, const Package* currBest, 
     switch (level) {
     case 1:
         return 0;
-    case 2: {
+    case installedStateLevel: {
         const bool bestInst = repository().findInstalled(currBest->getName()) != nullptr;
         const bool testInst = repository().findInstalled(currTest->getName()) != nullptr;
         const bool bestObs = hasRemoverFor(currBest->getName());

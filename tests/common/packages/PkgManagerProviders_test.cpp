@@ -87,4 +87,20 @@ TEST_F(PkgManagerProvidersTest, ArtificialRequirementWithoutProviderCountsAsReso
     EXPECT_TRUE(necessary.empty());
 }
 
+// A requirement that installed packages satisfy needs no new package, however
+// many of them satisfy it; offered providers that nothing tells apart leave the
+// choice undecidable at the install step's level.
+TEST(PkgManagerProvidersScenarioTest, ProvidersOfEqualRank)
+{
+    const ResolverScenario cases[] = {
+        {"two installed providers", "installed-providers-tie", "app", false, "postfix-3-1.x86_64~s", "", {}, "",
+         "      both are installed, select currBest by index."},
+        {"one installed, one offered provider", "installed-and-offered-provider", "app", false,
+         "sendmail-8-1.x86_64~s", "", {}, "", "      select currBest: it has some version already installed."},
+        {"two offered providers", "offered-providers-tie", "app", false, "", "", {5, 1, 1, 3},
+         "Unable to install the \"app\" package.\n", "selectBestResolvers: can't resolve 'mta' on this level (5)"},
+    };
+    for (const ResolverScenario& c : cases) runResolverScenario(c);
+}
+
 }  // namespace

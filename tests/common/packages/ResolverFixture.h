@@ -110,9 +110,13 @@ inline void runResolverScenario(const ResolverScenario& c)
     if (*c.error) {
         expectError([&] { InstallStepResolver::resolve(repository, request); }, c.codes, c.error);
     } else {
-        const InstallStepResolver::Result result = InstallStepResolver::resolve(repository, request);
-        EXPECT_EQ(recordsOf(result.necessary), c.necessary);
-        EXPECT_EQ(blackListOf(result.blackList), c.blackList);
+        try {
+            const InstallStepResolver::Result result = InstallStepResolver::resolve(repository, request);
+            EXPECT_EQ(recordsOf(result.necessary), c.necessary);
+            EXPECT_EQ(blackListOf(result.blackList), c.blackList);
+        } catch (const error& e) {
+            ADD_FAILURE() << "unexpected error: " << e.text();
+        }
     }
     EXPECT_THAT(log.text(), ::testing::HasSubstr(c.logLine));
 }
