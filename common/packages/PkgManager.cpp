@@ -55,6 +55,11 @@ bool PkgManager::nameInNecessaryList(const char* name) const
     return false;
 }
 
+bool PkgManager::conflictEitherWay(const Package* a, const Package* b) const
+{
+    return repository().isConflicting(a, b) || repository().isConflicting(b, a);
+}
+
 void PkgManager::logNecessaryList(int level) const
 {
     for (const Package* item : *necessaryList_) {
@@ -144,7 +149,7 @@ void PkgManager::appendNecessaryPackage(const Package* pkg)
             appendBlackPackage(order < 0 ? pkg : item, std::make_shared<ReasonClash>(pkg, item));
             continue;
         }
-        if (repository().isConflicting(item, pkg) || repository().isConflicting(pkg, item)) {
+        if (conflictEitherWay(item, pkg)) {
             Log(2, true) << pkg << " - conflicts with " << item << " which is already in necessaryList";
             const ReasonPtr reason = std::make_shared<ReasonClash>(item, pkg);
             try {

@@ -150,6 +150,11 @@ private:
     bool nameInNecessaryList(const char* name) const;
     bool hasRemoverFor(const char* name) const;
     bool conflictsWithSystemOrNecessary(const Package* package) const;
+    // The repository's conflict index points one way; this asks both.
+    bool conflictEitherWay(const Package* a, const Package* b) const;
+    // An installed package in conflict with `pkg` (declared by `pkg`, or by the
+    // installed one when `back`): upgrade it, replace it or remove it.
+    void repairConflict(const Package* pkg, const Package* installed, bool back);
     int unsatisfiedRequirements(const Package* package) const;
     bool dependsOnlyOn(const Package* package, const Package* only) const;
     void logNecessaryList(int level) const;

@@ -202,14 +202,7 @@ void PkgManager::findConflicts(const Package* pkg)
     for (const Package* r : conflicts) {
         if (!isInstalled(r)) continue;
         Log(3, true) << "Found conflict with " << r;
-        const Package* newer = findNewerNonBlackPackage(r);
-        if (newer && !repository().isConflicting(pkg, newer) && upgradeModeSolution(newer)) continue;
-        if (obsoleteModeSolution(r)) continue;
-        if (firstReport(reported().conflicts, r->getName()))
-            Log(2, true) << "Unresolved conflict: necessary package " << pkg << " conflicts with " << r
-                         << ". There is no upgrade solution or obsoleter for " << r->getName()
-                         << ", adding to removable list " << r->getName();
-        removeModeSolution(r);
+        repairConflict(pkg, r, false);
     }
 }
 
@@ -217,17 +210,32 @@ void PkgManager::findBackConflicts(const Package* pkg)
 {
     Log(3, true) << "  find indirect back conflicts for " << pkg;
     const Repository::Records conflicts = repository().getConflictedBy(pkg);
-    for (const Package* r : conflicts) {
-        if (!isInstalled(r)) continue;
-        const Package* newer = findNewerNonBlackPackage(r);
-        if (newer && !repository().isConflicting(pkg, newer) && upgradeModeSolution(newer)) continue;
-        if (obsoleteModeSolution(r)) continue;
-        if (firstReport(reported().conflicts, r->getName()))
-            Log(2, true) << "Unresolved conflict: the other package " << r << " conflicts with necessary package "
-                         << pkg << ". There is no upgrade or obsoleter solution,"
-                         << " add to removable list " << r->getName();
-        removeModeSolution(r);
+    for (const Package* r : conflicts)
+        if (isInstalled(r)) repairConflict(pkg, r, true);
+}
+
+void PkgManager::repairConflict(const Package* pkg, const Package* installed, bool back)
+{
+    // The conflict index points one way, and a newer version may keep the
+    // conflict from either side: it is a repair only when neither conflicts.
+    if (const Package* newer = findNewerNonBlackPackage(installed)) {
+        if (conflictEitherWay(pkg, newer))
+            Log(3, true) << "  newer " << newer << " still conflicts with " << pkg << ", no upgrade solution";
+        else if (upgradeModeSolution(newer))
+            return;
     }
+    if (obsoleteModeSolution(installed)) return;
+    const char* name = installed->getName();
+    if (firstReport(reported().conflicts, name)) {
+        if (back)
+            Log(2, true) << "Unresolved conflict: the other package " << installed << " conflicts with necessary package "
+                         << pkg << ". There is no upgrade or obsoleter solution," << " add to removable list " << name;
+        else
+            Log(2, true) << "Unresolved conflict: necessary package " << pkg << " conflicts with " << installed
+                         << ". There is no upgrade solution or obsoleter for " << name << ", adding to removable list "
+                         << name;
+    }
+    removeModeSolution(installed);
 }
 
 void PkgManager::findOtherArch(const Package* pkg)

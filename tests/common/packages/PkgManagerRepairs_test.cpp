@@ -36,4 +36,36 @@ TEST_F(PkgManagerRepairsTest, ArchitecturesMatchAcrossTheIntelFamily)
     }
 }
 
+// An installed package that conflicts with the new one is upgraded only to a
+// version that conflicts with it in neither direction.
+TEST(PkgManagerRepairsScenarioTest, BackConflictRepairs)
+{
+    const char* const unresolved = "Unresolved conflict: the other package guard-1-1.x86_64 conflicts with necessary "
+                                   "package app-1-1.x86_64. There is no upgrade or obsoleter solution, add to "
+                                   "removable list guard";
+    const ResolverScenario cases[] = {
+        {"upgrade that still conflicts", "back-conflict-upgrade-conflicts", "app", false, "", "", {5, 1, 1, 2},
+         "Unable to proceed with the installation until the package guard-1-1.x86_64 is removed from the system.\n",
+         "  newer guard-2-1.x86_64 still conflicts with app-1-1.x86_64, no upgrade solution"},
+        {"upgrade that still conflicts, removals allowed", "back-conflict-upgrade-conflicts", "app", true,
+         "dummy_obsoleter_guard-0.0~d", "", {}, "", unresolved},
+        {"upgrade that no longer conflicts", "back-conflict-upgrade-agrees", "app", false, "guard-2-1.x86_64~u", "",
+         {}, "", "  package guard-2-1.x86_64 is scheduled for addition to necessaryList"},
+    };
+    for (const ResolverScenario& c : cases) runResolverScenario(c);
+}
+
+// The same when the new package declares the conflict and the upgrade declares
+// one back.
+TEST(PkgManagerRepairsScenarioTest, ConflictRepairs)
+{
+    const ResolverScenario cases[] = {
+        {"upgrade that conflicts back", "conflict-upgrade-conflicts-back", "app", true, "dummy_obsoleter_guard-0.0~d",
+         "", {}, "", "  newer guard-2-1.x86_64 still conflicts with app-1-1.x86_64, no upgrade solution"},
+        {"obsoleter instead of removal", "obsoleter-repairs-conflict", "app", false, "newtool-2.0-1.x86_64~u", "",
+         {}, "", "   try obsoleteModeSolution, select from:"},
+    };
+    for (const ResolverScenario& c : cases) runResolverScenario(c);
+}
+
 }  // namespace
