@@ -124,6 +124,12 @@ void PkgManager::findRequiredFor(const Package* pkg)
             throw;
         }
     }
+
+    // At the level that must decide nothing may stay undecided: the choices
+    // that the repairs above deferred are settled here, as the pass loop of a
+    // trial settles them, or the package fails.
+    if (level_ >= 5)
+        while (!defferedList_.empty()) resolveDefferedDependencies();
 }
 
 void PkgManager::appendNecessaryPackage(const Package* pkg)

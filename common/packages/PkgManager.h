@@ -82,8 +82,9 @@ public:
     bool isRequested(const Package* package) const;
 
     // Resolves one package: its requirements, then its effect on the installed
-    // system. Raises `unhappy` when the black list grew, `error` when the
-    // resolution is impossible.
+    // system; at level 5 and above also every choice that its repairs deferred,
+    // so that nothing is left undecided. Raises `unhappy` when the black list
+    // grew, `error` when the resolution is impossible.
     void findRequiredFor(const Package* package);
     // The pass loop over the whole necessary list, for trial resolutions.
     void findNecessaryPackages(bool onlyLast);
@@ -143,9 +144,21 @@ private:
     using DependencySet = std::unordered_set<DependencyPtr, DependencyHash, DependencyEqual>;
 
     Repository& repository() const { return *repository_; }
-    void deferDependency(const DependencyPtr& dependency);
+    // A requirement whose provider waits for a higher level; a repair's
+    // solution names the installed package it keeps working.
+    struct Deferred {
+        DependencyPtr dependency;
+        const Package* repairs = nullptr;
+    };
+    void deferDependency(const DependencyPtr& dependency, const Package* repairs = nullptr);
     void resolveDefferedDependencies();
-    bool scheduleSolution(const DependencyPtr& solution);
+    // Chooses among a repair's candidates, or defers the choice; false when
+    // there is no candidate.
+    bool scheduleSolution(const DependencyPtr& solution, const Package* repairs);
+    // A repair that no level decides: raises err_deps_badpkg naming the
+    // installed package and the requirement (after the black-listing rule
+    // for a requirement that is undecided at the last level).
+    [[noreturn]] void failUndecidedRepair(const Deferred& entry);
     bool inNecessaryList(const Package* package) const;
     bool nameInNecessaryList(const char* name) const;
     bool hasRemoverFor(const char* name) const;
@@ -178,7 +191,7 @@ private:
     PackageList requestedPackages_;
     std::unordered_set<const Package*> requested_;
     std::string osArch_;
-    std::vector<DependencyPtr> defferedList_;
+    std::vector<Deferred> defferedList_;
     DependencySet resolvedDependencies_;
     BlackList blackList_;
     bool trial_ = false;

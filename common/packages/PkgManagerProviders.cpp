@@ -49,15 +49,15 @@ const std::set<std::string>& PkgManager::getPreferredPackageNames()
     return preferredNames();
 }
 
-void PkgManager::deferDependency(const DependencyPtr& dependency)
+void PkgManager::deferDependency(const DependencyPtr& dependency, const Package* repairs)
 {
-    for (const DependencyPtr& listed : defferedList_) {
-        if (listed->sameName(dependency)) {
+    for (const Deferred& listed : defferedList_) {
+        if (listed.dependency->sameName(dependency)) {
             Log(3, true) << *dependency << " is already in deffered list, skip";
             return;
         }
     }
-    defferedList_.push_back(dependency);
+    defferedList_.push_back({dependency, repairs});
 }
 
 bool PkgManager::selectBestResolvers(const DependencyPtr& dep, int level, bool force)
@@ -183,13 +183,18 @@ void PkgManager::resolveDefferedDependencies()
     Log(3, true) << "Resolve deffered dependencies.";
     for (int level = 1; level <= 5; ++level) {
         for (std::size_t i = 0; i < defferedList_.size(); ++i) {
-            const DependencyPtr entry = defferedList_[i];
-            if (selectBestResolvers(entry, level, false)) {
-                const auto at = std::find(defferedList_.begin(), defferedList_.end(), entry);
+            const Deferred entry = defferedList_[i];
+            if (selectBestResolvers(entry.dependency, level, false)) {
+                const auto at = std::find_if(defferedList_.begin(), defferedList_.end(), [&](const Deferred& listed) {
+                    return listed.dependency == entry.dependency;
+                });
                 if (at != defferedList_.end()) defferedList_.erase(at);
                 return;
             }
-            if (level == 5) blackListMasterAndThrowUnhappy(entry);
+            if (level == 5) {
+                if (entry.repairs) failUndecidedRepair(entry);
+                blackListMasterAndThrowUnhappy(entry.dependency);
+            }
         }
     }
 }

@@ -61,11 +61,28 @@ const Package* PkgManager::findNewerNonBlackPackage(const Package* pkg) const
     return best == pkg ? nullptr : best;
 }
 
-bool PkgManager::scheduleSolution(const DependencyPtr& solution)
+bool PkgManager::scheduleSolution(const DependencyPtr& solution, const Package* repairs)
 {
     if (solution->matchedProvideCount() == 0) return false;
-    if (!selectBestResolvers(solution, level_, true)) deferDependency(solution);
+    if (!selectBestResolvers(solution, level_, true)) deferDependency(solution, repairs);
     return true;
+}
+
+void PkgManager::failUndecidedRepair(const Deferred& entry)
+{
+    // The rule for a requirement undecided at the last level stands: its
+    // master goes on the black list and the attempt starts again. Once that
+    // cannot change anything (a made-up master, or one black already), the
+    // repair is left undone, and that must not pass in silence.
+    const Package* master = entry.dependency->getOwner();
+    if (master->getType() != Package::typeDummy && !isBlack(master, true))
+        blackListMasterAndThrowUnhappy(entry.dependency);
+    Log(1, true) << "Undecided repair: no single solution for '" << *entry.dependency << "' of " << entry.repairs
+                 << " is better than the others";
+    error failure(5, 1, 1, 2);
+    failure << "Can't find solution for '" << textOf(*entry.dependency) << "' of " << concat(entry.repairs) << ".";
+    failure.addLevel(5, 1, 1, 2) << (Messages::format("err_deps_badpkg") % concat(entry.repairs)).str();
+    throw failure;
 }
 
 void PkgManager::findHardwired(const Package* pkg)
@@ -264,7 +281,8 @@ bool PkgManager::upgradeModeSolution(const Package* newer)
         Log(3, true) << " " << r;
         if (compareVersions(r, newer) == 0) solution->addMatchedProvide(r->selfProvide());
     }
-    return scheduleSolution(solution);
+    const Package* installed = repository().findInstalled(newer->getName());
+    return scheduleSolution(solution, installed ? installed : newer);
 }
 
 bool PkgManager::archModeSolution(const DependencyPtr& d, const Package* newPkg)
@@ -281,7 +299,7 @@ bool PkgManager::archModeSolution(const DependencyPtr& d, const Package* newPkg)
             continue;
         solution->addMatchedProvide(p);
     }
-    return scheduleSolution(solution);
+    return scheduleSolution(solution, d->getOwner());
 }
 
 bool PkgManager::replaceModeSolution(const DependencyPtr& d, const Package* old, const Package* newPkg)
@@ -306,7 +324,7 @@ bool PkgManager::replaceModeSolution(const DependencyPtr& d, const Package* old,
         Log(3, true) << "<nothing>, return false";
         return false;
     }
-    return scheduleSolution(solution);
+    return scheduleSolution(solution, d->getOwner());
 }
 
 bool PkgManager::obsoleteModeSolution(const Package* pkg)
@@ -340,7 +358,7 @@ bool PkgManager::obsoleteModeSolution(const Package* pkg)
         return false;
     }
     Log(3, true) << " with selectBestResolvers.";
-    return scheduleSolution(solution);
+    return scheduleSolution(solution, pkg);
 }
 
 void PkgManager::removeModeSolution(const Package* pkg)

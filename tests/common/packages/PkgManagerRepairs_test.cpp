@@ -36,6 +36,26 @@ TEST_F(PkgManagerRepairsTest, ArchitecturesMatchAcrossTheIntelFamily)
     }
 }
 
+// A repair that cannot choose between two equally good packages ends the step
+// with an error that names the installed package and the requirement, whether
+// or not removals are allowed: keeping the package working was possible.
+TEST(PkgManagerRepairsScenarioTest, UndecidedRepairIsAnError)
+{
+    const char* const keepK = "Unable to proceed with the installation until the package k-1-1.x86_64 is removed from "
+                              "the system.\nCan't find solution for 'libx = 1' of k-1-1.x86_64.\n";
+    const ResolverScenario cases[] = {
+        {"two replacements of a hardwired provider", "hardwired-provider-tie", "a", false, "", "", {5, 1, 1, 2}, keepK,
+         "Undecided repair: no single solution for 'libx = 1' of k-1-1.x86_64"},
+        {"the same with removals allowed", "hardwired-provider-tie", "a", true, "", "", {5, 1, 1, 2}, keepK,
+         "Undecided repair: no single solution for 'libx = 1' of k-1-1.x86_64"},
+        {"two obsoleters of a conflicting package", "obsoleter-tie", "app", true, "", "", {5, 1, 1, 2},
+         "Unable to proceed with the installation until the package oldtool-1-1.x86_64 is removed from the "
+         "system.\nCan't find solution for 'obsolete_mode_solution for oldtool' of oldtool-1-1.x86_64.\n",
+         "Undecided repair: no single solution for 'obsolete_mode_solution for oldtool' of oldtool-1-1.x86_64"},
+    };
+    for (const ResolverScenario& c : cases) runResolverScenario(c);
+}
+
 // An installed package that conflicts with the new one is upgraded only to a
 // version that conflicts with it in neither direction.
 TEST(PkgManagerRepairsScenarioTest, BackConflictRepairs)
