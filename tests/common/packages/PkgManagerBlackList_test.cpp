@@ -1,11 +1,9 @@
 #include "common/packages/PkgManager.h"
 
-#include "common/Log.h"
 #include "common/error.h"
 #include "common/packages/DependencyLogical.h"
 #include "common/packages/Package.h"
 #include "common/packages/Repository.h"
-#include "tests/common/CapturedLog.h"
 #include "tests/common/ErrorExpectations.h"
 #include "tests/common/packages/ResolverFixture.h"
 
@@ -56,6 +54,22 @@ TEST_F(PkgManagerBlackListTest, UnresolvableRequirementOfADummyRecordRaises)
     const DependencyPtr orphan = std::make_shared<DependencyLogical>("nothing-provides-this", nullptr);
     expectError([&] { manager.blackListMasterAndThrowUnhappy(orphan); }, {5, 1, 1, 2},
                 HasSubstr("Can't find solution for 'nothing-provides-this' of dummy_masterpackage_for_dependency"));
+}
+
+// What goes on the black list, and why; a requested package on it ends the step.
+TEST(PkgManagerBlackListScenarioTest, BlackListAndReasons)
+{
+    const ResolverScenario cases[] = {
+        {"a provider that conflicts with a later choice", "conflict-restart", "app", false,
+         "postfix-3.0-1.x86_64~u httpd-2.4-1.x86_64~u",
+         "sendmail-8.0-1.x86_64~u: sendmail-8.0-1.x86_64 is conflicting with newly installed httpd-2.4-1.x86_64\n",
+         {}, "", "appendNecessaryPackage(): add to black list sendmail-8.0-1.x86_64 by selectBlackPackage()."},
+        {"a requirement nothing satisfies, below a requested one", "unresolvable", "libfoo", false, "", "", {5, 1, 1, 3},
+         "Unable to install the \"app\" package.\n",
+         "Add package app-1.0-1.x86_64 to black list because its dependency 'libfoo' resolved only by black-listed "
+         "package libfoo-1.0-1.x86_64."},
+    };
+    for (const ResolverScenario& c : cases) runResolverScenario(c);
 }
 
 }  // namespace

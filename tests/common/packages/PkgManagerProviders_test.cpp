@@ -1,21 +1,16 @@
 #include "common/packages/PkgManager.h"
 
-#include "common/Log.h"
 #include "common/error.h"
 #include "common/packages/DependencyLogical.h"
 #include "common/packages/Package.h"
 #include "common/packages/Repository.h"
-#include "tests/common/CapturedLog.h"
 #include "tests/common/ErrorExpectations.h"
 #include "tests/common/packages/ResolverFixture.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
-
-using ::testing::HasSubstr;
 
 namespace {
 

@@ -1,21 +1,10 @@
 #include "common/packages/PkgManager.h"
 
-#include "common/Log.h"
-#include "common/error.h"
-#include "common/packages/DependencyLogical.h"
-#include "common/packages/Package.h"
-#include "common/packages/Repository.h"
-#include "tests/common/CapturedLog.h"
-#include "tests/common/ErrorExpectations.h"
 #include "tests/common/packages/ResolverFixture.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
-
-using ::testing::HasSubstr;
 
 namespace {
 
@@ -34,6 +23,25 @@ TEST_F(PkgManagerRepairsTest, ArchitecturesMatchAcrossTheIntelFamily)
         SCOPED_TRACE(std::string(c.a) + " " + c.b);
         EXPECT_EQ(PkgManager::archMatches(c.a, c.b), c.match);
     }
+}
+
+// An installed package that needs the old version of an upgraded one is
+// upgraded too when it can be, else removed when the option allows it.
+TEST(PkgManagerRepairsScenarioTest, HardwiredRepairs)
+{
+    const char* const unresolved =
+        "Unresolved dependency: necessary package lib-2.0-1.x86_64 has older version lib-1.0-1.x86_64. After upgrade "
+        "we will have unresolved dependency 'lib = 1.0-1' of package client-1.0-1.x86_64, add to removable list client";
+    const ResolverScenario cases[] = {
+        {"a newer dependant", "upgrade-keeps-requirers", "lib", false, "client-2.0-1.x86_64~u", "", {}, "",
+         "  newer non-blacklisted found: client-2.0-1.x86_64"},
+        {"no newer dependant, removals allowed", "upgrade-removes-requirer", "lib", true,
+         "dummy_obsoleter_client-0.0~d", "", {}, "", unresolved},
+        {"no newer dependant", "upgrade-removes-requirer", "lib", false, "", "", {5, 1, 1, 2},
+         "Unable to proceed with the installation until the package client-1.0-1.x86_64 is removed from the system.\n",
+         unresolved},
+    };
+    for (const ResolverScenario& c : cases) runResolverScenario(c);
 }
 
 // A repair that cannot choose between two equally good packages ends the step

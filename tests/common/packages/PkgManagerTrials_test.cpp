@@ -2,7 +2,6 @@
 
 #include "common/Log.h"
 #include "common/error.h"
-#include "common/packages/DependencyLogical.h"
 #include "common/packages/Package.h"
 #include "common/packages/Repository.h"
 #include "tests/common/CapturedLog.h"

@@ -1,21 +1,10 @@
 #include "common/packages/PkgManager.h"
 
-#include "common/Log.h"
-#include "common/error.h"
-#include "common/packages/DependencyLogical.h"
 #include "common/packages/Package.h"
 #include "common/packages/Repository.h"
-#include "tests/common/CapturedLog.h"
-#include "tests/common/ErrorExpectations.h"
 #include "tests/common/packages/ResolverFixture.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-
-using ::testing::HasSubstr;
 
 namespace {
 
@@ -32,6 +21,19 @@ TEST_F(PkgManagerTest, SameNameVersionArchIsAddedOnceOtherArchitectureToo)
     manager.appendNecessaryPackage(c);
     manager.appendNecessaryPackage(a);
     EXPECT_EQ(necessary, (PkgManager::PackageList{a, c}));
+}
+
+// The install step resolves one package at a time: its own requirements join
+// the necessary list, theirs wait until the group walk reaches them.
+TEST(PkgManagerScenarioTest, OnePackageAtATime)
+{
+    const ResolverScenario cases[] = {
+        {"the examined package's requirement", "simple-chain", "app", false, "liba-1.0-1.x86_64~u", "", {}, "",
+         "  package liba-1.0-1.x86_64 is scheduled for addition to necessaryList"},
+        {"the next step of the chain", "simple-chain", "liba", false, "libb-1.0-1.x86_64~u", "", {}, "",
+         "selectBestResolvers: resolve 'libb >= 1.0' from liba-1.0-1.x86_64.rpm ~u on level 1:"},
+    };
+    for (const ResolverScenario& c : cases) runResolverScenario(c);
 }
 
 }  // namespace

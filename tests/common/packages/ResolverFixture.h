@@ -78,12 +78,13 @@ inline std::string blackListOf(const PkgManager::BlackList& blackList)
 }
 
 // One row of a resolver scenario table: the installation step examines the
-// build record `current` of the data directory `scenario`, with every build
-// record of it requested, and must end as the row says.
+// record `current` of the data directory `scenario` (the build's record of the
+// name, else the offered one, as when the group walk reaches it), with every
+// build record of it requested, and must end as the row says.
 struct ResolverScenario {
     const char* name;       // what the row shows
     const char* scenario;   // directory under tests/data/resolver
-    const char* current;    // name of the build record examined
+    const char* current;    // name of the record examined
     bool removeTree;        // the option "force-remove-packages-tree"
     const char* necessary;  // the necessary list when the step succeeds (recordsOf)
     const char* blackList;  // the black list when the step succeeds (blackListOf)
@@ -100,7 +101,8 @@ inline void runResolverScenario(const ResolverScenario& c)
     loadScenario(repository, c.scenario);
     InstallStepResolver::Request request;
     request.current = recordOf(repository, c.current, Package::typeBuild);
-    ASSERT_NE(request.current, nullptr) << "no build record " << c.current;
+    if (!request.current) request.current = recordOf(repository, c.current, Package::typeUpdates);
+    ASSERT_NE(request.current, nullptr) << "no build or offered record " << c.current;
     for (const Package* package : repository.getPackages())
         if (package->getType() == Package::typeBuild) request.installList.push_back(package);
     request.osArch = "x86_64";
