@@ -114,6 +114,11 @@ bool PkgManager::selectBestResolvers(const DependencyPtr& dep, int level, bool f
                 rejected = true;
                 continue;
             }
+            // Two candidates that no rule tells apart: the first in provide order stays.
+            auto breakByIndex = [&](const char* prefix) {
+                Log(3, true) << prefix << (i < j ? "select" : "reject") << " currBest by index.";
+                if (i > j) rejected = true;
+            };
             if (currBest->getName() == currTest->getName()) {
                 const int r = cmpPriority(currBest, currTest);
                 if (r > 0) continue;
@@ -121,12 +126,7 @@ bool PkgManager::selectBestResolvers(const DependencyPtr& dep, int level, bool f
                     rejected = true;
                     continue;
                 }
-                if (i < j) {
-                    Log(3, true) << "      select currBest by index.";
-                } else {
-                    Log(3, true) << "      reject currBest by index.";
-                    rejected = true;
-                }
+                breakByIndex("      ");
             } else {
                 const int r = smartGravity(dep, currBest, currTest, level);
                 if (r > 0) {
@@ -138,12 +138,7 @@ bool PkgManager::selectBestResolvers(const DependencyPtr& dep, int level, bool f
                     // Either keeps the requirement satisfied without installing
                     // anything, so no level can make a better choice; undecided,
                     // it would black-list the package that needs it.
-                    if (i < j) {
-                        Log(3, true) << "      both are installed, select currBest by index.";
-                    } else {
-                        Log(3, true) << "      both are installed, reject currBest by index.";
-                        rejected = true;
-                    }
+                    breakByIndex("      both are installed, ");
                 } else {
                     Log(3, true) << "      packages are equal on this level";
                     tie = true;
