@@ -498,6 +498,8 @@ const Refusal refusals[] = {
     {"no version", "N:foo\nA:x\nX:\n", "err_cache_pkgvers", 1},
     {"empty version", "N:foo\nV:\nX:\n", "err_cache_pkgvers", 1},
     {"(none) version", "N:foo\nV:(none)\nX:\n", "err_cache_pkgvers", 1},
+    {"epoch but no version", "N:foo\nV::\nX:\n", "err_cache_pkgvers", 1},
+    {"epoch in V but no version", "N:foo\nV:1:\nL:2\nX:\n", "err_cache_pkgvers", 1},
     {"short m line", "V:1\nP:/x\nm\nX:\n", "err_cache_shortline", 1},
     {"m line without colon", "V:1\nP:/x\nm=1\nX:\n", "err_cache_semicolon", 1},
     {"bad install time", "V:1\nf:12x\nX:\n", "err_non_digit", 0},
