@@ -78,20 +78,27 @@ const ParseCase parseCases[] = {
     {"foo bar", "foo bar", R::none, nullptr},
 };
 
+// The name, relation and version a case expects.
+void expectParsed(const DependencyLogical& dependency, const ParseCase& c)
+{
+    EXPECT_STREQ(dependency.getName(), c.name);
+    EXPECT_EQ(dependency.getRelation(), c.relation);
+    if (!c.version) {
+        EXPECT_EQ(dependency.getVersion(), nullptr);
+    } else if (dependency.getVersion()) {
+        EXPECT_EQ(dependency.getVersion()->toString(), c.version);
+    } else {
+        ADD_FAILURE() << "no version";
+    }
+}
+
 TEST(DependencyLogical, ParsesWhateverTheSpacing)
 {
     const RPMPackage owner("owner", "1.0");
     for (const ParseCase& c : parseCases) {
         SCOPED_TRACE(c.text);
         const DependencyLogical dependency(c.text, &owner);
-        EXPECT_STREQ(dependency.getName(), c.name);
-        EXPECT_EQ(dependency.getRelation(), c.relation);
-        if (c.version) {
-            ASSERT_NE(dependency.getVersion(), nullptr);
-            EXPECT_EQ(dependency.getVersion()->toString(), c.version);
-        } else {
-            EXPECT_EQ(dependency.getVersion(), nullptr);
-        }
+        expectParsed(dependency, c);
         EXPECT_EQ(dependency.toString(), c.name);
         // The printed form reads back as the same dependency.
         const auto again = std::make_shared<DependencyLogical>(printed(dependency).c_str(), &owner);
@@ -138,14 +145,7 @@ TEST(DependencyLogical, HostileTextsAreNamesOrRelations)
             SCOPED_TRACE(std::string(c.text) + (owner ? " of " + std::string(typeid(*owner).name()) : ""));
             DependencyLogical dependency("bar >= 2.0", owner);
             dependency.parse(c.text);
-            EXPECT_STREQ(dependency.getName(), c.name);
-            EXPECT_EQ(dependency.getRelation(), c.relation);
-            if (c.version) {
-                ASSERT_NE(dependency.getVersion(), nullptr);
-                EXPECT_EQ(dependency.getVersion()->toString(), c.version);
-            } else {
-                EXPECT_EQ(dependency.getVersion(), nullptr);
-            }
+            expectParsed(dependency, c);
             EXPECT_NO_THROW(printed(dependency));
         }
     }
