@@ -28,7 +28,13 @@
 // The members are plain data: every subsystem reads them directly. The fillers of
 // the record (the two command-line syntaxes, the rc file and the selectors) change
 // the work mode, the action and the component requests only through the setters
-// below, which refuse a second option that would change an earlier choice.
+// below, which refuse a second option that would change an earlier choice. Two
+// writes are direct by design: --set-user-interaction-mode (a restarted installer
+// names its interface after the options that chose its action) and the list
+// command (whose action the selectors decide later).
+//
+// The layers live in one file each: OptionsRcFile.cpp (rc file, environment,
+// options.ini), OptionsLegacySyntax.cpp and OptionsCommandSyntax.cpp.
 class Options {
 public:
     // Work modes (`mode`).

@@ -359,6 +359,18 @@ TEST_F(OptionsTest, ComponentOptionsFile)
     }
 }
 
+// An options.ini that cannot be read is reported in the log and skipped.
+TEST_F(OptionsTest, UnreadableComponentOptionsFile)
+{
+    writeHomeFile(".kitwright/options.ini/inside", "");
+    CapturedLog log(1);
+    EXPECT_TRUE(build({})->componentSettings.empty());
+    EXPECT_NE(log.text().find("ERROR: " + (Messages::format("err_fileread2") % (home() + "/.kitwright/options.ini") %
+                                           "Is a directory").str()),
+              std::string::npos)
+        << log.text();
+}
+
 // What the parameter manager writes (quoted with escapeQuoted) reads back exactly.
 TEST_F(OptionsTest, ComponentOptionsRoundTrip)
 {
