@@ -265,6 +265,19 @@ TEST_F(OptionsTest, CommandSettings)
     EXPECT_TRUE(help.options->arguments.empty());
 }
 
+// The option library quotes the word it refuses; a value given with "=" (maybe a
+// password) is left out.
+TEST_F(OptionsTest, CommandRefusalsNameTheOptionOnly)
+{
+    for (const char* word : {"--proxy-pasword=hunter2", "--proxy=hunter2", "--debug=hunter2"}) {
+        SCOPED_TRACE(word);
+        const Built built = tryBuild({"install", word});
+        EXPECT_FALSE(built.options);
+        EXPECT_EQ(built.failure.compare(0, 7, "parse: "), 0) << built.failure;
+        EXPECT_EQ(built.failure.find("hunter2"), std::string::npos) << built.failure;
+    }
+}
+
 // Switches absent from the command line keep what the rc file set.
 TEST_F(OptionsTest, CommandSwitchesKeepRcSettings)
 {
