@@ -118,12 +118,13 @@ TEST_F(OptionsTest, Defaults)
     }
 }
 
-// The default source is the update server's root: remote, plain HTTP, a directory.
+// The default source is the update server's root: remote, over HTTPS (the channel
+// authenticates what comes from it), a directory.
 TEST_F(OptionsTest, DefaultSourceIsTheUpdateServerRoot)
 {
     const Options options{Options::DefaultsOnly{}};
     EXPECT_FALSE(options.source.isLocal());
-    EXPECT_EQ(options.source.str().compare(0, 7, "http://"), 0);
+    EXPECT_EQ(options.source.str().compare(0, 8, "https://"), 0);
     EXPECT_EQ(options.source.str().back(), '/');
     EXPECT_EQ(SourceUrl(options.source.str()), options.source);
 }

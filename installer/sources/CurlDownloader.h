@@ -1,0 +1,33 @@
+#pragma once
+
+#include "installer/sources/Downloader.h"
+
+#include <memory>
+#include <ostream>
+#include <string>
+
+// The downloader over one libcurl easy handle: HTTP, HTTPS and FTP (redirects only
+// to those, at most one), peer verification always on, the connect time-out and
+// low-speed limit of DownloadSeam, the process-wide proxy. Each download has its
+// own error text; nothing raises through a libcurl callback (a failure inside one
+// stops the transfer and is raised once libcurl has returned).
+//
+// Fails at once, without retries: a full disk ("err_no_space2"), a certificate
+// that does not verify, and a redirect to a protocol that is not allowed.
+class CurlDownloader : public Downloader {
+public:
+    // Raises "err_curl_init" when libcurl gives no handle and "err_curl_setup"
+    // when a setting is refused.
+    CurlDownloader(const std::string& name, int retries);
+    ~CurlDownloader() override;
+
+    void download(std::ostream& out) override;
+
+    // The address of the server of the current or last attempt; "unknown IP"
+    // before a connection was made.
+    const std::string& peerAddress() const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
