@@ -35,6 +35,19 @@ error fileWriteError(const char* key, const std::string& path, int code)
     return failure;
 }
 
+// Changes the proxy in force under its lock, then logs the result (password hidden).
+template <class Change>
+void changeProxy(const Change& change)
+{
+    Downloader::Proxy proxy;
+    {
+        std::lock_guard<std::mutex> guard(proxyMutex);
+        change(proxyInForce());
+        proxy = proxyInForce();
+    }
+    Log(2, true) << "Download proxy: " << proxy;
+}
+
 }  // namespace
 
 std::unique_ptr<Downloader> Downloader::create(const std::string& name)
@@ -109,26 +122,18 @@ std::ostream& operator<<(std::ostream& out, const Downloader::Proxy& proxy)
 
 void setDownloadProxy(const std::string& host, int port)
 {
-    Downloader::Proxy proxy;
-    {
-        std::lock_guard<std::mutex> guard(proxyMutex);
-        proxyInForce().host = host;
-        proxyInForce().port = port;
-        proxy = proxyInForce();
-    }
-    Log(2, true) << "Download proxy: " << proxy;
+    changeProxy([&](Downloader::Proxy& proxy) {
+        proxy.host = host;
+        proxy.port = port;
+    });
 }
 
 void setDownloadProxyAuth(const std::string& user, const std::string& password)
 {
-    Downloader::Proxy proxy;
-    {
-        std::lock_guard<std::mutex> guard(proxyMutex);
-        proxyInForce().user = user;
-        proxyInForce().password = password;
-        proxy = proxyInForce();
-    }
-    Log(2, true) << "Download proxy: " << proxy;
+    changeProxy([&](Downloader::Proxy& proxy) {
+        proxy.user = user;
+        proxy.password = password;
+    });
 }
 
 Downloader::Proxy downloadProxy()
