@@ -176,6 +176,22 @@ TEST_F(CurlDownloaderTest, FailureWithoutHttpStatusIsPlainError)
     }
 }
 
+// An attempt that completes with fewer bytes than an earlier, failed attempt
+// delivered is not trusted: it counts as failed and is retried.
+TEST_F(CurlDownloaderTest, CompleteButShorterAttemptCountsAsFailed)
+{
+    HttpTestServer server(root.path(), {{"/dir/file.bin", "truncate", "100"}});
+    // The first attempt gets 100 bytes of the long file and breaks off; then
+    // the server's file shrinks to 50 bytes, which it sends whole.
+    DownloadSeam seam = DownloadSeam::current();
+    seam.sleep = [this](std::chrono::seconds) { writeTestFile(root.path() + "/dir/file.bin", std::string(50, 's')); };
+    const DownloadSeam::Override shrinking(seam);
+    auto downloader = downloaderFor("file.bin", {server.baseUrl() + "dir/"});
+    expectError([&] { fetch(*downloader); }, {4, 1, 1, 2},
+                HasSubstr("file.bin (127.0.0.1):\nUnexpected size of file\n"));
+    EXPECT_EQ(server.requests().size(), 4u);
+}
+
 // A stalled transfer fails by the low-speed limit (one second here) and is
 // retried like any other failure.
 TEST_F(CurlDownloaderTest, StalledTransferFailsByTheLowSpeedLimit)

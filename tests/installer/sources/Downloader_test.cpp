@@ -28,7 +28,7 @@ TEST(Downloader, RefusingStatusesAreTheFixedFive)
 // 0600 below directories it creates, in place of whatever was at the path.
 TEST(Downloader, DownloadToFileMakesTheFileAfresh)
 {
-    processOptions().downloadRetries = 3;
+    const Options& options = processOptions();
     TempDir root;
     TempDir target;
     writeTestFile(root.path() + "/file.bin", "new content");
@@ -42,7 +42,7 @@ TEST(Downloader, DownloadToFileMakesTheFileAfresh)
     ASSERT_EQ(::link(path.c_str(), oldFile.c_str()), 0);
 
     std::unique_ptr<Downloader> downloader = Downloader::create("file.bin");
-    EXPECT_EQ(downloader->attempts()->maximum(), 3u);
+    EXPECT_EQ(downloader->attempts()->maximum(), static_cast<std::uint64_t>(options.downloadRetries));
     downloader->addBaseUrl(server.baseUrl());
     downloader->downloadToFile(path);
 
@@ -55,10 +55,34 @@ TEST(Downloader, DownloadToFileMakesTheFileAfresh)
 
 TEST(Downloader, DownloadToFileReportsADirectoryItCannotMake)
 {
+    processOptions();
     TempDir target;
     writeTestFile(target.path() + "/plain", "a file, not a directory");
     std::unique_ptr<Downloader> downloader = Downloader::create("file.bin");
     downloader->addBaseUrl("http://127.0.0.1:1/");
     expectError([&] { downloader->downloadToFile(target.path() + "/plain/sub/file.bin"); }, {4, 1, 1, 2},
                 HasSubstr("Unable to create the directory \"" + target.path() + "/plain/sub\". "));
+}
+
+// A retry starts the file again: after a broken-off attempt the file holds only
+// what the complete attempt delivered.
+TEST(Downloader, RetryRewritesTheFileFromItsStart)
+{
+    processOptions();
+    TempDir root;
+    TempDir target;
+    writeTestFile(root.path() + "/file.bin", std::string(20000, 'o'));
+    HttpTestServer server(root.path(), {{"/file.bin", "truncate", "100"}});
+    // The first attempt breaks off after 100 bytes; then the served file is
+    // exactly that long, and the next attempt completes.
+    QuickDownloads quick;
+    DownloadSeam seam = DownloadSeam::current();
+    seam.sleep = [&](std::chrono::seconds) { writeTestFile(root.path() + "/file.bin", std::string(100, 'n')); };
+    const DownloadSeam::Override replacing(seam);
+
+    std::unique_ptr<Downloader> downloader = Downloader::create("file.bin");
+    downloader->addBaseUrl(server.baseUrl());
+    downloader->downloadToFile(target.path() + "/file.bin");
+    EXPECT_EQ(readFile(target.path() + "/file.bin"), std::string(100, 'n'));
+    EXPECT_EQ(server.requests().size(), 2u);
 }
