@@ -176,20 +176,7 @@ void CurlDownloader::download(std::ostream& out)
 
     const std::ostream::pos_type start = out.tellp();
     impl_->out = &out;
-    if (!user_.empty()) {
-        setOption(handle, CURLOPT_USERNAME, user_.c_str());
-        setOption(handle, CURLOPT_PASSWORD, password_.c_str());
-        setOption(handle, CURLOPT_HTTPAUTH, static_cast<long>(CURLAUTH_ANY));
-    }
-    const Downloader::Proxy proxy = downloadProxy();
-    if (!proxy.host.empty()) {
-        setOption(handle, CURLOPT_PROXY, proxy.host.c_str());
-        setOption(handle, CURLOPT_PROXYPORT, static_cast<long>(proxy.port));
-        if (!proxy.user.empty()) {
-            setOption(handle, CURLOPT_PROXYUSERNAME, proxy.user.c_str());
-            setOption(handle, CURLOPT_PROXYPASSWORD, proxy.password.c_str());
-        }
-    }
+    applyCredentials();
 
     std::uint64_t largest = 0;
     std::optional<long> lastStatus;
@@ -248,27 +235,10 @@ void CurlDownloader::download(std::ostream& out)
             attempts_->notify();
             giveUp = true;
         }
-        if (giveUp) {
-            const std::string where = redact::url(url) + " (" + impl_->peerAddress + ")";
-            Log(2, true) << "Download failed: " << where << ": " << failureText;
-            if (lastStatus) {
-                http_error failure(url, *lastStatus);
-                failure << (Messages::format("err_pkg_dwnld") % where % failureText);
-                throw failure;
-            }
-            throw error(4, 1, 1, 2) << (Messages::format("err_pkg_dwnld") % where % failureText);
-        }
+        if (giveUp) fail(url, failureText, lastStatus);
 
         Log(2, true) << "Download of " << redact::url(url) << " failed, retrying: " << failureText;
-        for (int left = retryWaitSeconds(failed); left >= 1; --left) {
-            attempts_->setText((Messages::format("download_retry") % failureText % left).str());
-            attempts_->notify();
-            Progress::checkTermination();
-            if (seam.sleep)
-                seam.sleep(std::chrono::seconds(1));
-            else
-                std::this_thread::sleep_for(std::chrono::seconds(1));
-        }
+        waitBeforeRetry(failed, failureText, seam);
 
         largest = std::max(largest, impl_->written);
         out.clear();
@@ -279,6 +249,52 @@ void CurlDownloader::download(std::ostream& out)
         attempts_->setText(std::string());
         attempts_->notify();
     }
+}
+
+void CurlDownloader::applyCredentials()
+{
+    CURL* handle = impl_->handle;
+    if (!user_.empty()) {
+        setOption(handle, CURLOPT_USERNAME, user_.c_str());
+        setOption(handle, CURLOPT_PASSWORD, password_.c_str());
+        setOption(handle, CURLOPT_HTTPAUTH, static_cast<long>(CURLAUTH_ANY));
+    }
+    const Downloader::Proxy proxy = downloadProxy();
+    if (!proxy.host.empty()) {
+        setOption(handle, CURLOPT_PROXY, proxy.host.c_str());
+        setOption(handle, CURLOPT_PROXYPORT, static_cast<long>(proxy.port));
+        if (!proxy.user.empty()) {
+            setOption(handle, CURLOPT_PROXYUSERNAME, proxy.user.c_str());
+            setOption(handle, CURLOPT_PROXYPASSWORD, proxy.password.c_str());
+        }
+    }
+}
+
+void CurlDownloader::waitBeforeRetry(std::uint64_t failedAttempts, const std::string& failureText,
+                                     const DownloadSeam& seam)
+{
+    for (int left = retryWaitSeconds(failedAttempts); left >= 1; --left) {
+        attempts_->setText((Messages::format("download_retry") % failureText % left).str());
+        attempts_->notify();
+        Progress::checkTermination();
+        if (seam.sleep)
+            seam.sleep(std::chrono::seconds(1));
+        else
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+    }
+}
+
+void CurlDownloader::fail(const std::string& url, const std::string& failureText,
+                          const std::optional<long>& httpStatus) const
+{
+    const std::string where = redact::url(url) + " (" + impl_->peerAddress + ")";
+    Log(2, true) << "Download failed: " << where << ": " << failureText;
+    if (httpStatus) {
+        http_error failure(url, *httpStatus);
+        failure << (Messages::format("err_pkg_dwnld") % where % failureText);
+        throw failure;
+    }
+    throw error(4, 1, 1, 2) << (Messages::format("err_pkg_dwnld") % where % failureText);
 }
 
 std::vector<char> downloadUrl(const std::string& url)

@@ -2,9 +2,13 @@
 
 #include "installer/sources/Downloader.h"
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
+
+struct DownloadSeam;
 
 // The downloader over one libcurl easy handle: HTTP, HTTPS and FTP (redirects only
 // to those, at most one), peer verification always on, the connect time-out and
@@ -28,6 +32,15 @@ public:
     const std::string& peerAddress() const;
 
 private:
+    // Server credentials and the process-wide proxy, at the start of a download.
+    void applyCredentials();
+    // Counts the wait after `failedAttempts` failures down in the attempts text.
+    void waitBeforeRetry(std::uint64_t failedAttempts, const std::string& failureText, const DownloadSeam& seam);
+    // Raises the final failure: an http_error when a server answered with an
+    // error status during the download, else a plain error.
+    [[noreturn]] void fail(const std::string& url, const std::string& failureText,
+                           const std::optional<long>& httpStatus) const;
+
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };
