@@ -114,8 +114,50 @@ std::vector<std::string> lines(const std::string& text)
     return result;
 }
 
-// An rpm database of the test's own with the three packages, read through the
-// rpm stand-in of tests/bin.
+// The test database with the three packages, built once per run of the test
+// program (rpmbuild takes seconds per recipe) and only read by the tests.
+struct BuiltDatabase {
+    TempDir dir;
+    std::string path;     // empty when it could not be built
+    std::string failure;  // why not, for the test that needs it
+};
+
+const BuiltDatabase& builtDatabase()
+{
+    static BuiltDatabase built;
+    static bool tried = false;
+    if (tried) return built;
+    tried = true;
+    const std::string top = built.dir.path() + "/top";
+    const std::string database = built.dir.path() + "/db";
+    if (::mkdir(database.c_str(), 0700) != 0 || ::mkdir(top.c_str(), 0700) != 0 ||
+        !writeText(top + "/main.recipe", mainRecipe) || !writeText(top + "/other.recipe", otherRecipe)) {
+        built.failure = "cannot prepare " + built.dir.path();
+        return built;
+    }
+    const std::string build = "rpmbuild --quiet --define '_topdir " + top + "' --define '_build_id_links none' -bb ";
+    for (const char* recipe : {"/main.recipe", "/other.recipe"}) {
+        int status = -1;
+        const std::string output = commandOutput(build + top + recipe + " 2>&1", &status);
+        if (status != 0) {
+            built.failure = output;
+            return built;
+        }
+    }
+    int status = -1;
+    const std::string output = commandOutput("rpm --initdb --dbpath " + database + " && rpm -i --dbpath " +
+                                                 database + " --nodeps --justdb --replacefiles " + top +
+                                                 "/RPMS/noarch/*.rpm 2>&1",
+                                             &status);
+    if (status != 0) {
+        built.failure = output;
+        return built;
+    }
+    built.path = database;
+    return built;
+}
+
+// The shared test database, read through the rpm stand-in of tests/bin.
 class RpmDatabase : public ReaderTest {
 protected:
     void SetUp() override
@@ -124,25 +166,10 @@ protected:
         if (IsSkipped()) return;
         if (commandOutput("command -v rpm").empty() || commandOutput("command -v rpmbuild").empty())
             GTEST_SKIP() << "rpm or rpmbuild is not installed";
-        const std::string top = dir.path() + "/top";
-        database = dir.path() + "/db";
+        const BuiltDatabase& built = builtDatabase();
+        ASSERT_FALSE(built.path.empty()) << built.failure;
+        database = built.path;
         cacheFile = dir.path() + "/system_packages.cache";
-        ASSERT_EQ(::mkdir(database.c_str(), 0700), 0);
-        ASSERT_EQ(::mkdir(top.c_str(), 0700), 0);
-        ASSERT_TRUE(writeText(top + "/main.recipe", mainRecipe));
-        ASSERT_TRUE(writeText(top + "/other.recipe", otherRecipe));
-        const std::string build = "rpmbuild --quiet --define '_topdir " + top + "' --define '_build_id_links none' -bb ";
-        for (const char* recipe : {"/main.recipe", "/other.recipe"}) {
-            int status = -1;
-            const std::string output = commandOutput(build + top + recipe + " 2>&1", &status);
-            ASSERT_EQ(status, 0) << output;
-        }
-        int status = -1;
-        const std::string output =
-            commandOutput("rpm --initdb --dbpath " + database + " && rpm -i --dbpath " + database +
-                              " --nodeps --justdb --replacefiles " + top + "/RPMS/noarch/*.rpm 2>&1",
-                          &status);
-        ASSERT_EQ(status, 0) << output;
         path = std::make_unique<ScopedEnvironment>("PATH", pathWithTestPrograms());
         dbpath = std::make_unique<ScopedEnvironment>("KW_TEST_RPM_DBPATH", database);
     }
