@@ -11,6 +11,7 @@
 
 #include <cassert>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <fstream>
 #include <iostream>
@@ -193,19 +194,53 @@ Log& Log::operator<<(std::ios_base& (*manipulator)(std::ios_base&))
     return *this;
 }
 
+namespace {
+
+// The log file's descriptor, or -1. No link is followed, and only a regular file
+// of the installer's own user with one name is written: another user's file
+// must neither be emptied nor learn the log's text, and a second name of some
+// other file (a hard link) must not be written through.
+int openLogDescriptor(const std::string& path, bool truncate, std::string* why)
+{
+    // O_NONBLOCK: a named pipe standing at the path must not block the open.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
+                          0600);
+    if (fd < 0) {
+        *why = std::strerror(errno);
+        return -1;
+    }
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid() || info.st_nlink != 1) {
+        *why = "not a regular file of user " + std::to_string(::geteuid()) + " with one name; left as it is";
+        ::close(fd);
+        return -1;
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0 || (truncate && ::ftruncate(fd, 0) != 0)) {
+        *why = std::strerror(errno);
+        ::close(fd);
+        return -1;
+    }
+    // The web UI capture measures from the end.
+    ::lseek(fd, 0, SEEK_END);
+    return fd;
+}
+
+}  // namespace
+
 bool Log::openFile(const std::string& path, bool truncate)
 {
     std::lock_guard<std::recursive_mutex> guard(mutex);
     stream.reset();
     openedFileName = path;
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | (truncate ? O_TRUNC : O_APPEND), 0600);
-    // Appended text goes after what is there, and the web UI capture measures from the end.
-    if (fd >= 0) ::lseek(fd, 0, SEEK_END);
+    std::string why;
+    const int fd = openLogDescriptor(path, truncate, &why);
     stream.reset(new LogFileStream(fd));
     *stream << pending.str();
     stream->flush();
     pending.str(std::string());
     pending.clear();
+    if (fd < 0) Log(1, true) << "Warning: cannot open the log file " << path << ": " << why;
     return fd >= 0;
 }
 

@@ -51,8 +51,10 @@ public:
     void writeRaw(const char* buffer, std::size_t length);
 
     // Opens the log file (mode 0600 when created) and writes the pending text into
-    // it first. Returns whether the file could be opened; when it could not, file
-    // text is lost while the other destinations go on.
+    // it first. No link is followed, and only a regular file of the process's own
+    // user with one name is used (and emptied when `truncate`): another user's
+    // file is left untouched. Returns whether the file could be opened; when it
+    // could not, file text is lost while the other destinations go on.
     static bool openFile(const std::string& path, bool truncate);
     static std::string fileName();
     static bool isProgressOutputAllowed();

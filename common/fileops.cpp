@@ -16,6 +16,7 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <exception>
@@ -132,9 +133,124 @@ void copyThroughSibling(const std::string& from, const std::string& to, bool syn
     }
 }
 
+std::string describeFile(const struct stat& info)
+{
+    const char* kind = S_ISLNK(info.st_mode)    ? "a symbolic link"
+                       : S_ISDIR(info.st_mode)  ? "a directory"
+                       : S_ISFIFO(info.st_mode) ? "a named pipe"
+                       : S_ISSOCK(info.st_mode) ? "a socket"
+                       : S_ISREG(info.st_mode)  ? "a file"
+                                                : "a special file";
+    char mode[8];
+    std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(info.st_mode & 07777));
+    return std::string(kind) + " of user " + std::to_string(info.st_uid) + " with mode " + mode + " and " +
+           std::to_string(info.st_nlink) + " name(s)";
+}
+
+// Takes what stands at `path` (described by `info`) out of the way. A directory
+// that is not empty is moved into a new private directory beside it instead:
+// walking another user's tree to delete it could be led elsewhere by a link
+// swapped in meanwhile. Returns false with errno set.
+bool removePlanted(const std::string& path, const struct stat& info)
+{
+    const std::string what = describeFile(info);
+    if (!S_ISDIR(info.st_mode)) {
+        if (::unlink(path.c_str()) != 0) return errno == ENOENT;
+        Log(1, true) << "Warning: removed " << what << " that stood at " << path;
+        return true;
+    }
+    if (::rmdir(path.c_str()) == 0) {
+        Log(1, true) << "Warning: removed " << what << " that stood at " << path;
+        return true;
+    }
+    if (errno == ENOENT) return true;
+    if (errno != ENOTEMPTY && errno != EEXIST) return false;
+    std::string aside = path + ".planted.XXXXXX";
+    if (!::mkdtemp(&aside[0])) return false;
+    if (::rename(path.c_str(), (aside + "/content").c_str()) != 0) {
+        const int failure = errno;
+        ::rmdir(aside.c_str());
+        errno = failure;
+        return failure == ENOENT;
+    }
+    Log(1, true) << "Warning: moved " << what << " that stood at " << path << " to " << aside << "/content";
+    return true;
+}
+
 }  // namespace
 
 namespace fileops {
+
+int open_own_file(const std::string& path, int access, mode_t mode)
+{
+    const int flags = access | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC;
+    // Each pass either returns or takes one planted entry away; another user who
+    // keeps planting can only make it give up.
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        // O_NONBLOCK: a planted pipe must not block the open.
+        const int descriptor = ::open(path.c_str(), flags | O_NONBLOCK);
+        struct stat info;
+        if (descriptor >= 0) {
+            if (::fstat(descriptor, &info) != 0) {
+                const int failure = errno;
+                ::close(descriptor);
+                errno = failure;
+                return -1;
+            }
+            if (S_ISREG(info.st_mode) && info.st_uid == ::geteuid() && info.st_nlink == 1) {
+                const int status = ::fcntl(descriptor, F_GETFL);
+                if (status < 0 || ::fcntl(descriptor, F_SETFL, status & ~O_NONBLOCK) != 0 ||
+                    ((info.st_mode & 07777) != mode && ::fchmod(descriptor, mode) != 0)) {
+                    const int failure = errno;
+                    ::close(descriptor);
+                    errno = failure;
+                    return -1;
+                }
+                return descriptor;
+            }
+            ::close(descriptor);
+            // Only the entry that was looked at goes; one swapped in meanwhile is
+            // looked at again.
+            struct stat now;
+            if (::lstat(path.c_str(), &now) != 0) {
+                if (errno == ENOENT) continue;
+                return -1;
+            }
+            if (now.st_dev != info.st_dev || now.st_ino != info.st_ino) continue;
+            if (!removePlanted(path, now)) return -1;
+            continue;
+        }
+        if (errno == ENOENT) {
+            const int created = ::open(path.c_str(), flags | O_CREAT | O_EXCL, mode);
+            if (created >= 0) {
+                // The mode asked for, whatever the process's file-creation mask.
+                if (::fchmod(created, mode) != 0) {
+                    const int failure = errno;
+                    ::close(created);
+                    errno = failure;
+                    return -1;
+                }
+                return created;
+            }
+            if (errno == EEXIST) continue;
+            return -1;
+        }
+        // A link (ELOOP), a pipe or socket nobody reads (ENXIO), a directory (EISDIR).
+        const int failure = errno;
+        if (::lstat(path.c_str(), &info) != 0) {
+            if (errno == ENOENT) continue;
+            return -1;
+        }
+        if (S_ISREG(info.st_mode) && info.st_uid == ::geteuid()) {
+            // A file of our own that cannot be opened: nothing planted to remove.
+            errno = failure;
+            return -1;
+        }
+        if (!removePlanted(path, info)) return -1;
+    }
+    errno = EEXIST;
+    return -1;
+}
 
 bool exists(const std::string& path)
 {

@@ -5,6 +5,7 @@
 
 #include "tests/common/TestFiles.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <dirent.h>
@@ -13,6 +14,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <regex>
 #include <sstream>
@@ -245,6 +247,52 @@ TEST_F(LogTest, CaptureTextIsLimited)
     std::size_t delta = 0;
     EXPECT_EQ(capture.getText(&delta).size(), Log::ConsoleMessages::maxTextSize);
     EXPECT_EQ(delta, Log::ConsoleMessages::maxTextSize);
+}
+
+TEST_F(LogTest, OnlyARegularFileOfTheOwnUserIsWrittenOrEmptied)
+{
+    const std::string path = dir.path() + "/kitwright3.log";
+    const std::string target = dir.path() + "/target";
+    const struct Case {
+        const char* name;
+        std::function<void()> plant;
+        bool used;
+    } cases[] = {
+        {"own file", [&] { std::ofstream(path) << "old\n"; }, true},
+        {"another user's file",
+         [&] {
+             std::ofstream(path) << "theirs\n";
+             ASSERT_EQ(chown(path.c_str(), 65534, 65534), 0);
+         },
+         false},
+        {"symbolic link", [&] { ASSERT_EQ(symlink(target.c_str(), path.c_str()), 0); }, false},
+        {"second name of another file", [&] { ASSERT_EQ(link(target.c_str(), path.c_str()), 0); }, false},
+        {"named pipe", [&] { ASSERT_EQ(mkfifo(path.c_str(), 0600), 0); }, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::ofstream(target) << "precious\n";
+        c.plant();
+        struct stat before;
+        ASSERT_EQ(lstat(path.c_str(), &before), 0);
+        const std::string content = S_ISREG(before.st_mode) ? readFile(path) : std::string();
+        EXPECT_EQ(Log::openFile(path, true), c.used);
+        Log(1, true) << "new line";
+        Log::stream.reset();
+        EXPECT_EQ(readFile(target), "precious\n");
+        struct stat after;
+        ASSERT_EQ(lstat(path.c_str(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        if (c.used) {
+            EXPECT_TRUE(std::regex_match(readFile(path), std::regex(stampPattern + "new line\n"))) << readFile(path);
+        } else {
+            if (S_ISREG(before.st_mode)) {
+                EXPECT_EQ(readFile(path), content);
+            }
+            EXPECT_THAT(Log::errors.str(), ::testing::HasSubstr("Warning: cannot open the log file " + path));
+        }
+        ::remove(path.c_str());
+    }
 }
 
 TEST_F(LogTest, UnopenableFileIsReportedToTheCaller)

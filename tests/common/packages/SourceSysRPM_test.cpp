@@ -11,6 +11,7 @@
 #include "tests/common/CapturedLog.h"
 #include "tests/common/CommandOutput.h"
 #include "tests/common/ErrorExpectations.h"
+#include "tests/common/PlantedFiles.h"
 #include "tests/common/PrivateNamespace.h"
 #include "tests/common/TempDir.h"
 #include "tests/common/TestFiles.h"
@@ -429,50 +430,64 @@ TEST_F(RpmDatabase, AFailingBriefReadRaisesTheCommandError)
 }
 
 // The real path in /tmp, in a private mount namespace with a /tmp of its own:
-// a link planted there by another user is removed, not followed.
+// whatever another user planted there is removed, never followed or read, and
+// the installer's own file is used in place.
 TEST_F(RpmDatabase, TheDefaultCacheFileInAPrivateTmp)
 {
     const std::string databaseDir = database;
-    const int result = runInPrivateMountNamespace([&databaseDir]() -> int {
-        // Opened inside the namespace, so that it can be mounted again below
-        // the new /tmp that hides it.
-        const int database = ::open(databaseDir.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-        if (database < 0) return 10;
-        // The stand-in rpm lives in the source tree, which may itself lie below /tmp.
-        const std::string testPrograms = std::string(KW_SOURCE_DIR) + "/tests/bin";
-        const int programs = ::open(testPrograms.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-        if (programs < 0) return 10;
-        if (::mount("tmpfs", "/tmp", "tmpfs", 0, "mode=1777") != 0) return kNamespaceRefused;
-        if (::mkdir("/tmp/db", 0700) != 0 || ::mkdir("/tmp/bin", 0700) != 0) return 11;
-        const std::string databaseSource = "/proc/self/fd/" + std::to_string(database);
-        const std::string programsSource = "/proc/self/fd/" + std::to_string(programs);
-        if (::mount(databaseSource.c_str(), "/tmp/db", nullptr, MS_BIND, nullptr) != 0 ||
-            ::mount(programsSource.c_str(), "/tmp/bin", nullptr, MS_BIND, nullptr) != 0)
-            return 12;
-        ::setenv("KW_TEST_RPM_DBPATH", "/tmp/db", 1);
-        ::setenv("PATH", "/tmp/bin:/usr/sbin:/usr/bin:/sbin:/bin", 1);
-        Lock::setFilePath("/tmp/kvo-installer.lock");
-        if (!writeText("/tmp/victim", "precious\n")) return 13;
-        if (::symlink("/tmp/victim", SourceSysRPM::cacheFilePath) != 0) return 14;
+    for (const Plant& plant : plants()) {
+        SCOPED_TRACE(plant.name);
+        const int result = runInPrivateMountNamespace([&databaseDir, &plant]() -> int {
+            // Opened inside the namespace, so that it can be mounted again below
+            // the new /tmp that hides it.
+            const int database = ::open(databaseDir.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+            if (database < 0) return 10;
+            // The stand-in rpm lives in the source tree, which may itself lie below /tmp.
+            const std::string testPrograms = std::string(KW_SOURCE_DIR) + "/tests/bin";
+            const int programs = ::open(testPrograms.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+            if (programs < 0) return 10;
+            if (::mount("tmpfs", "/tmp", "tmpfs", 0, "mode=1777") != 0) return kNamespaceRefused;
+            if (::mkdir("/tmp/db", 0700) != 0 || ::mkdir("/tmp/bin", 0700) != 0) return 11;
+            const std::string databaseSource = "/proc/self/fd/" + std::to_string(database);
+            const std::string programsSource = "/proc/self/fd/" + std::to_string(programs);
+            if (::mount(databaseSource.c_str(), "/tmp/db", nullptr, MS_BIND, nullptr) != 0 ||
+                ::mount(programsSource.c_str(), "/tmp/bin", nullptr, MS_BIND, nullptr) != 0)
+                return 12;
+            ::setenv("KW_TEST_RPM_DBPATH", "/tmp/db", 1);
+            ::setenv("PATH", "/tmp/bin:/usr/sbin:/usr/bin:/sbin:/bin", 1);
+            Lock::setFilePath("/tmp/kvo-installer.lock");
+            if (!makeVictim()) return 13;
+            const std::string path = SourceSysRPM::cacheFilePath;
+            if (path != "/tmp/kitwright_system_packages.cache") return 14;
+            struct stat before;
+            {
+                LingeringProcess planter(plant.user, [&] { return plant.make(path); });
+                if (!planter.done() || ::lstat(path.c_str(), &before) != 0) return 14;
+            }
 
-        Repository repository;
-        SourceSysRPM reader(&repository);
-        try {
-            reader.readFull();
-        } catch (const error& failure) {
-            std::fprintf(stderr, "%s", failure.text().c_str());
-            return 15;
-        }
-        if (readFile("/tmp/victim") != "precious\n") return 16;
-        struct stat info;
-        if (::lstat("/tmp/kitwright_system_packages.cache", &info) != 0 || !S_ISREG(info.st_mode) ||
-            (info.st_mode & 07777) != 0600)
-            return 17;
-        if (readFile("/tmp/kitwright_system_packages.cache").find("N:kwtest-gamma\n") == std::string::npos) return 18;
-        return repository.findInstalled("kwtest-alpha") ? 0 : 19;
-    });
-    if (result == kNamespaceRefused) GTEST_SKIP() << "a private mount namespace with its own /tmp is not allowed here";
-    EXPECT_EQ(result, 0);
+            Repository repository;
+            SourceSysRPM reader(&repository);
+            try {
+                reader.readFull();
+            } catch (const error& failure) {
+                std::fprintf(stderr, "%s", failure.text().c_str());
+                return 15;
+            }
+            if (!victimIntact()) return 16;
+            struct stat info;
+            if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != 0 ||
+                (info.st_mode & 07777) != 0600 || info.st_nlink != 1)
+                return 17;
+            if ((info.st_ino == before.st_ino) != plant.keepsInode) return 18;
+            const std::string cache = readFile(path);
+            if (cache.find("N:kwtest-gamma\n") == std::string::npos || cache.find("stale") != std::string::npos)
+                return 19;
+            if (repository.findLatestByName("stale")) return 20;
+            return repository.findInstalled("kwtest-alpha") ? 0 : 21;
+        });
+        if (result == kNamespaceRefused) GTEST_SKIP() << "a private mount namespace with its own /tmp is not allowed here";
+        EXPECT_EQ(result, 0);
+    }
 }
 
 }  // namespace
