@@ -19,7 +19,7 @@
 std::recursive_mutex Log::mutex;
 std::unique_ptr<std::ostream> Log::stream;
 std::ostringstream Log::pending;
-std::ostringstream Log::errors;
+Log::ErrorsText Log::errors;
 std::ostringstream* Log::capture = nullptr;
 int Log::errorsLevel = 1;
 int Log::fileLevel = 2;
@@ -134,7 +134,7 @@ void Log::toConsole(const char* data, std::size_t length)
 void Log::dispatch(const std::string& text)
 {
     if (mode_ == modeProgress) return;
-    if (level_ <= errorsLevel) errors << text;
+    if (level_ <= errorsLevel) errors.append(text);
     if (level_ <= fileLevel) {
         if (stream) {
             *stream << text;
@@ -242,6 +242,63 @@ bool Log::openFile(const std::string& path, bool truncate)
     pending.clear();
     if (fd < 0) Log(1, true) << "Warning: cannot open the log file " << path << ": " << why;
     return fd >= 0;
+}
+
+namespace {
+
+// Where a tail of at most `size` bytes of `text` begins: after the first line end
+// inside the cut-off part's last line, or at the cut when one line is longer.
+std::size_t tailStart(const std::string& text, std::size_t size)
+{
+    if (text.size() <= size) return 0;
+    const std::size_t cut = text.size() - size;
+    const std::size_t lineEnd = text.find('\n', cut);
+    return lineEnd != std::string::npos && lineEnd + 1 < text.size() ? lineEnd + 1 : cut;
+}
+
+}  // namespace
+
+void Log::ErrorsText::append(const std::string& text)
+{
+    // Grows to twice the kept size before cutting, so that the bytes moved by the
+    // cuts stay in proportion to the bytes appended.
+    if (text.size() >= maxSize) {
+        dropped_ += text_.size();
+        text_.clear();
+        text_.shrink_to_fit();
+        const std::size_t start = tailStart(text, maxSize);
+        dropped_ += start;
+        text_.assign(text, start, std::string::npos);
+        return;
+    }
+    text_ += text;
+    if (text_.size() > 2 * maxSize) dropBefore(tailStart(text_, maxSize));
+}
+
+void Log::ErrorsText::dropBefore(std::size_t keptStart)
+{
+    if (keptStart == 0) return;
+    dropped_ += keptStart;
+    text_.erase(0, keptStart);
+}
+
+std::string Log::ErrorsText::str() const
+{
+    std::lock_guard<std::recursive_mutex> guard(mutex);
+    const std::size_t start = tailStart(text_, maxSize);
+    const std::size_t dropped = dropped_ + start;
+    if (dropped == 0) return text_;
+    return "Warning: " + std::to_string(dropped) +
+           " bytes of earlier errors and warnings were dropped here; the log file has them all.\n" +
+           text_.substr(start);
+}
+
+void Log::ErrorsText::clear()
+{
+    std::lock_guard<std::recursive_mutex> guard(mutex);
+    text_.clear();
+    text_.shrink_to_fit();
+    dropped_ = 0;
 }
 
 std::string Log::fileName()

@@ -1,6 +1,7 @@
 #include "common/Log.h"
 
 #include "common/Messages.h"
+#include "common/SystemCmd.h"
 #include "tests/common/TempDir.h"
 
 #include "tests/common/TestFiles.h"
@@ -36,7 +37,7 @@ protected:
     {
         Log::stream.reset();
         Log::pending.str("");
-        Log::errors.str("");
+        Log::errors.clear();
         Log::fileLevel = 2;
         Log::consoleLevel = 0;
         Log::lineStart = true;
@@ -292,6 +293,82 @@ TEST_F(LogTest, OnlyARegularFileOfTheOwnUserIsWrittenOrEmptied)
             EXPECT_THAT(Log::errors.str(), ::testing::HasSubstr("Warning: cannot open the log file " + path));
         }
         ::remove(path.c_str());
+    }
+}
+
+// The tail of the errors text after its first line, the note on what was dropped.
+TEST_F(LogTest, ErrorsKeepABoundedTailThatSaysHowMuchWasDropped)
+{
+    openLog();
+    Log::consoleLevel = -1;
+    const std::size_t limit = Log::ErrorsText::maxSize;
+    const struct Case {
+        const char* name;
+        std::function<std::size_t()> write;  // returns the bytes written, 0 when not known
+        std::string lastLine;
+        bool dropped;
+        std::size_t minKept;  // a tail of whole lines may be shorter than the limit
+    } cases[] = {
+        {"a few lines",
+         [] {
+             Log(1, true) << "Error: one";
+             Log(0, true) << "two";
+             return std::size_t(15);
+         },
+         "two\n", false, 0},
+        {"many short lines",
+         [limit] {
+             std::size_t total = 0;
+             for (std::size_t i = 0; total < 3 * limit; ++i) {
+                 const std::string line = "Warning: line " + std::to_string(i) + std::string(200, '.');
+                 Log(1, true) << line;
+                 total += line.size() + 1;
+             }
+             Log(1, true) << "Error: last";
+             return total + 12;
+         },
+         "Error: last\n", true, limit - 256},
+        {"one statement larger than the tail",
+         [limit] {
+             Log(1, true) << std::string(5 * limit, 'x') + "\nend of the long one";
+             return 5 * limit + 21;
+         },
+         "end of the long one\n", true, 20},
+        {"a command's error output",
+         [] {
+             SystemCmd command("head -c 3000000 /dev/zero | tr '\\0' e >&2; echo >&2; echo done >&2",
+                               SystemCmd::readMode);
+             EXPECT_EQ(command.close(), 0);
+             return std::size_t(0);
+         },
+         "done\n", true, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Log::errors.clear();
+        const std::size_t total = c.write();
+        const std::string text = Log::errors.str();
+        ASSERT_GE(text.size(), c.lastLine.size());
+        EXPECT_EQ(text.substr(text.size() - c.lastLine.size()), c.lastLine);
+        if (!c.dropped) {
+            EXPECT_EQ(text.size(), total);
+            EXPECT_EQ(text.find("dropped"), std::string::npos);
+            continue;
+        }
+        const std::string::size_type noteEnd = text.find('\n');
+        ASSERT_NE(noteEnd, std::string::npos);
+        const std::string note = text.substr(0, noteEnd + 1);
+        std::smatch count;
+        ASSERT_TRUE(std::regex_match(note, count,
+                                     std::regex("Warning: (\\d+) bytes of earlier errors and warnings were dropped "
+                                                "here; the log file has them all\\.\n")))
+            << note;
+        const std::size_t kept = text.size() - note.size();
+        EXPECT_LE(kept, limit);
+        EXPECT_GE(kept, c.minKept);
+        if (total) {
+            EXPECT_EQ(std::stoull(count[1]) + kept, total);
+        }
     }
 }
 
