@@ -46,14 +46,14 @@ void closeQuietly(int descriptor)
     if (descriptor >= 0) ::close(descriptor);
 }
 
-// A new file beside `target`, opened for writing with mode 0666 before the umask
-// (the mode a plain created file gets).
-int createSibling(const std::string& target, std::string& siblingPath)
+// A new file beside `target`, opened for writing with `mode` before the umask
+// (0666: the mode a plain created file gets).
+int createSibling(const std::string& target, std::string& siblingPath, mode_t mode = 0666)
 {
     static std::atomic<unsigned> counter(0);
     for (int attempt = 0; attempt < 100; ++attempt) {
         siblingPath = target + ".kwtmp." + std::to_string(::getpid()) + "." + std::to_string(++counter);
-        const int descriptor = ::open(siblingPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int descriptor = ::open(siblingPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (descriptor >= 0 || errno != EEXIST) return descriptor;
     }
     errno = EEXIST;
@@ -67,8 +67,17 @@ void copyThroughSibling(const std::string& from, const std::string& to, bool syn
     const int input = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
     if (input < 0) throw fileError(retry, "err_fileread1", from, errno);
 
+    // As cp does: a file that is replaced keeps its owner and mode; a new one gets
+    // the source's permission bits, less the umask.
+    struct stat source, target;
+    if (::fstat(input, &source) != 0) {
+        const int code = errno;
+        closeQuietly(input);
+        throw fileError(retry, "err_fileread1", from, code);
+    }
+    const bool replacing = ::lstat(to.c_str(), &target) == 0 && S_ISREG(target.st_mode);
     std::string sibling;
-    const int output = createSibling(to, sibling);
+    const int output = createSibling(to, sibling, replacing ? 0600 : (source.st_mode & 0777));
     if (output < 0) {
         const int code = errno;
         closeQuietly(input);
@@ -82,6 +91,14 @@ void copyThroughSibling(const std::string& from, const std::string& to, bool syn
         ::unlink(sibling.c_str());
         return failure;
     };
+
+    // The owner first: changing it clears the set-id bits that the mode restores.
+    if (replacing) {
+        const bool ownerDiffers = target.st_uid != ::geteuid() || target.st_gid != ::getegid();
+        if ((ownerDiffers && ::fchown(output, target.st_uid, target.st_gid) != 0) ||
+            ::fchmod(output, target.st_mode & 07777) != 0)
+            throw fail(fileError(retry, "err_filewrite2", to, errno));
+    }
 
     std::vector<char> buffer(65536);
     for (;;) {

@@ -29,7 +29,9 @@ std::uint64_t remove_all(const std::string& path);
 void rename(const std::string& from, const std::string& to);
 
 // Replaces `to` with a copy of `from`. The copy is written next to `to` and
-// renamed over it, so a failed copy never leaves a truncated target.
+// renamed over it, so a failed copy never leaves a truncated target. As with
+// cp, a file that is replaced keeps its owner and mode, and a new file gets the
+// source's permission bits (without the set-id and sticky bits) less the umask.
 void copy_file(const std::string& from, const std::string& to);
 // The same, with the copy synced to disk before it takes the target's name.
 // Returns 0.
