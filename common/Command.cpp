@@ -86,6 +86,14 @@ struct ChildReport {
     int number;
 };
 
+// Child side (async-signal-safe): sends the report through fd and ends.
+[[noreturn]] void reportFromChild(int fd, int stage, int number, int exitCode)
+{
+    const ChildReport report = {stage, number};
+    childSafe::writeAll(fd, reinterpret_cast<const char*>(&report), sizeof report);
+    _exit(exitCode);
+}
+
 }  // namespace
 
 int executeCommand(const std::string& command, bool echo, bool check, std::ostream* output,
@@ -249,11 +257,7 @@ void executeInBackground(const std::string& command, const std::string* input)
     if (pid == 0) {
         if (input) {
             const pid_t writer = fork();
-            if (writer < 0) {
-                const ChildReport report = {1, errno};
-                childSafe::writeAll(reportWrite.fd, reinterpret_cast<const char*>(&report), sizeof report);
-                _exit(1);
-            }
+            if (writer < 0) reportFromChild(reportWrite.fd, 1, errno, 1);
             if (writer == 0) {
                 // Holds nothing of the installer's but the pipe: a lingering writer
                 // must not keep another pipe or file of it open.
@@ -264,17 +268,11 @@ void executeInBackground(const std::string& command, const std::string* input)
         }
         launch.redirect(input ? inputRead.fd : -1, devNull.fd, devNull.fd, 1);
         const pid_t grandchild = fork();
-        if (grandchild < 0) {
-            const ChildReport report = {1, errno};
-            childSafe::writeAll(reportWrite.fd, reinterpret_cast<const char*>(&report), sizeof report);
-            _exit(1);
-        }
+        if (grandchild < 0) reportFromChild(reportWrite.fd, 1, errno, 1);
         if (grandchild == 0) {
             detachFromCgroupsInChild();
             launch.tryExec(reportWrite.fd);
-            const ChildReport report = {2, errno};
-            childSafe::writeAll(reportWrite.fd, reinterpret_cast<const char*>(&report), sizeof report);
-            _exit(251);
+            reportFromChild(reportWrite.fd, 2, errno, 251);
         }
         _exit(0);
     }
