@@ -204,9 +204,15 @@ int open_own_file(const std::string& path, int access, mode_t mode)
     // Each pass either returns or takes one planted entry away; another user who
     // keeps planting can only make it give up.
     for (int attempt = 0; attempt < 16; ++attempt) {
-        // O_NONBLOCK: a planted pipe must not block the open.
-        const int descriptor = ::open(path.c_str(), flags | O_NONBLOCK);
         struct stat info;
+        // Anything but a regular file goes unopened: opening a device or a pipe
+        // can have effects of its own.
+        if (::lstat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+            if (!removePlanted(path, info)) return -1;
+            continue;
+        }
+        // O_NONBLOCK: a pipe swapped in meanwhile must not block the open.
+        const int descriptor = ::open(path.c_str(), flags | O_NONBLOCK);
         if (descriptor >= 0) {
             if (::fstat(descriptor, &info) != 0) {
                 const int failure = errno;
@@ -252,13 +258,14 @@ int open_own_file(const std::string& path, int access, mode_t mode)
             if (errno == EEXIST) continue;
             return -1;
         }
-        // A link (ELOOP), a pipe or socket nobody reads (ENXIO), a directory (EISDIR).
+        // Swapped in meanwhile (ELOOP for a link, ENXIO for a pipe nobody reads),
+        // or a regular file that cannot be opened.
         const int failure = errno;
         if (::lstat(path.c_str(), &info) != 0) {
             if (errno == ENOENT) continue;
             return -1;
         }
-        if (S_ISREG(info.st_mode) && info.st_uid == ::geteuid()) {
+        if (S_ISREG(info.st_mode) && info.st_uid == ::geteuid() && info.st_nlink == 1) {
             // A file of our own that cannot be opened: nothing planted to remove.
             errno = failure;
             return -1;

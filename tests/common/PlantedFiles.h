@@ -2,9 +2,12 @@
 
 #include "tests/common/PrivateNamespace.h"
 
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -60,6 +63,17 @@ inline std::vector<Plant> plants()
          [](const std::string& path) { return ::symlink(kVictimPath, path.c_str()) == 0; }, false},
         {"another user's named pipe", kOtherUser,
          [](const std::string& path) { return ::mkfifo(path.c_str(), 0666) == 0; }, false},
+        {"another user's listening socket", kOtherUser,
+         [](const std::string& path) {
+             const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+             struct sockaddr_un address = {};
+             address.sun_family = AF_UNIX;
+             if (fd < 0 || path.size() >= sizeof address.sun_path) return false;
+             std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+             return ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+                    ::listen(fd, 1) == 0;
+         },
+         false},
         {"another user's directory with a file in it", kOtherUser,
          [](const std::string& path) {
              return ::mkdir(path.c_str(), 0755) == 0 && static_cast<bool>(std::ofstream(path + "/inside") << "x");
