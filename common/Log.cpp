@@ -246,13 +246,13 @@ bool Log::openFile(const std::string& path, bool truncate)
 
 namespace {
 
-// Where a tail of at most `size` bytes of `text` begins: after the first line end
-// inside the cut-off part's last line, or at the cut when one line is longer.
+// Where a tail of at most `size` bytes of `text` begins: at the first line start
+// within the last `size` bytes, or at the cut when they hold none.
 std::size_t tailStart(const std::string& text, std::size_t size)
 {
     if (text.size() <= size) return 0;
     const std::size_t cut = text.size() - size;
-    const std::size_t lineEnd = text.find('\n', cut);
+    const std::size_t lineEnd = text.find('\n', cut - 1);
     return lineEnd != std::string::npos && lineEnd + 1 < text.size() ? lineEnd + 1 : cut;
 }
 

@@ -35,6 +35,9 @@ pid_t childLeavingAHolder(int writeEnd, const std::string& text, const std::stri
     if (pipe(report) != 0) return -1;
     const pid_t child = fork();
     if (child == 0) {
+        // The text first (it fits in the pipe): a holder that floods the pipe
+        // must not block the child's own write.
+        (void)!write(writeEnd, text.data(), text.size());
         const pid_t holder = fork();
         if (holder == 0) {
             close(report[1]);
@@ -43,7 +46,6 @@ pid_t childLeavingAHolder(int writeEnd, const std::string& text, const std::stri
             for (;;) (void)!write(writeEnd, lingering.data(), lingering.size());
         }
         (void)!write(report[1], &holder, sizeof holder);
-        (void)!write(writeEnd, text.data(), text.size());
         _exit(0);
     }
     close(report[1]);

@@ -308,6 +308,7 @@ TEST_F(LogTest, ErrorsKeepABoundedTailThatSaysHowMuchWasDropped)
         std::string lastLine;
         bool dropped;
         std::size_t minKept;  // a tail of whole lines may be shorter than the limit
+        std::string firstKept;  // how the kept tail begins: at a line start
     } cases[] = {
         {"a few lines",
          [] {
@@ -315,7 +316,7 @@ TEST_F(LogTest, ErrorsKeepABoundedTailThatSaysHowMuchWasDropped)
              Log(0, true) << "two";
              return std::size_t(15);
          },
-         "two\n", false, 0},
+         "two\n", false, 0, "Error: one\n"},
         {"many short lines",
          [limit] {
              std::size_t total = 0;
@@ -327,13 +328,13 @@ TEST_F(LogTest, ErrorsKeepABoundedTailThatSaysHowMuchWasDropped)
              Log(1, true) << "Error: last";
              return total + 12;
          },
-         "Error: last\n", true, limit - 256},
+         "Error: last\n", true, limit - 256, "Warning: line "},
         {"one statement larger than the tail",
          [limit] {
              Log(1, true) << std::string(5 * limit, 'x') + "\nend of the long one";
              return 5 * limit + 21;
          },
-         "end of the long one\n", true, 20},
+         "end of the long one\n", true, 20, "end of the long one\n"},
         {"a command's error output",
          [] {
              SystemCmd command("head -c 3000000 /dev/zero | tr '\\0' e >&2; echo >&2; echo done >&2",
@@ -341,7 +342,7 @@ TEST_F(LogTest, ErrorsKeepABoundedTailThatSaysHowMuchWasDropped)
              EXPECT_EQ(command.close(), 0);
              return std::size_t(0);
          },
-         "done\n", true, 5},
+         "done\n", true, 5, "done\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -352,6 +353,7 @@ TEST_F(LogTest, ErrorsKeepABoundedTailThatSaysHowMuchWasDropped)
         EXPECT_EQ(text.substr(text.size() - c.lastLine.size()), c.lastLine);
         if (!c.dropped) {
             EXPECT_EQ(text.size(), total);
+            EXPECT_EQ(text.compare(0, c.firstKept.size(), c.firstKept), 0);
             EXPECT_EQ(text.find("dropped"), std::string::npos);
             continue;
         }
@@ -364,6 +366,7 @@ TEST_F(LogTest, ErrorsKeepABoundedTailThatSaysHowMuchWasDropped)
                                                 "here; the log file has them all\\.\n")))
             << note;
         const std::size_t kept = text.size() - note.size();
+        EXPECT_EQ(text.compare(note.size(), c.firstKept.size(), c.firstKept), 0) << text.substr(note.size(), 40);
         EXPECT_LE(kept, limit);
         EXPECT_GE(kept, c.minKept);
         if (total) {
