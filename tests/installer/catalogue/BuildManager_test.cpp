@@ -199,8 +199,11 @@ protected:
                                    "<build os_name=\"Linux\" os_vendor=\"Debian\" os_version=\"12\" "
                                    "os_arch=\"x86_64\" config=\"b.build.inf3\"/>")
     {
-        return "<release id=\"" + id + "\" name=\"" + id + "\" version=\"" + version +
-               "\" upgrade_allowed_from=\"0\" " + extra + ">" + builds + "</release>";
+        // `extra` may give its own upgrade_allowed_from.
+        const std::string floor =
+            extra.find("upgrade_allowed_from") == std::string::npos ? " upgrade_allowed_from=\"0\"" : "";
+        return "<release id=\"" + id + "\" name=\"" + id + "\" version=\"" + version + "\"" + floor + " " + extra +
+               ">" + builds + "</release>";
     }
 
     TempDir source_;
@@ -354,4 +357,205 @@ TEST(BuildManager, HidePolicyWords)
         EXPECT_EQ(BuildManager::parseHidePolicy(c.text), c.policy);
         EXPECT_EQ(log.text().find("Unrecognized control word") != std::string::npos, c.warns);
     }
+}
+
+namespace {
+
+// Three products on Debian 12: zarni with releases on two tiers and one for
+// another system only, tenebrin that cannot live beside zarni, and loamfeather
+// that is offered only while installed.
+class NarrowedCatalogue : public WrittenCatalogue {
+protected:
+    void SetUp() override
+    {
+        write("products.inf3", rootFile("<product id=\"zarni\" name=\"Zarni\" reference=\"zarni.inf3\"/>"
+                                        "<product id=\"tenebrin\" name=\"Tenebrin\" reference=\"tenebrin.inf3\">"
+                                        "<incompatible_with prod_id=\"zarni\"/></product>"
+                                        "<product id=\"loamfeather\" name=\"LoamFeather\" reference=\"lf.inf3\" "
+                                        "hidden_to_install=\"true\"/>"));
+        const std::string plan9 = "<build os_name=\"Plan9\" os_vendor=\"Bell\" os_version=\"4\" os_arch=\"x86_64\" "
+                                  "config=\"plan9.build.inf3\"/>";
+        write("zarni.inf3",
+              "<product id=\"zarni\"><keypackages><keypackage>zarni-base</keypackage></keypackages>"
+              "<kb_article_upgrade_from_not_supported_versions src=\"https://kb.zarni.example/1\"/>" +
+                  release("z10", "1.0", "tags=\"stable\"") +
+                  release("z11", "1.1", "tags=\"testing\"") +
+                  release("z20", "2.0", "tags=\"stable\" upgrade_allowed_from=\"1.1\"") +
+                  release("z25", "2.5", "tags=\"stable\"", plan9) +
+                  release("z30", "3.0", "tags=\"testing\" promoted_tags=\"beta\" upgrade_allowed_from=\"2.0\"") +
+                  "</product>");
+        write("tenebrin.inf3", "<product id=\"tenebrin\"><keypackages><keypackage>tenebrin-base</keypackage>"
+                               "</keypackages>" +
+                                   release("t10", "1.0", "tags=\"stable\"") + "</product>");
+        write("lf.inf3", "<product id=\"loamfeather\"><keypackages><keypackage>lf-base</keypackage></keypackages>" +
+                             release("l10", "1.0", "tags=\"stable\"") + "</product>");
+    }
+};
+
+}  // namespace
+
+// The drivers' narrowing, step by step, for several installed systems and
+// operator tiers: what is kept, what is offered through a promoted tag, and the
+// cautions.
+TEST_F(NarrowedCatalogue, NarrowingOrder)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::pair<const char*, const char*>> installed;
+        std::vector<std::string> tiers;
+        std::vector<std::string> keep;
+        std::vector<std::string> kept;
+        std::vector<std::string> cropped;
+        std::vector<std::string> cautions;
+        std::vector<std::string> logged;
+    };
+    const std::string caution = "You can upgrade Zarni 1.0 only to Zarni 1.1 or earlier. If you want to upgrade to "
+                                "the latest version, refer to the following article: https://kb.zarni.example/1";
+    const Case cases[] = {
+        {"nothing installed, no tiers", {}, {}, {}, {"z10", "z11", "z20", "z30", "t10"}, {}, {}, {}},
+        {"nothing installed, stable and beta", {}, {"stable", "beta"}, {}, {"z10", "t10"}, {"z30"}, {}, {}},
+        {"zarni 1.0 installed",
+         {{"zarni-base", "1.0-1"}},
+         {"stable", "testing"},
+         {},
+         {"z10", "z11"},
+         {},
+         {caution},
+         {"DEBUG: drop t10 because version 1.0 of conflicting product 'zarni' is already installed."}},
+        {"zarni and loamfeather installed, z11 named",
+         {{"zarni-base", "1.0-1"}, {"lf-base", "1.0-2"}},
+         {"stable"},
+         {"z11"},
+         {"z10", "z11", "l10"},
+         {},
+         {},
+         {}},
+        {"tenebrin installed drops zarni",
+         {{"tenebrin-base", "1.0-1"}},
+         {},
+         {},
+         {"t10"},
+         {},
+         {},
+         {"DEBUG: drop z10 because version 1.0 of conflicting product 'tenebrin' is already installed."}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto manager = read();
+        Repository installed;
+        for (const auto& package : c.installed) addRecord(installed, package.first, package.second);
+        CapturedLog log(3);
+        manager->checkReleasesState(&installed, debian12());
+        manager->collectCautions(c.tiers, debian12());
+        manager->removeNotActualReleases();
+        manager->removeHiddenForCleanInstall();
+        manager->cropReleasesByTags(c.tiers, c.keep);
+
+        EXPECT_EQ(ids(manager->getReleases(0)), c.kept);
+        std::vector<ReleasePtr> all = manager->getReleases(1);
+        all.resize(all.size() - c.kept.size());
+        EXPECT_EQ(ids(all), c.cropped);
+        EXPECT_EQ(manager->cautions(), c.cautions);
+        for (const std::string& line : c.logged) EXPECT_THAT(log.text(), HasSubstr(line));
+    }
+}
+
+// Two installed products that conflict lose each other's releases: both are
+// visited before anything is removed.
+TEST_F(NarrowedCatalogue, TwoInstalledConflictingProductsDropEachOther)
+{
+    const auto manager = read();
+    Repository installed;
+    addRecord(installed, "zarni-base", "1.0-1");
+    addRecord(installed, "tenebrin-base", "1.0-1");
+    manager->checkReleasesState(&installed, debian12());
+    manager->removeNotActualReleases();
+    EXPECT_THAT(ids(manager->getReleases(0)), ElementsAre("l10"));
+    EXPECT_FALSE(manager->getProduct("zarni"));
+    EXPECT_EQ(manager->getProduct("loamfeather")->name, "LoamFeather");
+}
+
+TEST_F(NarrowedCatalogue, QueriesAndSelection)
+{
+    const auto manager = read();
+    Repository installed;
+    addRecord(installed, "zarni-base", "1.1-1");
+    // Before the state check the installed questions are a fault.
+    expectError([&] { manager->getInstalledVersion("zarni"); }, {3, 1, 1, 3},
+                "release z10 installation state not checked yet\n");
+    manager->checkReleasesState(&installed, debian12());
+
+    EXPECT_EQ(manager->getInstalledVersion("zarni"), "1.1");
+    EXPECT_EQ(manager->getInstalledReleaseId("zarni"), "z11");
+    EXPECT_EQ(manager->getInstalledReleaseVersion("zarni"), "1.1");
+    EXPECT_THAT(manager->getInstalledProductIds(), ElementsAre("zarni"));
+    EXPECT_EQ(manager->getInstalledVersion("tenebrin"), "");
+    EXPECT_EQ(manager->getLatestReleaseId("zarni"), "z30");
+    EXPECT_EQ(manager->findReleaseByVersion("zarni", "2.5")->id(), "z25");
+    EXPECT_FALSE(manager->findReleaseByVersion("tenebrin", "2.5"));
+    expectError([&] { manager->findReleaseByVersion("zarni", ""); }, {1, 1, 1, 3},
+                Messages::get("err_empty_version") + "\n");
+
+    manager->selectRelease("", "t10");
+    EXPECT_THAT(manager->getSelectedReleaseIds(), ElementsAre("t10"));
+    manager->selectRelease("zarni", "z20");
+    EXPECT_THAT(manager->getSelectedReleaseIds(), ElementsAre("z20", "t10"));
+    EXPECT_TRUE(manager->isProductSelected("zarni"));
+    EXPECT_EQ(manager->getSelectedReleaseVersion("zarni"), "2.0");
+    manager->unselectProduct("tenebrin");
+    EXPECT_THAT(manager->getSelectedReleaseIds(), ElementsAre("z20"));
+
+    const std::string advice = "\n" + Messages::get("err_no_prod_rel_id_advice") + "\n";
+    expectError([&] { manager->selectRelease("zarni", "nope"); }, {2, 1, 1, 2},
+                "There is no release with ID 'nope' of product 'zarni' at the installation source." + advice);
+    expectError([&] { manager->selectRelease("", "nope"); }, {2, 1, 1, 2},
+                "There is no release with ID 'nope' of product '<default=zarni>' at the installation source." +
+                    advice);
+    expectError([&] { manager->selectRelease("other", "z10"); }, {2, 1, 1, 2},
+                "There is no product with ID 'other' at the installation source." + advice);
+    // A failed selection clears the flags of the releases that took part.
+    EXPECT_TRUE(manager->getSelectedReleaseIds().empty());
+
+    // Something is installed: the default selection leaves everything alone.
+    manager->selectDefaultRelease();
+    EXPECT_TRUE(manager->getSelectedReleaseIds().empty());
+    Repository nothing;
+    manager->checkReleasesState(&nothing, debian12());
+    manager->selectDefaultRelease();
+    EXPECT_THAT(manager->getSelectedReleaseIds(), ElementsAre("z30"));
+    manager->unselectAll();
+    EXPECT_TRUE(manager->getSelectedReleaseIds().empty());
+}
+
+// The walk: cropped releases first, each with its builds and the leave call,
+// then the addons.
+TEST_F(WrittenCatalogue, AcceptWalksCroppedThenKeptThenAddons)
+{
+    write("products.inf3", rootFile("<product id=\"zarni\" name=\"Zarni\" reference=\"zarni.inf3\"/>"
+                                    "<addon id=\"a\" reference=\"a.inf3\"/>"));
+    write("zarni.inf3", productFile(release("kept", "2.0", "tags=\"stable\"") +
+                                    release("promoted", "1.0", "tags=\"testing\" promoted_tags=\"beta\"")));
+    write("a.inf3", "<addon><release id=\"a1\" version=\"1\"><compatibility_info><compatible product_id=\"zarni\" "
+                    "from_version=\"1\" to_version=\"3\"/></compatibility_info></release></addon>");
+    const auto manager = read();
+    Repository nothing;
+    manager->checkReleasesState(&nothing, debian12());
+    manager->cropReleasesByTags({"stable", "beta"}, {});
+
+    class Recorder : public BuildManager::Visitor {
+    public:
+        void visitRelease(const ReleasePtr& release) override { steps.push_back("visit " + release->id()); }
+        void leaveRelease(const ReleasePtr& release) override { steps.push_back("leave " + release->id()); }
+        void visitBuild(Build* build) override { steps.push_back("build " + build->config()); }
+        void visitAddon(Addon* addon) override { steps.push_back("addon " + addon->id()); }
+        std::vector<std::string> steps;
+    } recorder;
+    manager->accept(recorder);
+    EXPECT_THAT(recorder.steps, ElementsAre("visit promoted", "build b.build.inf3", "leave promoted", "visit kept",
+                                            "build b.build.inf3", "leave kept", "addon a1"));
+    EXPECT_THAT(ids(manager->getReleases(0)), ElementsAre("kept"));
+    // A cropped release is still selectable.
+    manager->selectRelease("zarni", "promoted");
+    EXPECT_EQ(manager->getSelectedReleaseId("zarni"), "promoted");
+    EXPECT_EQ(manager->getSelectedReleaseVersion("zarni"), "");
 }
