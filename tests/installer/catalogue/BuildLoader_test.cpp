@@ -8,6 +8,7 @@
 #include "tests/common/CapturedLog.h"
 #include "tests/common/ErrorExpectations.h"
 #include "tests/common/TempDir.h"
+#include "tests/common/TestFiles.h"
 #include "tests/installer/catalogue/CatalogueFiles.h"
 #include "tests/installer/catalogue/CatalogueModel.h"
 #include "tests/installer/catalogue/LoadedCatalogue.h"
@@ -15,9 +16,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <boost/filesystem.hpp>
 
-#include <fstream>
 #include <functional>
 
 using ::testing::ElementsAre;
@@ -67,12 +66,6 @@ std::vector<std::string> recordsOf(const Repository& repository, const Source* s
     for (const Package* package : repository.getPackages())
         if (package->getSource() == source) names.push_back(package->getName());
     return names;
-}
-
-void writeFile(const std::string& path, const std::string& content)
-{
-    boost::filesystem::create_directories(boost::filesystem::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << content;
 }
 
 // Where the demo catalogue is read from: each row gives the same results.
@@ -196,7 +189,7 @@ class LoaderCatalogue : public ::testing::Test {
 protected:
     void TearDown() override { PkgManager::setPreferredPackageNames({}); }
 
-    void write(const std::string& name, const std::string& content) { writeFile(source_->path() + "/" + name, content); }
+    void write(const std::string& name, const std::string& content) { writeFileWithDirectories(source_->path() + "/" + name, content); }
     // Starts again with an empty source.
     void fresh()
     {
@@ -385,9 +378,9 @@ TEST_F(LoaderCatalogue, MissingNeighboursRaise)
 TEST(BuildLoader, ReleaseForNoKnownSystem)
 {
     TempDir source;
-    writeFile(source.path() + "/products.inf3", "<vendors><vendor><products><product id=\"zarni\" "
+    writeFileWithDirectories(source.path() + "/products.inf3", "<vendors><vendor><products><product id=\"zarni\" "
                                                 "reference=\"zarni.inf3\"/></products></vendor></vendors>");
-    writeFile(source.path() + "/zarni.inf3",
+    writeFileWithDirectories(source.path() + "/zarni.inf3",
               "<product id=\"zarni\"><keypackages><keypackage>zarni-base</keypackage></keypackages>"
               "<release id=\"z1\" name=\"Z\" version=\"1.0\" upgrade_allowed_from=\"0\"><build os_name=\"Plan9\" "
               "os_vendor=\"Bell\" os_version=\"4\" os_arch=\"mips\" config=\"plan9.build.inf3\"/></release></product>");

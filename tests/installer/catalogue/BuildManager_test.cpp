@@ -8,6 +8,7 @@
 #include "tests/common/CapturedLog.h"
 #include "tests/common/ErrorExpectations.h"
 #include "tests/common/TempDir.h"
+#include "tests/common/TestFiles.h"
 #include "tests/installer/catalogue/CatalogueFiles.h"
 #include "tests/installer/catalogue/CatalogueModel.h"
 
@@ -15,10 +16,8 @@
 #include <gtest/gtest.h>
 
 #include <boost/algorithm/string/replace.hpp>
-#include <boost/filesystem.hpp>
 #include <boost/make_shared.hpp>
 
-#include <fstream>
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
@@ -45,12 +44,6 @@ std::vector<std::string> configs(const Release& release)
     std::vector<std::string> result;
     for (const BuildPtr& build : release.builds()) result.push_back(build->config());
     return result;
-}
-
-void writeFile(const std::string& path, const std::string& content)
-{
-    boost::filesystem::create_directories(boost::filesystem::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << content;
 }
 
 }  // namespace
@@ -178,7 +171,7 @@ TEST(BuildManager, AnotherRequiredInstallerEndsTheReading)
 // Written catalogues for the cases that need no fixture of their own.
 class WrittenCatalogue : public ::testing::Test {
 protected:
-    void write(const std::string& name, const std::string& content) { writeFile(source_.path() + "/" + name, content); }
+    void write(const std::string& name, const std::string& content) { writeFileWithDirectories(source_.path() + "/" + name, content); }
     std::unique_ptr<BuildManager> read(const std::string& fileName = std::string())
     {
         LocalCatalogue catalogue(source_.path());
