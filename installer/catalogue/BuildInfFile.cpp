@@ -45,25 +45,13 @@ bool exactlyTrue(const TiXmlElement& element, const char* name)
     return value && *value == "true";
 }
 
-std::string optional(const TiXmlElement& element, const char* name)
-{
-    const std::string* value = element.Attribute(std::string(name));
-    return value ? *value : std::string();
-}
-
-template <class Walk>
-void forChildren(const TiXmlElement& parent, const char* name, Walk walk)
-{
-    for (const TiXmlElement* child = parent.FirstChildElement(name); child; child = child->NextSiblingElement(name))
-        walk(*child);
-}
+using CatalogueText::forChildren;
+using CatalogueText::optional;
 
 BuildInfFile::ElementCopy deepCopy(const TiXmlElement& element)
 {
     return BuildInfFile::ElementCopy(static_cast<TiXmlElement*>(element.Clone()));
 }
-
-const char* const ezTemplateListName = "eztemplate";
 
 }  // namespace
 
@@ -231,14 +219,20 @@ BuildInfFile::component_ptr BuildInfFile::readComponent(const TiXmlElement& elem
             throw error(1, 1, 1, 3) << (Messages::format("err_binf3_compkey") % component->name);
         component->keypackage_groups.push_back(keys);
     });
-    if (const TiXmlElement* list = element.FirstChildElement("expackages"))
-        forChildren(*list, "expackage",
-                    [&](const TiXmlElement& item) { component->expackages.push_back(optional(item, "name")); });
-    if (const TiXmlElement* list = element.FirstChildElement("rmpackages"))
-        forChildren(*list, "rmpackage",
-                    [&](const TiXmlElement& item) { component->rmpackages.push_back(optional(item, "name")); });
-    forChildren(element, ezTemplateListName, [&](const TiXmlElement& item) {
+    // These names reach the package tools' command lines; a missing one stays
+    // empty and names nothing.
+    const auto packageNames = [this](const TiXmlElement* list, const char* name, std::vector<std::string>& into) {
+        if (!list) return;
+        forChildren(*list, name, [&](const TiXmlElement& item) {
+            into.push_back(optional(item, "name"));
+            if (!into.back().empty()) CatalogueText::checkPackageName(into.back(), item, fileName_);
+        });
+    };
+    packageNames(element.FirstChildElement("expackages"), "expackage", component->expackages);
+    packageNames(element.FirstChildElement("rmpackages"), "rmpackage", component->rmpackages);
+    forChildren(element, "eztemplate", [&](const TiXmlElement& item) {
         component->eztemplates.push_back(CatalogueText::required(item, "name", fileName_));
+        CatalogueText::checkPackageName(component->eztemplates.back(), item, fileName_);
     });
     const auto componentNames = [&](const char* name, std::vector<std::string>& into) {
         forChildren(element, name, [&](const TiXmlElement& item) {
@@ -303,6 +297,7 @@ void BuildInfFile::readRepository(const TiXmlElement& element, const char* dirAt
     repo.dir = CatalogueText::required(element, dirAttribute, fileName_);
     CatalogueText::checkRelativePath(repo.dir, element, dirAttribute, fileName_);
     repo.headers_file = optional(element, "headers_file");
+    CatalogueText::checkRelativePath(repo.headers_file, element, "headers_file", fileName_);
     repo.persistent_repo = flag(element, "persistent_repo");
     repo.yum_repo_id = optional(element, "yum_repo_id");
     repo.yum_repo_name = optional(element, "yum_repo_name");

@@ -24,18 +24,8 @@
 
 namespace {
 
-std::string optional(const TiXmlElement& element, const char* name)
-{
-    const std::string* value = element.Attribute(std::string(name));
-    return value ? *value : std::string();
-}
-
-template <class Walk>
-void forChildren(const TiXmlElement& parent, const char* name, Walk walk)
-{
-    for (const TiXmlElement* child = parent.FirstChildElement(name); child; child = child->NextSiblingElement(name))
-        walk(*child);
-}
+using CatalogueText::forChildren;
+using CatalogueText::optional;
 
 // The version part of a version, without epoch and release.
 std::string versionPart(const Version& version) { return version.getVersion(); }

@@ -3,8 +3,6 @@
 #include "common/Messages.h"
 #include "common/StringUtils.h"
 
-#include <tinyxml.h>
-
 namespace CatalogueText {
 
 namespace {
@@ -38,22 +36,15 @@ void checkText(const std::string& text, const TiXmlElement& element, const std::
             throw dataError(element, file, what + " holds a control character: " + quoteString(text));
 }
 
-const std::string* find(const TiXmlElement& element, const char* name, const std::string& file)
+std::string optional(const TiXmlElement& element, const char* name)
 {
     const std::string* value = element.Attribute(std::string(name));
-    if (value) checkText(*value, element, std::string("the attribute '") + name + "'", file);
-    return value;
-}
-
-std::string optional(const TiXmlElement& element, const char* name, const std::string& file)
-{
-    const std::string* value = find(element, name, file);
     return value ? *value : std::string();
 }
 
 std::string required(const TiXmlElement& element, const char* name, const std::string& file)
 {
-    const std::string* value = find(element, name, file);
+    const std::string* value = element.Attribute(std::string(name));
     if (!value)
         throw error(1, 1, 1, 3) << (Messages::format("err_missing_attr") %
                                     ("'" + std::string(name) + "' of " + where(element, file)));
@@ -88,7 +79,9 @@ bool isInsideSource(const std::string& path)
 void checkRelativePath(const std::string& path, const TiXmlElement& element, const char* attribute,
                        const std::string& file)
 {
-    if (!isInsideSource(path))
+    // An empty path names nothing below the source to confine; fetching it fails
+    // on its own.
+    if (!path.empty() && !isInsideSource(path))
         throw dataError(element, file,
                         "the path " + quoteString(path) + " in the attribute '" + attribute +
                             "' leaves the installation source");

@@ -2,9 +2,9 @@
 
 #include "common/error.h"
 
-#include <string>
+#include <tinyxml.h>
 
-class TiXmlElement;
+#include <string>
 
 // The checks every text of a catalogue file passes before the installer uses it.
 // Catalogue files come from a server the operator may not control: a text that
@@ -21,14 +21,20 @@ std::string where(const TiXmlElement& element, const std::string& file);
 // "Invalid catalogue data in <where>: <problem>".
 error dataError(const TiXmlElement& element, const std::string& file, const std::string& problem);
 
-// The attribute's value, or null when it is absent. A value with a control
-// character is refused.
-const std::string* find(const TiXmlElement& element, const char* name, const std::string& file);
-// The value, or "" when absent.
-std::string optional(const TiXmlElement& element, const char* name, const std::string& file);
+// The attribute's value, or "" when it is absent. Readers take values as they
+// stand once the document has passed checkDocument.
+std::string optional(const TiXmlElement& element, const char* name);
 // The value; an absent attribute raises err_missing_attr naming the attribute,
 // the element and the file.
 std::string required(const TiXmlElement& element, const char* name, const std::string& file);
+
+// Calls `walk` with each child element named `name`, in document order.
+template <class Walk>
+void forChildren(const TiXmlElement& parent, const char* name, Walk walk)
+{
+    for (const TiXmlElement* child = parent.FirstChildElement(name); child; child = child->NextSiblingElement(name))
+        walk(*child);
+}
 
 // Refuses a control character in `text`, the content of `what` in the element
 // (tabs and line ends are allowed in multi-line element texts).
@@ -44,7 +50,7 @@ void checkDocument(const TiXmlElement& root, const std::string& file);
 // source it names a file below it.
 bool isInsideSource(const std::string& path);
 // Refuses a path that is absolute or has a ".." part; `attribute` names where it
-// came from.
+// came from. An empty path passes: it names nothing.
 void checkRelativePath(const std::string& path, const TiXmlElement& element, const char* attribute,
                        const std::string& file);
 

@@ -6,6 +6,7 @@
 #include "tests/common/CapturedLog.h"
 #include "tests/common/ErrorExpectations.h"
 #include "tests/common/TempDir.h"
+#include "tests/common/TestFiles.h"
 #include "tests/installer/catalogue/CatalogueFiles.h"
 
 #include <gmock/gmock.h>
@@ -211,6 +212,14 @@ TEST(BuildInfFile, Refusals)
          "The attribute 'version' of the element 'package' (row 1, col 298) of the file F was not found.\n"},
         {"unknown package file kind", head + ">" + product + "<component name=\"c\" description=\"d\">" + package("a", "a.tar") + "</component></build>",
          {1, 1, 1, 3}, "Invalid package in the element 'package' (row 1, col 298) of the file F\n"},
+        {"excluded package name", head + ">" + product + "<component name=\"c\" description=\"d\"><keypackages><keypackage name=\"k\"/></keypackages><expackages><expackage name=\"--purge\"/></expackages></component></build>",
+         {1, 1, 1, 3},
+         "Invalid catalogue data in the element 'expackage' (row 1, col 359) of the file F: \"--purge\" is not a "
+         "valid package name\n"},
+        {"headers file leaves the source", head + ">" + product + baseComponent + "<thirdparty thirdparty_dir=\"t\" headers_file=\"../../h\"/></build>",
+         {1, 1, 1, 3},
+         "Invalid catalogue data in the element 'thirdparty' (row 1, col 374) of the file F: the path \"../../h\" in "
+         "the attribute 'headers_file' leaves the installation source\n"},
         {"type without components", head + ">" + product + baseComponent + "<installation_types><type name=\"t\"/></installation_types></build>",
          {3, 1, 1, 3}, ""},
     };
@@ -285,4 +294,25 @@ TEST(BuildInfFile, UnavailableFeedLeavesNoExtensionPackages)
     const auto file = written.read();
     EXPECT_TRUE(file->ext_catalog_packages.empty());
     EXPECT_THAT(log.text(), HasSubstr("Failed to collect Extensions Catalog packages: "));
+}
+
+TEST(BuildInfFile, TruncatedFilesAreReadOrRefused)
+{
+    const std::string whole = readFile(demoCatalogueDirectory() + "/zarni/1.1/debian-12.build.inf3");
+    ASSERT_FALSE(whole.empty());
+    const std::string end = "</build>";
+    TempDir directory;
+    const std::string path = directory.path() + "/x.build.inf3";
+    CapturedLog quiet(0);
+    // Every fourth cut, and every cut near the end where the document closes.
+    for (std::size_t length = 0; length < whole.size(); length += length + 64 < whole.size() ? 4 : 1) {
+        const std::string prefix = whole.substr(0, length);
+        writeFileWithDirectories(path, prefix);
+        try {
+            BuildInfFile(path, "x.build.inf3");
+            // Only a prefix that holds the whole document is well-formed.
+            EXPECT_NE(prefix.find(end), std::string::npos) << "read at length " << length;
+        } catch (const error&) {
+        }
+    }
 }

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <boost/algorithm/string/replace.hpp>
+#include <boost/filesystem.hpp>
 #include <boost/make_shared.hpp>
 
 
@@ -551,4 +552,30 @@ TEST_F(WrittenCatalogue, AcceptWalksCroppedThenKeptThenAddons)
     manager->selectRelease("zarni", "promoted");
     EXPECT_EQ(manager->getSelectedReleaseId("zarni"), "promoted");
     EXPECT_EQ(manager->getSelectedReleaseVersion("zarni"), "");
+}
+
+// Every prefix of the demo's files (a download cut short, a file half written)
+// is read or refused with the program's error: nothing else leaves the readers.
+TEST(BuildManager, TruncatedFilesAreReadOrRefused)
+{
+    const char* files[] = {"products.inf3", "zarni/product.inf3"};
+    CapturedLog quiet(0);
+    for (const char* name : files) {
+        SCOPED_TRACE(name);
+        TempDir copy;
+        boost::filesystem::copy(demoCatalogueDirectory(), copy.path() + "/demo",
+                                boost::filesystem::copy_options::recursive);
+        const std::string path = copy.path() + "/demo/" + name;
+        const std::string whole = readFile(path);
+        int refused = 0;
+        for (std::size_t length = 0; length < whole.size(); ++length) {
+            writeFileWithDirectories(path, whole.substr(0, length));
+            try {
+                LocalCatalogue(copy.path() + "/demo").read();
+            } catch (const error&) {
+                ++refused;
+            }
+        }
+        EXPECT_GT(refused, 0);
+    }
 }
