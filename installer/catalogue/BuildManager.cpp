@@ -145,11 +145,15 @@ BuildManager::BuildManager(FileFetcher& fetcher, const std::string& catalogueFil
         }
 
         for (const CatalogueEntry& entry : products) {
+            Log(3, true) << "DEBUG: product entry " << entry;
             // A root that is a product file is read again as one.
             const std::string path = rootName == "product" ? rootPath : fetcher.getFile(entry.reference);
             parseProductFile(entry, path);
         }
-        for (const CatalogueEntry& entry : addons) parseAddon(entry, fetcher.getFile(entry.reference));
+        for (const CatalogueEntry& entry : addons) {
+            Log(3, true) << "DEBUG: addon entry " << entry;
+            parseAddon(entry, fetcher.getFile(entry.reference));
+        }
     } catch (const xmlbind::err& failure) {
         throw error(1, 1, 1, 2) << "Can't parse " << currentFile_ << ": " << failure.message;
     }
@@ -691,4 +695,9 @@ std::vector<std::string> BuildManager::getInstalledProductIds() const
     for (const ReleasePtr& release : releases_)
         if (release->isInstalled()) ids.push_back(release->product()->id);
     return ids;
+}
+
+std::ostream& operator<<(std::ostream& out, const BuildManager::CatalogueEntry& entry)
+{
+    return out << entry.id << " (" << entry.reference << ")";
 }

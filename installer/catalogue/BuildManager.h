@@ -5,6 +5,7 @@
 #include "installer/catalogue/Release.h"
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -141,3 +142,6 @@ private:
     std::string currentFile_;
     std::vector<std::string> cautions_;
 };
+
+// "id (reference)".
+std::ostream& operator<<(std::ostream& out, const BuildManager::CatalogueEntry& entry);

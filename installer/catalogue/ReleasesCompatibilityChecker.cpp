@@ -106,3 +106,8 @@ ReleasesCompatibilityChecker::SuggestionEntry& ReleasesCompatibilityChecker::ent
                                            release.getVersion().getVersion(), {}});
     return suggestions_.back();
 }
+
+std::ostream& operator<<(std::ostream& out, const ReleasesCompatibilityChecker::Suggestion& suggestion)
+{
+    return out << suggestion.productId << " " << suggestion.bestVersion << "/" << suggestion.selectedVersion;
+}

@@ -2,6 +2,7 @@
 
 #include "installer/catalogue/BuildManager.h"
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -59,3 +60,6 @@ private:
     const BuildManager& manager_;
     const Repository* repository_;
 };
+
+// "product best/selected".
+std::ostream& operator<<(std::ostream& out, const ReleasesCompatibilityChecker::Suggestion& suggestion);

@@ -10,6 +10,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 using ::testing::HasSubstr;
 
 namespace {
@@ -121,8 +123,11 @@ TEST_F(CompatibilityCatalogue, PairsOfSelectedReleases)
         std::vector<std::string> suggestions;
         for (const auto& entry : checker.getSuggestions())
             for (const auto& s : entry.suggestions)
-                suggestions.push_back(entry.productId + " " + entry.version + ": " + s.productId + " " + s.bestVersion +
-                                      "/" + s.selectedVersion);
+            {
+                std::ostringstream text;
+                text << entry.productId << " " << entry.version << ": " << s;
+                suggestions.push_back(text.str());
+            }
         EXPECT_EQ(suggestions, c.suggestions);
     }
 }
