@@ -1,5 +1,7 @@
 #include "installer/catalogue/ProductInf3FileGuard.h"
 
+#include "installer/engine/DownloadProgressRenderer.h"
+
 #include "common/Log.h"
 #include "common/Messages.h"
 #include "common/Progress.h"
@@ -51,6 +53,8 @@ void ProductInf3FileGuard::check()
 void ProductInf3FileGuard::recheck()
 {
     const CancelUnsafeSection section;
+    // The operator asked for nothing here: the download is logged, not shown.
+    fetcher_.getRenderer()->setQuiet(true);
     const std::string newPath = fetcher_.getFile(path_);
     const std::string newDigest = getFileMd5(newPath);
     if (newDigest.empty()) {

@@ -7,6 +7,7 @@
 #include "common/packages/PkgManager.h"
 #include "tests/common/CapturedLog.h"
 #include "tests/common/ErrorExpectations.h"
+#include "tests/common/HttpTestServer.h"
 #include "tests/common/TempDir.h"
 #include "tests/common/TestFiles.h"
 #include "tests/installer/catalogue/CatalogueFiles.h"
@@ -18,6 +19,7 @@
 
 
 #include <functional>
+#include <memory>
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
@@ -71,7 +73,8 @@ std::vector<std::string> recordsOf(const Repository& repository, const Source* s
 // Where the demo catalogue is read from: each row gives the same results.
 struct DemoSource {
     const char* name;
-    std::function<SourceUrl()> source;
+    // Served by the test HTTP server instead of read from the directory.
+    bool served;
 };
 
 class DemoCatalogue : public ::testing::TestWithParam<DemoSource> {
@@ -87,7 +90,9 @@ protected:
 // preferred and removable names.
 TEST_P(DemoCatalogue, LoadsTheSameEverywhere)
 {
-    LoadedCatalogue loaded(GetParam().source());
+    std::unique_ptr<HttpTestServer> server;
+    if (GetParam().served) server = std::make_unique<HttpTestServer>(demoCatalogueDirectory());
+    LoadedCatalogue loaded(server ? SourceUrl(server->baseUrl()) : SourceUrl(demoCatalogueDirectory()));
     BuildManager& manager = loaded.read(debian12());
 
     std::vector<std::string> releases;
@@ -132,10 +137,8 @@ TEST_P(DemoCatalogue, LoadsTheSameEverywhere)
     EXPECT_EQ(loaded.guards[0]->path(), "zarni/1.1/debian-12.build.inf3");
 }
 
-// The update-server row (the same catalogue served over HTTP) joins this table
-// once the downloader is part of the program.
 INSTANTIATE_TEST_SUITE_P(Sources, DemoCatalogue,
-                         ::testing::Values(DemoSource{"local", [] { return SourceUrl(demoCatalogueDirectory()); }}),
+                         ::testing::Values(DemoSource{"local", false}, DemoSource{"update_server", true}),
                          [](const ::testing::TestParamInfo<DemoSource>& info) { return std::string(info.param.name); });
 
 // Each system gets the build made for it.

@@ -5,6 +5,7 @@
 #include "common/packages/PkgManager.h"
 #include "tests/common/CapturedLog.h"
 #include "tests/common/ErrorExpectations.h"
+#include "tests/common/HttpTestServer.h"
 #include "tests/common/TempDir.h"
 #include "tests/common/TestFiles.h"
 #include "tests/installer/catalogue/CatalogueFiles.h"
@@ -82,6 +83,33 @@ TEST_F(GuardTest, UnchangedAndVanishedFiles)
 
     expectError([&] { ProductInf3FileGuard(fetcher, "one.build.inf3"); }, {4, 2, 1, 1},
                 HasSubstr("one.build.inf3 was not found."));
+}
+
+// From an update server the first fetch is shown as any download; the re-check
+// is logged but kept off the operator's console.
+TEST_F(GuardTest, RecheckDownloadsQuietly)
+{
+    writeFileWithDirectories(file("one.build.inf3"), "<build/>");
+    const HttpTestServer server(source_.path());
+    const FileFetcher fetcher(SourceUrl(server.baseUrl()), target_.path());
+    std::string shown;
+    {
+        CapturedLog log(0);
+        const ProductInf3FileGuard guard(fetcher, "one.build.inf3");
+        shown = log.text();
+    }
+    EXPECT_THAT(shown, HasSubstr("Downloading file one.build.inf3"));
+
+    ProductInf3FileGuard guard(fetcher, "one.build.inf3");
+    writeFileWithDirectories(file("one.build.inf3"), "<build version=\"2\"/>");
+    CapturedLog console(0);
+    CapturedLogLines logged(3);
+    guard.check();
+    EXPECT_TRUE(ProductInf3FileGuard::isNewBuildAvailable());
+    EXPECT_THAT(console.text(), Not(HasSubstr("Downloading file")));
+    EXPECT_THAT(console.text(), HasSubstr("A new product build is available at the server."));
+    EXPECT_THAT(logged.text(), HasSubstr("Downloading file one.build.inf3"));
+    EXPECT_THAT(logged.text(), HasSubstr("ProductInf3FileGuard checked one.build.inf3. Build changed\n"));
 }
 
 // While the run terminates the check downloads nothing; a check that cannot
