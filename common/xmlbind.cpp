@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace xmlbind {
 
@@ -50,12 +51,78 @@ void rowAndColumn(const std::string& text, std::size_t offset, int& row, int& co
     col = column + 1;
 }
 
-// Finds the deepest element nesting the way TinyXML's parser would walk the text,
-// without building anything. Wherever the two could differ, this scanner counts
-// deeper, never shallower: comments, CDATA and other markup end at their first
-// possible end, so no element can hide inside them. Returns the offset of the
-// first element that goes past `limit`, or npos.
-std::size_t findTooDeep(const std::string& text, int limit)
+// What a check before parsing refuses, and the byte offset where it starts.
+struct Refusal {
+    int code;
+    std::string message;
+    std::size_t offset;
+};
+
+bool beginsWith(const std::string& text, const char* word, std::size_t length)
+{
+    return text.compare(0, length, word, length) == 0;
+}
+
+// The length of the well-formed UTF-8 character at `at`, 0 when it is not one
+// (a stray continuation byte, a cut sequence, an overlong form, a surrogate,
+// beyond U+10FFFF).
+std::size_t utf8Length(const std::string& text, std::size_t at)
+{
+    const auto byte = [&text](std::size_t i) { return i < text.size() ? static_cast<unsigned char>(text[i]) : 0u; };
+    const unsigned lead = byte(at);
+    if (lead < 0x80) return 1;
+    std::size_t length;
+    unsigned low = 0x80, high = 0xBF;  // the range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (byte(at + 1) < low || byte(at + 1) > high) return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if (byte(at + i) < 0x80 || byte(at + i) > 0xBF) return 0;
+    return length;
+}
+
+// The system's documents are UTF-8, the one encoding TinyXML reads as more than
+// bytes; it has no UTF-16 or UTF-32. Such a document, a NUL byte (which ends
+// TinyXML's text early) or a broken UTF-8 sequence (over which TinyXML's UTF-8
+// stepping may read past the end) is refused with its place, whatever encoding
+// a declaration names: which one TinyXML follows is not worth guessing.
+std::optional<Refusal> checkEncoding(const std::string& text)
+{
+    // A byte order mark, or the NUL half of a wide "<".
+    if (beginsWith(text, "\xff\xfe", 2) || beginsWith(text, "\xfe\xff", 2) || beginsWith(text, "\0\0\xfe\xff", 4) ||
+        (text.size() >= 2 && (text[0] == '\0' || text[1] == '\0')))
+        return Refusal{TiXmlBase::TIXML_ERROR, "The document is in UTF-16 or UTF-32; only UTF-8 is read", 0};
+    const std::size_t nul = text.find('\0');
+    if (nul != std::string::npos)
+        return Refusal{TiXmlBase::TIXML_ERROR_EMBEDDED_NULL, "The document holds a NUL byte", nul};
+
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = utf8Length(text, at);
+        if (length == 0) return Refusal{TiXmlBase::TIXML_ERROR, "The document is not valid UTF-8", at};
+        at += length;
+    }
+    return std::nullopt;
+}
+
+// Walks the elements the way TinyXML's parser would, without building anything,
+// and refuses nesting deeper than `maxElementDepth` (its parser recurses once per
+// level) and start tags with more than `maxAttributes` attributes (it finds a
+// duplicate attribute by walking the ones before, so an element of 40,000 takes
+// seconds). Wherever the two could differ, this scanner counts more, never less:
+// comments, CDATA and other markup end at their first possible end, so no
+// element can hide inside them, and every "=" outside quotes counts as an
+// attribute.
+std::optional<Refusal> checkMarkup(const std::string& text)
 {
     auto startsAt = [&text](std::size_t at, const char* word) {
         return text.compare(at, std::strlen(word), word) == 0;
@@ -77,30 +144,48 @@ std::size_t findTooDeep(const std::string& text, int limit)
             if (depth > 0) --depth;
             at = skipPast(at + 2, ">");
         } else if (std::isalpha(next) || next == '_' || next >= 127) {
-            // A start tag: attribute values in quotes may hold ">" and "/>".
+            // A start tag: attribute values in quotes may hold ">", "/>" and "=".
             const std::size_t start = at;
             char quote = 0;
             bool empty = false;
+            int attributes = 0;
             for (++at; at < text.size(); ++at) {
                 const char c = text[at];
                 if (quote) {
                     if (c == quote) quote = 0;
                 } else if (c == '"' || c == '\'') {
                     quote = c;
+                } else if (c == '=') {
+                    if (++attributes > maxAttributes)
+                        return Refusal{TiXmlBase::TIXML_ERROR_PARSING_ELEMENT,
+                                       "An element has more than " + std::to_string(maxAttributes) + " attributes",
+                                       start};
                 } else if (c == '>') {
                     empty = text[at - 1] == '/';
                     break;
                 }
             }
             if (at < text.size()) ++at;
-            if (!empty && ++depth > limit) return start;
+            // An empty element is one level deeper too, though it closes at once.
+            if (depth + 1 > maxElementDepth)
+                return Refusal{TiXmlBase::TIXML_ERROR_PARSING_ELEMENT,
+                               "Elements are nested deeper than " + std::to_string(maxElementDepth) + " levels",
+                               start};
+            if (!empty) ++depth;
         } else {
             // Declarations, processing instructions and anything unknown end at
             // the first ">".
             at = skipPast(at + 1, ">");
         }
     }
-    return std::string::npos;
+    return std::nullopt;
+}
+
+// A document that parsed but holds no element: cut off before its root, or
+// markup TinyXML stops at without an error (a DOCTYPE with an internal subset).
+std::string noRootMessage(const std::string& path)
+{
+    return "There is no root element in " + (path.empty() ? std::string("the document") : path);
 }
 
 }  // namespace
@@ -163,12 +248,12 @@ void Document::load(const std::string& path)
     if (content.size() > maxDocumentSize)
         throw parse_err(TIXML_ERROR, "The file is larger than " + std::to_string(maxDocumentSize) + " bytes", 0, 0);
 
-    const std::size_t tooDeep = findTooDeep(content, maxElementDepth);
-    if (tooDeep != std::string::npos) {
+    std::optional<Refusal> refusal = checkEncoding(content);
+    if (!refusal) refusal = checkMarkup(content);
+    if (refusal) {
         int row, col;
-        rowAndColumn(content, tooDeep, row, col);
-        throw parse_err(TIXML_ERROR_PARSING_ELEMENT,
-                        "Elements are nested deeper than " + std::to_string(maxElementDepth) + " levels", row, col);
+        rowAndColumn(content, refusal->offset, row, col);
+        throw parse_err(refusal->code, refusal->message, row, col);
     }
 
     // TinyXML parses the bytes checked above, not a second read of the file that
@@ -184,6 +269,7 @@ void Document::load(const std::string& path)
         std::fclose(memory);
     }
     if (!loaded) throw parse_err(ErrorId(), ErrorDesc(), ErrorRow(), ErrorCol());
+    if (!RootElement()) throw parse_err(TIXML_ERROR_DOCUMENT_EMPTY, noRootMessage(path), 0, 0);
 }
 
 Document::~Document() = default;
@@ -191,7 +277,10 @@ Document::~Document() = default;
 TiXmlElement* Document::root(const std::string& name)
 {
     TiXmlElement* element = RootElement();
-    if (!element) throw err(ErrorId(), ErrorDesc());
+    if (!element) {
+        if (Error()) throw err(ErrorId(), ErrorDesc());
+        throw err(TIXML_ERROR_DOCUMENT_EMPTY, noRootMessage(ValueStr()));
+    }
     if (!name.empty() && element->ValueStr() != name) throw err(1, "Root element name not match");
     return element;
 }

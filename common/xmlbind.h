@@ -40,18 +40,22 @@ public:
     int col;
 };
 
-// Documents arrive from the network and are parsed as root: anything larger or
-// deeper than this is refused before TinyXML sees it (its parser recurses once
-// per level and slows down long before the stack runs out).
+// Documents arrive from the network and are parsed as root: anything larger,
+// deeper or with more attributes on one element than this is refused before
+// TinyXML sees it (its parser recurses once per level and slows down long before
+// the stack runs out; it checks each new attribute against all before it).
+// Documents that are not UTF-8 (UTF-16, UTF-32, broken sequences) are refused too.
 constexpr std::size_t maxDocumentSize = 16 * 1024 * 1024;
 constexpr int maxElementDepth = 256;
+constexpr int maxAttributes = 256;
 
 class Document : public TiXmlDocument {
 public:
     // An empty document, to be built, or loaded with LoadFile.
     Document();
     // Loads the file at once; raises err (code -1) for a missing path or a
-    // directory, and parse_err for anything that cannot be parsed.
+    // directory, and parse_err for anything that cannot be parsed or has no
+    // root element.
     explicit Document(const std::string& path);
     ~Document() override;
     Document(const Document&) = delete;

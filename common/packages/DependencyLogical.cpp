@@ -43,12 +43,13 @@ bool rpmRelation(std::string_view op, DependencyLogical::Relation& relation)
 }
 
 // Debian's operators inside parentheses; dpkg reads the obsolete "<" and ">"
-// as "<=" and ">=".
+// as "<=" and ">=". rpm's "==", "=<" and "=>" are not Debian's: dpkg refuses them.
 bool debianRelation(std::string_view op, DependencyLogical::Relation& relation)
 {
+    if (op == "==" || op == "=<" || op == "=>") return false;
     if (op == "<") relation = DependencyLogical::lessEqual;
     else if (op == ">") relation = DependencyLogical::greaterEqual;
-    else return rpmRelation(op, relation) && op != "==" && op != "=<" && op != "=>";
+    else return rpmRelation(op, relation);
     return true;
 }
 
@@ -72,7 +73,9 @@ bool balanced(std::string_view name)
     return depth == 0;
 }
 
-// "name (op version)", the form of dpkg-query and of Debian's Depends.
+// "name (op version)", the form of dpkg-query and of Debian's Depends. Like
+// splitRpm, it fills `split` only when it answers true: the caller falls back
+// on the whole text as a name, which must not inherit half a relation.
 bool splitDebian(std::string_view text, Split& split)
 {
     if (text.back() != ')') return false;
@@ -84,9 +87,9 @@ bool splitDebian(std::string_view text, Split& split)
     std::size_t opEnd = 0;
     while (opEnd < inside.size() && isOperator(inside[opEnd])) ++opEnd;
     const std::string_view version = trimmed(inside.substr(opEnd));
-    if (!plausibleVersion(version) || !debianRelation(inside.substr(0, opEnd), split.relation)) return false;
-    split.name = name;
-    split.version = version;
+    DependencyLogical::Relation relation = DependencyLogical::none;
+    if (!plausibleVersion(version) || !debianRelation(inside.substr(0, opEnd), relation)) return false;
+    split = {name, relation, version};
     return true;
 }
 
@@ -105,9 +108,9 @@ bool splitRpm(std::string_view text, Split& split)
     while (opStart > 0 && isOperator(text[opStart - 1])) --opStart;
     const std::string_view name = trimmed(text.substr(0, opStart));
     if (name.empty() || !balanced(name)) return false;
-    if (!rpmRelation(text.substr(opStart, opEnd - opStart), split.relation)) return false;
-    split.name = name;
-    split.version = version;
+    DependencyLogical::Relation relation = DependencyLogical::none;
+    if (!rpmRelation(text.substr(opStart, opEnd - opStart), relation)) return false;
+    split = {name, relation, version};
     return true;
 }
 

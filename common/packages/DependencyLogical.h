@@ -30,7 +30,9 @@ public:
     // spacing: "foo", "foo >= 1.0", "foo>=1.0", "foo>= 1.0", and Debian's
     // "foo (>= 1.0)", where "<<" and ">>" are "<" and ">" and the obsolete "<"
     // and ">" mean "<=" and ">=" as dpkg reads them. A text with no recognisable
-    // relation (rich rpm dependencies, "font(:lang=en)") is a name as it stands.
+    // relation (rich rpm dependencies, "font(:lang=en)", an operator dpkg does
+    // not know inside parentheses: "foo (== 1.0)") is a name as it stands, so
+    // that one odd entry of a feed or cache never fails the whole read.
     // A version text that cannot be parsed raises its error.
     void parse(const char* text);
 

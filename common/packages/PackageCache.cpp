@@ -125,20 +125,23 @@ public:
 private:
     const std::string& value(char tag) const { return values_[singleIndex(tag)]; }
 
+    [[noreturn]] void refuseMissingVersion() const
+    {
+        // Every stored tag, upper-case letters before lower-case ones.
+        std::string stored;
+        for (int c = 0; c < 128; ++c) {
+            const int index = singleIndex(static_cast<char>(c));
+            if (index >= 0 && stored_[index])
+                stored += std::string(" '") + static_cast<char>(c) + "=" + values_[index] + "'";
+        }
+        Log(1, true) << stored;
+        refuse("err_cache_pkgvers");
+    }
+
     void create()
     {
         const std::string name = value('N').empty() ? std::string("nameless") : value('N');
-        if (value('V').empty()) {
-            // Every stored tag, upper-case letters before lower-case ones.
-            std::string stored;
-            for (int c = 0; c < 128; ++c) {
-                const int index = singleIndex(static_cast<char>(c));
-                if (index >= 0 && stored_[index])
-                    stored += std::string(" '") + static_cast<char>(c) + "=" + values_[index] + "'";
-            }
-            Log(1, true) << stored;
-            refuse("err_cache_pkgvers");
-        }
+        if (value('V').empty()) refuseMissingVersion();
         std::string versionText;
         if (!value('E').empty()) versionText = value('E') + ":";
         versionText += value('V');
@@ -147,6 +150,9 @@ private:
             value('F').empty() ? "dummy_filename_" + name + "-" + versionText + ".rpm" : value('F');
 
         std::unique_ptr<Package> package = Package::createFromFile(name.c_str(), versionText, file);
+        // "V::" or "V:1:" names an epoch but no version: a record the writer
+        // could not write back readably.
+        if (package->getVersion().getVersion().empty()) refuseMissingVersion();
         package->setArch(value('A').empty() ? std::string("all") : value('A'));
         if (!value('f').empty()) package->setInstallTime(strToLong(value('f')));
         if (!value('B').empty()) package->setBuildTime(value('B'));

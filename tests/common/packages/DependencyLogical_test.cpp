@@ -78,25 +78,76 @@ const ParseCase parseCases[] = {
     {"foo bar", "foo bar", R::none, nullptr},
 };
 
+// The name, relation and version a case expects.
+void expectParsed(const DependencyLogical& dependency, const ParseCase& c)
+{
+    EXPECT_STREQ(dependency.getName(), c.name);
+    EXPECT_EQ(dependency.getRelation(), c.relation);
+    if (!c.version) {
+        EXPECT_EQ(dependency.getVersion(), nullptr);
+    } else if (dependency.getVersion()) {
+        EXPECT_EQ(dependency.getVersion()->toString(), c.version);
+    } else {
+        ADD_FAILURE() << "no version";
+    }
+}
+
 TEST(DependencyLogical, ParsesWhateverTheSpacing)
 {
     const RPMPackage owner("owner", "1.0");
     for (const ParseCase& c : parseCases) {
         SCOPED_TRACE(c.text);
         const DependencyLogical dependency(c.text, &owner);
-        EXPECT_STREQ(dependency.getName(), c.name);
-        EXPECT_EQ(dependency.getRelation(), c.relation);
-        if (c.version) {
-            ASSERT_NE(dependency.getVersion(), nullptr);
-            EXPECT_EQ(dependency.getVersion()->toString(), c.version);
-        } else {
-            EXPECT_EQ(dependency.getVersion(), nullptr);
-        }
+        expectParsed(dependency, c);
         EXPECT_EQ(dependency.toString(), c.name);
         // The printed form reads back as the same dependency.
         const auto again = std::make_shared<DependencyLogical>(printed(dependency).c_str(), &owner);
         EXPECT_STREQ(again->getName(), c.name);
         EXPECT_EQ(again->getRelation(), c.relation);
+    }
+}
+
+// Texts a feed or cache from a server the operator does not control may hold:
+// each is a name with or without a relation, never a failure, never half a
+// relation left behind by a form that did not match.
+const ParseCase hostileCases[] = {
+    // rpm's "==", "=<" and "=>" are not operators that dpkg knows.
+    {"foo (== 1.0)", "foo (== 1.0)", R::none, nullptr},
+    {"foo (=< 1)", "foo (=< 1)", R::none, nullptr},
+    {"foo (=> 2)", "foo (=> 2)", R::none, nullptr},
+    {"foo (<>= 1)", "foo (<>= 1)", R::none, nullptr},
+    {"foo (= )", "foo (= )", R::none, nullptr},
+    {"foo ()", "foo ()", R::none, nullptr},
+    {"foo (>= (1))", "foo (>= (1))", R::none, nullptr},
+    {"foo ((>= 1))", "foo ((>= 1))", R::none, nullptr},
+    {"foo (>= 1.0) | bar", "foo (>= 1.0) | bar", R::none, nullptr},
+    {"(", "(", R::none, nullptr},
+    {")", ")", R::none, nullptr},
+    {"=", "=", R::none, nullptr},
+    {"= 1", "= 1", R::none, nullptr},
+    // The same operators are rpm's own outside parentheses.
+    {"foo == 1.0", "foo", R::equal, "1.0"},
+    {"foo =< 1", "foo", R::lessEqual, "1"},
+    {"foo => 2", "foo", R::greaterEqual, "2"},
+    // Versions that say little still make a version.
+    {"foo = -", "foo", R::equal, "-"},
+    {"foo >= -1", "foo", R::greaterEqual, "-1"},
+    {"foo = 1:", "foo", R::equal, "1:no_versioning_data"},
+};
+
+TEST(DependencyLogical, HostileTextsAreNamesOrRelations)
+{
+    const RPMPackage rpm("owner", "1.0");
+    const DebPackage debian("owner", "1.0");
+    for (const Package* owner : {static_cast<const Package*>(&rpm), static_cast<const Package*>(&debian),
+                                 static_cast<const Package*>(nullptr)}) {
+        for (const ParseCase& c : hostileCases) {
+            SCOPED_TRACE(std::string(c.text) + (owner ? " of " + std::string(typeid(*owner).name()) : ""));
+            DependencyLogical dependency("bar >= 2.0", owner);
+            dependency.parse(c.text);
+            expectParsed(dependency, c);
+            EXPECT_NO_THROW(printed(dependency));
+        }
     }
 }
 

@@ -425,6 +425,27 @@ TEST(PackageCache, DependencyLines)
     EXPECT_NE(log.text().find("Warning: unknow tag in cache, whole line is: m:33188'"), std::string::npos);
 }
 
+// One odd dependency line from a package source does not fail the whole read:
+// the text stays a name (which nothing provides), and the records after it are read.
+TEST(PackageCache, OddDependencyTextsAreKeptAsNames)
+{
+    const std::string text =
+        "N:odd\nV:1\nF:odd.deb\n"
+        "R:foo (== 1.0)\nP:foo (=< 1)\nC:foo (=> 2)\nO:foo (= )\nR:bar (>= 2)\nX:\n"
+        "N:next\nV:2\nR:foo == 1.0\nX:\n";
+    for (const std::size_t piece : {static_cast<std::size_t>(-1), std::size_t(1)}) {
+        SCOPED_TRACE(piece == 1 ? "one byte at a time" : "at once");
+        const auto records = readText(text, piece);
+        ASSERT_EQ(records.size(), 2u);
+        EXPECT_EQ(describe(records[0]->getRequires()),
+                  (std::vector<std::string>{"foo (== 1.0) [relation]", "bar >= 2 [relation]"}));
+        EXPECT_EQ(describe(records[0]->getProvides()), (std::vector<std::string>{"foo (=< 1) [relation]"}));
+        EXPECT_EQ(describe(records[0]->getConflicts()), (std::vector<std::string>{"foo (=> 2) [relation]"}));
+        EXPECT_EQ(describe(records[0]->getObsoletes()), (std::vector<std::string>{"foo (= ) [relation]"}));
+        EXPECT_EQ(describe(records[1]->getRequires()), (std::vector<std::string>{"foo = 1.0 [relation]"}));
+    }
+}
+
 TEST(PackageCache, LinesOfAnyLength)
 {
     const std::string longName(5000, 'n');
@@ -477,6 +498,8 @@ const Refusal refusals[] = {
     {"no version", "N:foo\nA:x\nX:\n", "err_cache_pkgvers", 1},
     {"empty version", "N:foo\nV:\nX:\n", "err_cache_pkgvers", 1},
     {"(none) version", "N:foo\nV:(none)\nX:\n", "err_cache_pkgvers", 1},
+    {"epoch but no version", "N:foo\nV::\nX:\n", "err_cache_pkgvers", 1},
+    {"epoch in V but no version", "N:foo\nV:1:\nL:2\nX:\n", "err_cache_pkgvers", 1},
     {"short m line", "V:1\nP:/x\nm\nX:\n", "err_cache_shortline", 1},
     {"m line without colon", "V:1\nP:/x\nm=1\nX:\n", "err_cache_semicolon", 1},
     {"bad install time", "V:1\nf:12x\nX:\n", "err_non_digit", 0},

@@ -515,6 +515,21 @@ TEST(Package, CreateFromXmlForTheExtensionCatalogue)
     EXPECT_ANY_THROW(Package::createFromXml(twoTexts.element(), 'e'));
 }
 
+TEST(Package, CreateFromXmlKeepsOddExtensionDependenciesAsNames)
+{
+    PackageXml xml("<package name='ext' file='' arch=''>"
+                   "<requires>foo (== 1.0)</requires><requires>foo (=&lt; 1)</requires>"
+                   "<conflicts>foo (=&gt; 2)</conflicts><requires>base (&gt;= 2.0)</requires></package>");
+    const auto package = Package::createFromXml(xml.element(), 'e');
+    ASSERT_EQ(package->getRequires().size(), 3u);
+    EXPECT_EQ(package->getRequire(0)->toString(), "foo (== 1.0)");
+    EXPECT_EQ(package->getRequire(1)->toString(), "foo (=< 1)");
+    EXPECT_EQ(package->getConflict(0)->toString(), "foo (=> 2)");
+    std::ostringstream last;
+    package->getRequire(2)->print(last);
+    EXPECT_EQ(last.str(), "base >= 2.0");
+}
+
 TEST(Package, ParseRequiresNeedsAnOrigin)
 {
     ExtCatalogPackage package("ext");

@@ -320,7 +320,7 @@ TEST_F(OptionsTest, ProductSelections)
 {
     Options options{Options::DefaultsOnly{}};
     options.addProductSelection(Options::ProductSelection::current, "");
-    options.addProductSelection(Options::ProductSelection::latest, "plesk");
+    options.addProductSelection(Options::ProductSelection::latest, "tenebrin");
     options.addProductSelection(Options::ProductSelection::exact, "", "ZARNI_12_5_30");
 
     struct Expected {
@@ -330,7 +330,7 @@ TEST_F(OptionsTest, ProductSelections)
     };
     const Expected expected[] = {
         {"zarni", Options::ProductSelection::current, ""},
-        {"plesk", Options::ProductSelection::latest, ""},
+        {"tenebrin", Options::ProductSelection::latest, ""},
         {"", Options::ProductSelection::exact, "ZARNI_12_5_30"},  // an exact release keeps its product as given
     };
     ASSERT_EQ(options.productSelections.size(), 3u);
@@ -344,8 +344,8 @@ TEST_F(OptionsTest, ProductSelections)
     EXPECT_FALSE(options.isProdIDSelected("other"));
 
     CapturedLog log;
-    options.isProdIDSelected("plesk");
-    EXPECT_NE(log.text().find("Options::isProdIDSelected: plesk true"), std::string::npos) << log.text();
+    options.isProdIDSelected("tenebrin");
+    EXPECT_NE(log.text().find("Options::isProdIDSelected: tenebrin true"), std::string::npos) << log.text();
 }
 
 // Selections that no caller may make are internal errors, and nothing is added.
