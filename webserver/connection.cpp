@@ -202,7 +202,8 @@ kwhttpd_conn* add_connection(kwhttpd_worker* worker, const kwhttpd_io_class* rem
     conn->rem.chan.sock = sock;
     conn->rem.chan.ptr = remote_data;
     conn->rem.flags = FLAG_R | FLAG_W;
-    conn->rem.io.setLimit(std::max<std::size_t>(kMaxHead, option_number(ctx, OPT_MAX_BODY, kDefaultMaxBody)));
+    // Room for a whole head and more, so that an overlong one is seen as such.
+    conn->rem.io.setLimit(std::max<std::size_t>(2 * kMaxHead, option_number(ctx, OPT_MAX_BODY, kDefaultMaxBody)));
     conn->loc.io.setLimit(kReplyBufferSize);
     kwhttpd_conn* raw = conn.get();
     worker->conns.push_back(std::move(conn));

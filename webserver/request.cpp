@@ -54,8 +54,9 @@ bool parse_decimal(const char* text, std::size_t len, big_int_t* out)
 }
 
 // Scans the head incrementally (so that a head sent a byte at a time is not
-// rescanned from its start) and enforces the line and head limits. Returns the
-// head length, 0 while incomplete, -1 after an error reply.
+// rescanned from its start) and enforces the line and head limits byte by
+// byte, so that the answer does not depend on how the bytes arrived.
+// Returns the head length, 0 while incomplete, -1 after an error reply.
 int scan_head(kwhttpd_conn* conn)
 {
     const char* data = conn->rem.io.data();
@@ -66,8 +67,14 @@ int scan_head(kwhttpd_conn* conn)
             send_server_error(conn, 400, "Bad request");
             return -1;
         }
-        if (c != '\n') continue;
-        const std::size_t line_len = pos - conn->line_start;
+        if (c == '\n') {
+            const bool empty_line = (pos >= 1 && data[pos - 1] == '\n') ||
+                                    (pos >= 2 && data[pos - 1] == '\r' && data[pos - 2] == '\n');
+            conn->line_start = pos + 1;
+            if (empty_line) return static_cast<int>(pos + 1);
+            continue;
+        }
+        const std::size_t line_len = pos + 1 - conn->line_start;
         if (conn->line_start == 0 && line_len > kMaxRequestLine) {
             send_server_error(conn, 400, "URI is too long");
             return -1;
@@ -76,21 +83,8 @@ int scan_head(kwhttpd_conn* conn)
             send_server_error(conn, 400, "Request is too big");
             return -1;
         }
-        const bool empty_line = (pos >= 1 && data[pos - 1] == '\n') ||
-                                (pos >= 2 && data[pos - 1] == '\r' && data[pos - 2] == '\n');
-        conn->line_start = pos + 1;
-        if (empty_line) return static_cast<int>(pos + 1);
     }
     conn->scan_pos = len;
-    const std::size_t open_line = len - conn->line_start;
-    if (conn->line_start == 0 && open_line > kMaxRequestLine) {
-        send_server_error(conn, 400, "URI is too long");
-        return -1;
-    }
-    if (open_line > kMaxHeaderLine || len > kMaxHead) {
-        send_server_error(conn, 400, "Request is too big");
-        return -1;
-    }
     return 0;
 }
 

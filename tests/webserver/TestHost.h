@@ -4,6 +4,8 @@
 // over 127.0.0.1. The host listens on port 0 and prints the port it got; it
 // is stopped by its PID with SIGTERM and ends by itself after ten minutes.
 
+#include "tests/common/TestFiles.h"
+
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -82,13 +84,7 @@ public:
         result.err = errors();
         return result;
     }
-    std::string errors() const
-    {
-        std::ifstream in(err_path_);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string errors() const { return readFile(err_path_); }
     void stop()
     {
         if (pid_ <= 0) return;

@@ -1,6 +1,7 @@
 // Start-up options of the server, through the test host's argument vector.
 
 #include "tests/common/TempDir.h"
+#include "tests/common/TestFiles.h"
 #include "tests/webserver/ServerContext.h"
 #include "tests/webserver/TestHost.h"
 #include "webserver/kwhttpd_internal.h"
@@ -16,12 +17,6 @@ namespace {
 void writeFile(const std::string& path, const std::string& text)
 {
     std::ofstream(path) << text;
-}
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
 } // namespace
