@@ -135,6 +135,17 @@ TEST(Connection, LostCallbackIsReportedExactlyOnce)
     EXPECT_EQ("lost=1\n", statsOf(host));
 }
 
+TEST(Connection, HeldReplyIsSentAfterWakeUp)
+{
+    for (const char* threads : {"1", "2"}) {
+        SCOPED_TRACE(std::string("threads ") + threads);
+        TestHost host({"-ports", "0", "-threads", threads});
+        Client client(host.port());
+        client.send("GET /wake HTTP/1.1\r\n\r\n");
+        EXPECT_EQ("woken\n", body(client.readReply()));
+    }
+}
+
 // The server's CPU time while idle clients and a body that never comes wait
 // must stay near zero: nothing may spin.
 TEST(Connection, IdleConnectionsCostNoCpu)

@@ -1,5 +1,6 @@
 // The test host of the embedded server: the full library, configured by its
-// own argument vector, with a few callbacks that tests and benchmarks use.
+// own argument vector, with a few callbacks that tests and benchmarks use
+// (/echo, /post, /hold, /wake, /stats, /big).
 // It prints "port N" for its first listener, serves until SIGTERM, and ends
 // by itself after ten minutes so that a forgotten host never lingers.
 
@@ -13,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
 namespace {
 
@@ -91,6 +93,14 @@ void hold(kwhttpd_arg* arg)
     }
 }
 
+// Holds a complete reply and releases it from another thread.
+void wake(kwhttpd_arg* arg)
+{
+    kwhttpd_printf(arg, "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n\r\nwoken\n");
+    arg->flags |= KWHTTPD_OUTPUT_DONE | KWHTTPD_HOLD_OUTPUT;
+    std::thread(kwhttpd_wakeup, arg->connection).detach();
+}
+
 void stats(kwhttpd_arg* arg)
 {
     kwhttpd_printf(arg, "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n\r\nlost=%d\n", lost_connections.load());
@@ -138,6 +148,7 @@ int main(int argc, char* argv[])
     kwhttpd_register_uri(ctx, "/post", post, nullptr);
     kwhttpd_register_uri(ctx, "/hold", hold, nullptr);
     kwhttpd_register_uri(ctx, "/stats", stats, nullptr);
+    kwhttpd_register_uri(ctx, "/wake", wake, nullptr);
     kwhttpd_register_uri(ctx, "/big", big, nullptr);
     std::printf("port %d\n", kwhttpd_listening_port(ctx, 0));
     std::fflush(stdout);
