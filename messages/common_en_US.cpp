@@ -87,6 +87,7 @@ const MessagePair kTable[] = {
     {"err_exec_dpkg_arch_register", "Could not execute command `/usr/bin/dpkg --add-architecture %s`"},
     {"err_dpkg_arch_register", "Unable to add %s architecture. Please run the command `/usr/bin/dpkg --add-architecture %s` manually and restart the installation or upgrade."},
     {"err_misfile", "The file %s was not found."},
+    {"err_unsafe_path", "The path %s given by the catalogue is not allowed: it must name a file below the installation source."},
     {"err_mk5check", "The MD5 checksum of the %s file does not match the value specified in the configuration file. Expected: %s, actual: %s."},
     {"err_downgrade", "You have a newer version of the %s package installed on your system.\nThe installation will not continue."},
     {"err_rel_notsupp", "The release version you selected is not available for your operating system."},

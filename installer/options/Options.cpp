@@ -17,10 +17,6 @@
 
 namespace {
 
-// Never destroyed: the record is read until the process ends, also by handlers
-// that run while it ends.
-Options* instance = nullptr;
-
 // A comma list of tier tags; blanks around a tag and empty items are dropped, so
 // "stable, testing" names the tiers the operator meant.
 std::vector<std::string> splitTiers(const std::string& text)
@@ -47,6 +43,7 @@ error overrideConflict(const std::string& optionName, const std::string& earlier
 }  // namespace
 
 std::string Options::homeOverride;
+Options* Options::instance_ = nullptr;
 
 Options::ProductSelection::ProductSelection(const std::string& prodId, const std::string& releaseId)
     : prodId(prodId), type(exact), releaseId(releaseId)
@@ -66,19 +63,19 @@ Options& Options::getInstance()
 
 Options& Options::getInstance(const std::function<std::unique_ptr<Options>()>& build)
 {
-    if (instance) return *instance;
+    if (instance_) return *instance_;
     try {
         std::unique_ptr<Options> built = build();
         if (!built) throw KW_INTERNAL_ERROR();
-        instance = built.release();
+        instance_ = built.release();
     } catch (...) {
         // Whatever failed (an `error`, or an option-parsing error of the command
         // syntax) goes on to the start-up body unchanged; the defaults are put in
         // place first so that the code printing the failure can read the options.
-        instance = new Options(DefaultsOnly{});
+        instance_ = new Options(DefaultsOnly{});
         throw;
     }
-    return *instance;
+    return *instance_;
 }
 
 Options::Options(DefaultsOnly)
@@ -155,25 +152,6 @@ void Options::setDefaults()
 }
 
 std::string Options::homeDirectory() { return homeOverride.empty() ? get_home_dir() : homeOverride; }
-
-// --- Layers whose readers and parsers are still to be written ---
-
-void Options::readRcFile() {}
-
-void Options::readEnvironment() {}
-
-void Options::readComponentOptionsIni() {}
-
-void Options::parseLegacyOptions(const std::vector<std::string>&) {}
-
-void Options::parseCommand(const std::vector<std::string>&) {}
-
-bool Options::readRcLine(std::istream&, std::string& key, std::string& value)
-{
-    key.clear();
-    value.clear();
-    return false;
-}
 
 // --- Derived queries ---
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "common/error.h"
 #include "installer/sources/SourceUrl.h"
 
+#include <boost/program_options/options_description.hpp>
+#include <boost/program_options/positional_options.hpp>
 #include <boost/program_options/variables_map.hpp>
 
 #include <functional>
@@ -25,7 +28,13 @@
 // The members are plain data: every subsystem reads them directly. The fillers of
 // the record (the two command-line syntaxes, the rc file and the selectors) change
 // the work mode, the action and the component requests only through the setters
-// below, which refuse a second option that would change an earlier choice.
+// below, which refuse a second option that would change an earlier choice. Two
+// writes are direct by design: --set-user-interaction-mode (a restarted installer
+// names its interface after the options that chose its action) and the list
+// command (whose action the selectors decide later).
+//
+// The layers live in one file each: OptionsRcFile.cpp (rc file, environment,
+// options.ini), OptionsLegacySyntax.cpp and OptionsCommandSyntax.cpp.
 class Options {
 public:
     // Work modes (`mode`).
@@ -165,6 +174,51 @@ public:
     static void printUsage(std::ostream& out);
     static void printCommandsUsage(std::ostream& out);
 
+    // --- The rc file and options.ini ---
+
+    // What a backslash inside a quoted value means.
+    enum class QuotedEscapes {
+        literal,  // it takes the next character as it is (rc file, --set-option)
+        cStyle,   // "\xNN" is also the byte NN: the form options.ini is written in
+    };
+
+    // Where the rc file is looked for, in order: the configuration directory, then
+    // the home directory.
+    static std::vector<std::string> getRcFileCandidates();
+    // The first candidate that is a regular file; empty when there is none.
+    static std::string findRcFile();
+    // One KEY=VALUE line of the rc format, skipping blank and comment lines: true
+    // when a line was read, false when the stream ended first. Raises `error` for a
+    // line that is not in the format.
+    static bool readRcLine(std::istream& in, std::string& key, std::string& value,
+                           QuotedEscapes escapes = QuotedEscapes::literal);
+    // "yes"/"YES" and "no"/"NO"; anything else is refused naming the value and key.
+    static bool parseYesNo(const std::string& key, const std::string& value);
+    // A whole decimal integer above 0, or `prepared` is raised.
+    static int parsePositiveInt(const std::string& text, const error& prepared);
+
+    // --- The command syntax ---
+
+    // What the help of a command shows and what its command line is parsed with.
+    struct CommandDescription {
+        boost::program_options::options_description options;
+        boost::program_options::positional_options_description positional;
+        std::string synopsis;
+        std::string text;  // the command's description, formatted
+        std::string hint;  // the closing line; empty when there is nothing more to see
+    };
+    // The option groups of a command at a verbosity: 0 the command's own options, 1
+    // the common groups too, 2 and above also the extended options, 100 the parse
+    // (with the positional words). An unknown command is refused.
+    CommandDescription describeCommand(const std::string& command, unsigned verbosity);
+    // The command help, or with the completion option the command's options as a
+    // JSON object (modeCommandHelp).
+    void printCommandHelp(std::ostream& out);
+    // Option-parsing errors of the option library when both options were given, or
+    // when the option was given without --preset.
+    void checkConflict(const std::string& first, const std::string& second) const;
+    void checkRequiresPreset(const std::string& option) const;
+
     // --- Setters shared by the fillers ---
     // The option name is the long option or command word, without dashes; it
     // appears in the conflict message.
@@ -259,21 +313,36 @@ public:
 private:
     friend class OptionsInstanceTest;
 
+    // The process-wide record. Never destroyed: it is read until the process ends,
+    // also by handlers that run while it ends.
+    static Options* instance_;
+
     // The life cycle of getInstance with the construction given.
     static Options& getInstance(const std::function<std::unique_ptr<Options>()>& build);
 
     void setDefaults();
 
-    // The layers of the construction. Their readers and parsers are still to be
-    // written; until then each leaves the record as it is.
+    // The layers of the construction.
     void readRcFile();
+    // One rc setting; false when the key is not a setting of the rc file.
+    bool applyRcSetting(const std::string& key, const std::string& value);
     void readEnvironment();
     void readComponentOptionsIni();
     void parseLegacyOptions(const std::vector<std::string>& commandLine);
     void parseCommand(const std::vector<std::string>& commandLine);
-    // One KEY=VALUE line of the rc format: true when a line was read, false when
-    // the stream ended first.
-    static bool readRcLine(std::istream& in, std::string& key, std::string& value);
+    // Parses the command line into `variables` and the members; false when --help
+    // was given (the command's handler must not run).
+    bool parseCommandLine(const std::vector<std::string>& commandLine);
+    // What the command sets once its line is parsed.
+    void runCommandHandler();
+    // Given on the command line, not merely filled with its default.
+    bool givenExplicitly(const std::string& option) const;
+
+    // A number as the C library reads it: leading digits, 0 when there are none or
+    // when they do not fit. For the settings that were never checked (proxy port).
+    static int readCInteger(const std::string& text);
+    // "err_retry_arg" naming the option or rc key of a count below 1.
+    static error badCountError(const std::string& optionName);
 
     // The option that chose the current mode, the one that chose the current
     // action, and per product the one that chose its request mode: the other half

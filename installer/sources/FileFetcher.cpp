@@ -2,9 +2,17 @@
 
 #include "common/Log.h"
 #include "common/Messages.h"
+#include "common/Redact.h"
 #include "common/error.h"
 #include "common/fileops.h"
 #include "common/md5.h"
+#include "installer/engine/DownloadProgressScope.h"
+#include "installer/sources/Downloader.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -22,13 +30,34 @@ std::string localFileName(std::string name)
     return name;
 }
 
+// Refuses a path that could leave the directory it is meant to stay below: a
+// leading "/", or an empty, "." or ".." component (which also refuses an empty
+// path and one ending in "/").
+void requireConfinedPath(const std::string& path)
+{
+    bool confined = !path.empty() && path[0] != '/';
+    for (std::string::size_type start = 0; confined && start <= path.size();) {
+        const std::string::size_type end = std::min(path.find('/', start), path.size());
+        const std::string component = path.substr(start, end - start);
+        confined = !component.empty() && component != "." && component != "..";
+        start = end + 1;
+    }
+    if (!confined) {
+        Log(1, true) << "Error: FileFetcher: refusing the path '" << path << "'";
+        throw error(1, 1, 1, 2) << (Messages::format("err_unsafe_path") % path);
+    }
+}
+
 }  // namespace
 
 FileFetcher::FileFetcher(const SourceUrl& source, const std::string& targetDirectory)
-    : baseUrls_{source.getDirectory()}, source_(source), targetDirectory_(withTrailingSlash(targetDirectory))
+    : baseUrls_{source.getDirectory()},
+      source_(source),
+      targetDirectory_(withTrailingSlash(targetDirectory)),
+      renderer_(DownloadProgressRenderer::create())
 {
     Log(2, true) << "FileFetcher new object: target_dir=" << targetDirectory_
-                 << ", main_source_url=" << SourceUrl::forDisplay(baseUrls_.front());
+                 << ", main_source_url=" << redact::url(baseUrls_.front());
 }
 
 FileFetcher::FileFetcher(const FileFetcher& other)
@@ -37,7 +66,8 @@ FileFetcher::FileFetcher(const FileFetcher& other)
       targetDirectory_(other.targetDirectory_),
       offset_(other.offset_),
       user_(other.user_),
-      password_(other.password_)
+      password_(other.password_),
+      renderer_(DownloadProgressRenderer::create())
 {
 }
 
@@ -46,6 +76,9 @@ FileFetcher::~FileFetcher() = default;
 void FileFetcher::setSubdirsOffset(const std::string& offset)
 {
     if (offset.empty()) return;
+    std::string confined = offset;
+    fileops::strip_trailing(confined, '/');
+    requireConfinedPath(confined);
     offset_ = withTrailingSlash(offset);
     Log(3, true) << "FileFetcher: current subdirs offset is " << offset_;
 }
@@ -54,6 +87,8 @@ std::string FileFetcher::getFile(const std::string& relativePath, const std::str
                                  const std::string& localName)
 {
     Log(2, true) << "FileFetcher: get file (" << offset_ << ")/" << relativePath;
+    requireConfinedPath(relativePath);
+    if (!localName.empty()) requireConfinedPath(localName);
     const std::string sourcePath = offset_ + relativePath;
     std::string resultPath = targetDirectory_ + localFileName(localName.empty() ? sourcePath : localName);
 
@@ -76,9 +111,13 @@ std::string FileFetcher::getFile(const std::string& relativePath, const std::str
         }
     }
 
+    // Straight over the old file: readers see the old file or the new one.
     if (fileToCheck != resultPath) {
-        if (fileops::exists(resultPath)) fileops::remove(resultPath);
-        fileops::rename(fileToCheck, resultPath);
+        Log(3, true) << "FileFetcher: rename " << fileToCheck << " to " << resultPath;
+        if (std::rename(fileToCheck.c_str(), resultPath.c_str()) != 0) {
+            const std::string reason = std::strerror(errno);
+            throw error(4, 1, 1, 2) << (Messages::format("err_filewrite2") % resultPath % reason);
+        }
     }
     return resultPath;
 }
@@ -86,12 +125,23 @@ std::string FileFetcher::getFile(const std::string& relativePath, const std::str
 std::string FileFetcher::fetchRemote(const std::string& sourcePath, const std::string& expectedMd5,
                                      const std::string& resultPath)
 {
+    DownloadProgressScope scope(renderer_, sourcePath);
     if (!expectedMd5.empty()) {
         Log(3, true) << "FileFetcher: calculate md5sum of " << resultPath;
-        if (getFileMd5(resultPath) == expectedMd5) return resultPath;
+        if (getFileMd5(resultPath) == expectedMd5) {
+            scope.setCompleted();
+            return resultPath;
+        }
     }
-    // Remote sources need the downloader, which is not part of the program yet;
-    // refusing here keeps a remote catalogue from ever passing for a fetched one.
-    (void)sourcePath;
-    throw KW_INTERNAL_ERROR() << "remote download is not available";
+
+    const std::string temporaryPath = resultPath + ".tmp";
+    std::unique_ptr<Downloader> downloader = Downloader::create(sourcePath);
+    renderer_->observe(downloader->bytes(), downloader->attempts());
+    for (const std::string& baseUrl : baseUrls_) downloader->addBaseUrl(baseUrl);
+    if (!user_.empty()) {
+        Log(3, true) << "FileFetcher: set auth for downloader: user=" << user_;
+        downloader->setAuth(user_, password_);
+    }
+    downloader->downloadToFile(temporaryPath);
+    return temporaryPath;
 }

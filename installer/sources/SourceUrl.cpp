@@ -1,13 +1,13 @@
 #include "installer/sources/SourceUrl.h"
 
 #include "common/Log.h"
+#include "common/Redact.h"
 #include "common/fileops.h"
 
 #include <boost/filesystem/exception.hpp>
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
@@ -155,19 +155,7 @@ std::string SourceUrl::getDirectory() const
     return slash == std::string::npos ? std::string("/") : text_.substr(0, slash + 1);
 }
 
-std::string SourceUrl::forDisplay(const std::string& text)
-{
-    const std::string::size_type separator = text.find("://");
-    if (separator == std::string::npos) return text;
-    const std::string::size_type start = separator + 3;
-    const std::string::size_type authorityEnd = std::min(text.find('/', start), text.size());
-    if (authorityEnd <= start) return text;
-    const std::string::size_type at = text.rfind('@', authorityEnd - 1);
-    if (at == std::string::npos || at < start) return text;
-    const std::string::size_type colon = text.find(':', start);
-    if (colon == std::string::npos || colon > at) return text;
-    return text.substr(0, colon + 1) + "***" + text.substr(at);
-}
+std::string SourceUrl::forDisplay(const std::string& text) { return redact::url(text); }
 
 std::ostream& operator<<(std::ostream& out, const SourceUrl& source)
 {

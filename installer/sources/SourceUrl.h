@@ -33,8 +33,8 @@ public:
     const std::string& str() const { return text_; }
     bool empty() const { return text_.empty(); }
 
-    // The text with the password of a "user:password@" part hidden, for log lines:
-    // the log file goes into error reports.
+    // The text with the password of a "user:password@" part hidden, for log lines
+    // (redact::url).
     static std::string forDisplay(const std::string& text);
 
     bool operator==(const SourceUrl& other) const { return text_ == other.text_; }

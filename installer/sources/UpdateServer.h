@@ -5,6 +5,6 @@
 // this text. It is an HTTP root and ends in "/", the form a normalised source has.
 namespace UpdateServer {
 
-inline constexpr char defaultRootUrl[] = "http://updates.zarni.example/";
+inline constexpr char defaultRootUrl[] = "https://updates.zarni.example/";
 
 }  // namespace UpdateServer

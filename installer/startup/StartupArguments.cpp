@@ -22,10 +22,12 @@ int StartupArguments::count() { return static_cast<int>(storage().size()); }
 
 const std::vector<std::string>& StartupArguments::list() { return storage(); }
 
-std::vector<char*> StartupArguments::makeArgv()
+std::vector<char*> StartupArguments::makeArgv() { return makeArgv(storage()); }
+
+std::vector<char*> StartupArguments::makeArgv(std::vector<std::string>& texts)
 {
     std::vector<char*> result;
-    for (std::string& argument : storage()) result.push_back(&argument[0]);
+    for (std::string& text : texts) result.push_back(&text[0]);
     result.push_back(nullptr);
     return result;
 }

@@ -23,6 +23,8 @@ public:
     // caller's copy that gets reordered, never the kept command line). Valid until
     // the next keep().
     static std::vector<char*> makeArgv();
+    // The same over any list of texts (a parser's private copy of a command line).
+    static std::vector<char*> makeArgv(std::vector<std::string>& texts);
 
 private:
     static std::vector<std::string>& storage();

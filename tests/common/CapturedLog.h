@@ -35,3 +35,30 @@ private:
     std::ostream* console_;
     int level_;
 };
+
+// Collects the lines the log writes to its other destinations (the log file and
+// the web UI capture get the same text), up to `level`, for the life of the
+// object. Transient progress lines never reach them.
+class CapturedLogLines {
+public:
+    explicit CapturedLogLines(int level = 3) : capture_(Log::capture), level_(Log::captureLevel)
+    {
+        Messages::getLocale();
+        Log::capture = &text_;
+        Log::captureLevel = level;
+    }
+    ~CapturedLogLines()
+    {
+        Log::capture = capture_;
+        Log::captureLevel = level_;
+    }
+    CapturedLogLines(const CapturedLogLines&) = delete;
+    CapturedLogLines& operator=(const CapturedLogLines&) = delete;
+
+    std::string text() const { return text_.str(); }
+
+private:
+    std::ostringstream text_;
+    std::ostringstream* capture_;
+    int level_;
+};

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <iostream>
 #include <regex>
 #include <sstream>
 
@@ -22,7 +23,12 @@ namespace {
 class LogTest : public ::testing::Test {
 protected:
     void SetUp() override { reset(); }
-    void TearDown() override { reset(); }
+    void TearDown() override
+    {
+        reset();
+        // The console stream dies with the test: later tests must not write to it.
+        Log::console = &std::cerr;
+    }
 
     void reset()
     {

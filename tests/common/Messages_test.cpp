@@ -17,10 +17,16 @@ class MessagesTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        savedConsole_ = Log::console;
         Log::console = &console;
         Log::openFile(dir.path() + "/log", true);
     }
-    void TearDown() override { Log::stream.reset(); }
+    void TearDown() override
+    {
+        Log::stream.reset();
+        // The console stream dies with the test: later tests must not write to it.
+        Log::console = savedConsole_;
+    }
 
     // How often the log file holds the text.
     std::size_t warningsAbout(const std::string& text) const
@@ -36,6 +42,7 @@ protected:
 
     TempDir dir;
     std::ostringstream console;
+    std::ostream* savedConsole_ = nullptr;
 };
 
 bool systemHasLocale(const char* name)

@@ -55,7 +55,7 @@ const std::map<std::string, int> kArguments = {
     {"err_rc_line", 1}, {"err_rc_value", 1}, {"err_rel_nocurrent", 1}, {"err_retry_arg", 1}, {"err_rmfile2", 2},
     {"err_rpmtrans_fork", 1}, {"err_rpmtrans_noblock", 1}, {"err_rpmtrans_pipe", 1},
     {"err_selfupg_avail_ver_too_low", 1}, {"err_spsepval", 1}, {"err_syscache_open", 1}, {"err_syscache_read", 1},
-    {"err_unable_to_satisfy_version", 1}, {"err_unlock_failed", 2}, {"param_password_too_long", 1},
+    {"err_unable_to_satisfy_version", 1}, {"err_unlock_failed", 2}, {"err_unsafe_path", 1}, {"param_password_too_long", 1},
     {"param_password_too_short", 1},
     // installer set
     {"download_total_progress", 2}, {"download_retry_progress", 2}, {"download_retry", 2},
@@ -80,7 +80,7 @@ struct Set {
 const Set kEnglishSets[] = {
     {"installer", loadInstallerMessages_en_US, 254},
     {"web", loadWebMessages_en_US, 130},
-    {"common", loadCommonMessages_en_US, 225},
+    {"common", loadCommonMessages_en_US, 226},
 };
 
 TEST(MessageTables, EnglishSetsHaveTheirKeysOnce)

@@ -2,12 +2,11 @@
 
 #include "installer/components/ComponentManager.h"
 #include "installer/options/Options.h"
-#include "installer/startup/StartupArguments.h"
 
 #include "tests/common/CapturedLog.h"
 #include "tests/common/ErrorExpectations.h"
-#include "tests/common/TempDir.h"
 #include "tests/installer/components/ComponentTree.h"
+#include "tests/installer/options/ProcessOptions.h"
 
 #include <gtest/gtest.h>
 
@@ -204,14 +203,7 @@ protected:
         manager.visit(marker);
     }
 
-    // The process-wide options, built once per process from a private home.
-    static Options& options()
-    {
-        static TempDir home;
-        Options::homeOverride = home.path();
-        StartupArguments::keep({"kitwright"});
-        return Options::getInstance();
-    }
+    static Options& options() { return processOptions(); }
 
     ProductBuild p = makeProductBuild("p");
     ProductBuild q = makeProductBuild("q");

@@ -10,6 +10,7 @@
 #include "tests/common/CommandOutput.h"
 #include "tests/common/ErrorExpectations.h"
 #include "tests/common/TempDir.h"
+#include "tests/installer/options/OptionsFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -30,49 +31,6 @@
 #include <vector>
 
 namespace {
-
-// Every test gets a private home directory, no WEB_SECRET and text output, and
-// leaves the process-wide values as it found them.
-class OptionsTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        Options::homeOverride = home_.path();
-        webSecret_ = std::getenv("WEB_SECRET") != nullptr;
-        savedSecret_ = getEnv("WEB_SECRET");
-        unsetEnv("WEB_SECRET");
-        xmlOutput = false;
-        statusPrefix.clear();
-    }
-    void TearDown() override
-    {
-        Options::homeOverride.clear();
-        if (webSecret_)
-            setEnv("WEB_SECRET", savedSecret_);
-        else
-            unsetEnv("WEB_SECRET");
-        xmlOutput = false;
-    }
-
-    const std::string& home() const { return home_.path(); }
-
-private:
-    TempDir home_;
-    bool webSecret_ = false;
-    std::string savedSecret_;
-};
-
-std::string overrideText(const std::string& option, const std::string& earlier)
-{
-    return (Messages::format("err_cmd_override") % option % earlier).str() + "\n";
-}
-
-std::string joined(const std::vector<std::string>& items)
-{
-    std::string text;
-    for (const std::string& item : items) text += (text.empty() ? "" : ",") + item;
-    return text;
-}
 
 // Runs `body` with standard output on `descriptor`.
 void withStandardOutput(int descriptor, const std::function<void()>& body)
@@ -160,12 +118,13 @@ TEST_F(OptionsTest, Defaults)
     }
 }
 
-// The default source is the update server's root: remote, plain HTTP, a directory.
+// The default source is the update server's root: remote, over HTTPS (the channel
+// authenticates what comes from it), a directory.
 TEST_F(OptionsTest, DefaultSourceIsTheUpdateServerRoot)
 {
     const Options options{Options::DefaultsOnly{}};
     EXPECT_FALSE(options.source.isLocal());
-    EXPECT_EQ(options.source.str().compare(0, 7, "http://"), 0);
+    EXPECT_EQ(options.source.str().compare(0, 8, "https://"), 0);
     EXPECT_EQ(options.source.str().back(), '/');
     EXPECT_EQ(SourceUrl(options.source.str()), options.source);
 }
@@ -648,6 +607,9 @@ protected:
         if (child < 0) return "no fork";
         if (child == 0) {
             ::close(channel[0]);
+            // Other tests of this process may have made the record already; the
+            // scenario starts without one.
+            Options::instance_ = nullptr;
             std::string report;
             try {
                 report = body();

@@ -46,3 +46,14 @@ TEST(StartupArguments, ArgumentVectorIsTheCallersCopy)
     EXPECT_EQ(StartupArguments::list(), (std::vector<std::string>{"kitwright", "b", "a"}));
     EXPECT_STREQ(StartupArguments::makeArgv()[1], "b");
 }
+
+// The same vector over a parser's private copy of a command line.
+TEST(StartupArguments, ArgumentVectorOverGivenTexts)
+{
+    std::vector<std::string> texts = {"kitwright", "--debug"};
+    const std::vector<char*> argv = StartupArguments::makeArgv(texts);
+    ASSERT_EQ(argv.size(), 3u);
+    EXPECT_EQ(argv[0], texts[0].data());
+    EXPECT_EQ(argv[1], texts[1].data());
+    EXPECT_EQ(argv[2], nullptr);
+}

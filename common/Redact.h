@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+// The one place that hides secrets in text that is logged or shown: the log file
+// and the error reports leave the machine, so a password must never reach them.
+// Every log line or message that carries a URL, a credential or a setting that
+// may hold one passes it through here.
+namespace redact {
+
+// What a hidden secret shows as.
+inline constexpr const char* mask = "***";
+
+// The URL with the password of its "user:password@" part replaced by the mask;
+// anything that is not a URL with a password comes back unchanged.
+std::string url(const std::string& text);
+
+// A secret value as it may be shown: the mask, or empty when no secret is set
+// (so the reader still sees whether one was given).
+std::string secret(const std::string& value);
+
+}  // namespace redact
