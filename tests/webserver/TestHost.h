@@ -35,8 +35,10 @@ struct HostExit {
 class TestHost {
 public:
     // `args` follow argv[0]; `argv0` replaces the program path as argv[0]
-    // when set; `cwd` is the host's working directory when set.
-    explicit TestHost(std::vector<std::string> args, std::string argv0 = "", std::string cwd = "")
+    // when set; `cwd` is the host's working directory when set; `stdin_fd`
+    // becomes its standard input when set.
+    explicit TestHost(std::vector<std::string> args, std::string argv0 = "", std::string cwd = "",
+                      int stdin_fd = -1)
     {
         char err_pattern[] = "/tmp/kwhttpd-host-err-XXXXXX";
         const int err_fd = mkstemp(err_pattern);
@@ -47,6 +49,7 @@ public:
         argv_text.insert(argv_text.end(), args.begin(), args.end());
         pid_ = fork();
         if (pid_ == 0) {
+            if (stdin_fd >= 0) dup2(stdin_fd, 0);
             dup2(out[1], 1);
             dup2(err_fd, 2);
             if (!cwd.empty() && chdir(cwd.c_str()) != 0) _exit(127);

@@ -169,3 +169,22 @@ TEST(Context, CfgUriReplacesRegistrations)
     EXPECT_NE(std::string::npos, saved.find("<p style='color: green'>Saved: dir_list=no</p>"));
     EXPECT_NE(std::string::npos, saved.find("<input type=hidden name=o value='dir_list'><td><input type=text name=v value='no'>"));
 }
+
+TEST(Context, InetdModeServesStandardInputOnce)
+{
+    int pair[2];
+    ASSERT_EQ(0, socketpair(AF_UNIX, SOCK_STREAM, 0, pair));
+    TestHost host({"-inetd", "yes", "-ports", "0"}, "", "", pair[1]);
+    close(pair[1]);
+    EXPECT_EQ(-1, host.port()); // no listener: the connection is standard input
+    const std::string request = "GET /echo?inetd=1 HTTP/1.1\r\n\r\n";
+    ASSERT_EQ(static_cast<ssize_t>(request.size()), write(pair[0], request.data(), request.size()));
+    std::string reply;
+    char chunk[4096];
+    for (ssize_t n; (n = read(pair[0], chunk, sizeof chunk)) > 0;) reply.append(chunk, static_cast<std::size_t>(n));
+    close(pair[0]);
+    EXPECT_EQ("HTTP/1.1 200 OK", statusLine(reply));
+    EXPECT_NE(std::string::npos, reply.find("query=inetd=1\n"));
+    // The end of the request ends the process.
+    EXPECT_EQ(0, host.wait().status);
+}
