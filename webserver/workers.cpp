@@ -79,9 +79,7 @@ void accept_clients(kwhttpd_ctx* ctx, const kwhttpd_listener& listener, kwhttpd_
             add_socket(inline_worker, sock, listener.tls);
         } else if (kwhttpd_worker* worker = least_busy_worker(ctx)) {
             const std::int32_t payload[2] = {sock, listener.tls ? 1 : 0};
-            ++worker->num_conns; // counted at once, so the next client goes elsewhere
             send_control(worker, CTL_HAND_OVER, payload);
-            --worker->num_conns;
         } else {
             close(sock);
         }
