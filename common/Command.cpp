@@ -1,5 +1,6 @@
 #include "common/Command.h"
 
+#include "common/ChildOutput.h"
 #include "common/Log.h"
 #include "common/Messages.h"
 #include "common/POpen.h"
@@ -85,6 +86,14 @@ struct ChildReport {
     int number;
 };
 
+// Child side (async-signal-safe): sends the report through fd and ends.
+[[noreturn]] void reportFromChild(int fd, int stage, int number, int exitCode)
+{
+    const ChildReport report = {stage, number};
+    childSafe::writeAll(fd, reinterpret_cast<const char*>(&report), sizeof report);
+    _exit(exitCode);
+}
+
 }  // namespace
 
 int executeCommand(const std::string& command, bool echo, bool check, std::ostream* output,
@@ -134,12 +143,11 @@ std::vector<std::string> getCommandOutput(const std::string& command, const std:
     if (pipe2(ends, O_CLOEXEC) != 0) throw cannotStart(errno);
     Descriptor writeEnd;
     writeEnd.fd = ends[1];
-    FILE* file = fdopen(ends[0], "r");
-    if (!file) {
-        const int failure = errno;
-        ::close(ends[0]);
-        throw cannotStart(failure);
-    }
+    // The output ends with the command itself: a daemon it started may hold the
+    // pipe open long after.
+    ChildOutput* output = nullptr;
+    FILE* file = ChildOutput::openStream(ends[0], &output);
+    if (!file) throw cannotStart(errno);
     const pid_t pid = fork();
     if (pid < 0) {
         const int failure = errno;
@@ -150,6 +158,7 @@ std::vector<std::string> getCommandOutput(const std::string& command, const std:
         launch.redirect(-1, ends[1], -1, 127);
         launch.exec(127);
     }
+    output->watch(pid);
     writeEnd.reset();
 
     // Whole lines, however long: a line is one entry.
@@ -238,26 +247,37 @@ void executeInBackground(const std::string& command, const std::string* input)
         return error(4, 1, 0, 2) << Messages::get("err_exec_forkfail") << (Messages::format("err_exec_cmd") % command);
     };
 
+    // The input is fed by a detached writer of its own: a command that reads it
+    // slowly, or never, must not keep the caller waiting.
+    const char* inputData = input ? input->data() : nullptr;
+    const std::size_t inputSize = input ? input->size() : 0;
+
     const pid_t pid = fork();
     if (pid < 0) throw forkFailure(errno);
     if (pid == 0) {
+        if (input) {
+            const pid_t writer = fork();
+            if (writer < 0) reportFromChild(reportWrite.fd, 1, errno, 1);
+            if (writer == 0) {
+                // Holds nothing of the installer's but the pipe: a lingering writer
+                // must not keep another pipe or file of it open.
+                launch.closeDescriptors(0, inputWrite.fd);
+                childSafe::writeAll(inputWrite.fd, inputData, inputSize);
+                _exit(0);
+            }
+        }
         launch.redirect(input ? inputRead.fd : -1, devNull.fd, devNull.fd, 1);
         const pid_t grandchild = fork();
-        if (grandchild < 0) {
-            const ChildReport report = {1, errno};
-            childSafe::writeAll(reportWrite.fd, reinterpret_cast<const char*>(&report), sizeof report);
-            _exit(1);
-        }
+        if (grandchild < 0) reportFromChild(reportWrite.fd, 1, errno, 1);
         if (grandchild == 0) {
             detachFromCgroupsInChild();
             launch.tryExec(reportWrite.fd);
-            const ChildReport report = {2, errno};
-            childSafe::writeAll(reportWrite.fd, reinterpret_cast<const char*>(&report), sizeof report);
-            _exit(251);
+            reportFromChild(reportWrite.fd, 2, errno, 251);
         }
         _exit(0);
     }
     inputRead.reset();
+    inputWrite.reset();
     reportWrite.reset();
     devNull.reset();
 
@@ -270,26 +290,6 @@ void executeInBackground(const std::string& command, const std::string* input)
         if (got <= 0) break;
         received += static_cast<std::size_t>(got);
     }
-    const bool started = received < sizeof report;
-
-    if (started && input) {
-        const char* data = input->data();
-        std::size_t left = input->size();
-        while (left > 0) {
-            const ssize_t written = write(inputWrite.fd, data, left);
-            if (written < 0) {
-                if (errno == EINTR) continue;
-                const int failure = errno;
-                Log(2, true) << "Warning: the input of the background command could not be written in full: "
-                             << std::strerror(failure);
-                break;
-            }
-            data += written;
-            left -= static_cast<std::size_t>(written);
-        }
-    }
-    inputWrite.reset();
-
     int status = 0;
     const bool firstChildWaited = waitForChild(pid, &status) == pid;
     if (received == sizeof report && report.stage == 2) {

@@ -24,8 +24,10 @@ int executeCommand(const std::string& command, bool echo, bool check, std::ostre
 // The output lines of command + " " + arguments (just command when arguments is
 // empty), each trimmed of surrounding white space, an empty line giving an empty
 // entry. The command runs with the installer's environment, standard input and
-// standard error. A command that cannot be started or ends with anything but 0
-// raises error (4,2,2,2).
+// standard error. The reading ends when the command has ended and its pipe holds
+// nothing more at once, also when a process it left behind keeps the pipe open.
+// A command that cannot be started or ends with anything but 0 raises error
+// (4,2,2,2).
 std::vector<std::string> getCommandOutput(const std::string& command, const std::string& arguments = std::string());
 
 // The first line of getCommandOutput; no output raises error (0,0,0,0)
@@ -35,8 +37,9 @@ std::string getCommandOutputLine(const std::string& command, const std::string& 
 // Starts the command detached from the installer (double fork; standard output and
 // error to /dev/null; out of the service manager's control group) with the
 // installer's environment, feeds it input (when given) on its standard input
-// followed by an end of file, and returns without waiting for it. A shell that
-// cannot be executed is only logged.
+// followed by an end of file, and returns without waiting for it: a detached
+// writer of its own feeds the input, however slowly the command reads it. A
+// shell that cannot be executed is only logged.
 void executeInBackground(const std::string& command, const std::string* input = nullptr);
 
 // The program a command line runs, for error texts: the first blank-separated word

@@ -3,6 +3,7 @@
 #include "common/Log.h"
 #include "common/Messages.h"
 #include "common/error.h"
+#include "common/fileops.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -39,25 +40,17 @@ error badSlot()
 }
 
 // Opens the lock file when it is not open; the caller holds state().mutex.
+// The file lies in /tmp, where any local user could make it first and hold its
+// bytes for ever: only a regular file of the installer's own user is used, and
+// anything else standing there is replaced (fileops::open_own_file). Nothing is
+// ever written to it or truncated.
 void openFile(LockState& s)
 {
     if (s.fd != -1) return;
-    // No symlink is followed; O_NONBLOCK keeps a FIFO planted at the path from
-    // blocking the open. The file is never written, truncated or removed.
-    const int fd = open(s.path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
+    const int fd = fileops::open_own_file(s.path, O_WRONLY, 0600);
     if (fd < 0) {
         const int failure = errno;
         throw error(4, 1, 1, 2) << (Messages::format("err_lock_file") % s.path % std::strerror(failure));
-    }
-    struct stat info;
-    if (fstat(fd, &info) != 0) {
-        const int failure = errno;
-        ::close(fd);
-        throw error(4, 1, 1, 2) << (Messages::format("err_lock_file") % s.path % std::strerror(failure));
-    }
-    if (!S_ISREG(info.st_mode)) {
-        ::close(fd);
-        throw error(4, 1, 1, 2) << (Messages::format("err_lock_file") % s.path % "not a regular file");
     }
     s.fd = fd;
 }

@@ -12,6 +12,10 @@
 // Record locks belong to the process: within it a slot is shared by every thread
 // and by every Lock on it; the byte is released when the last Lock on the slot
 // goes, and the file is closed when no slot is held any more.
+// Any local user may create a file in /tmp: a lock file that is not a regular
+// file of the installer's own user (root) is removed and made anew, so that
+// nobody else can hold the installer's slots; the installer's own file keeps its
+// inode and gets its mode 0600 back.
 class Lock {
 public:
     static constexpr unsigned slotCount = 3;
@@ -19,7 +23,7 @@ public:
     // Takes the slot. With wait, blocks until no other process holds it; without,
     // a slot held by another process raises error (4,2,1,1) "err_lock_locked".
     // Other failures: error (4,1,1,2) "err_lock_file" (the file cannot be opened
-    // or is not a regular file), (4,2,1,2) "err_lock_failed", and the internal
+    // or made), (4,2,1,2) "err_lock_failed", and the internal
     // error (3,1,1,3) "err_bad_semnum" for a slot above 2.
     Lock(unsigned slot, bool wait);
     // Releases the slot; failures are logged, never raised.

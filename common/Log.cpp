@@ -11,6 +11,7 @@
 
 #include <cassert>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <fstream>
 #include <iostream>
@@ -18,7 +19,7 @@
 std::recursive_mutex Log::mutex;
 std::unique_ptr<std::ostream> Log::stream;
 std::ostringstream Log::pending;
-std::ostringstream Log::errors;
+Log::ErrorsText Log::errors;
 std::ostringstream* Log::capture = nullptr;
 int Log::errorsLevel = 1;
 int Log::fileLevel = 2;
@@ -133,7 +134,7 @@ void Log::toConsole(const char* data, std::size_t length)
 void Log::dispatch(const std::string& text)
 {
     if (mode_ == modeProgress) return;
-    if (level_ <= errorsLevel) errors << text;
+    if (level_ <= errorsLevel) errors.append(text);
     if (level_ <= fileLevel) {
         if (stream) {
             *stream << text;
@@ -193,20 +194,111 @@ Log& Log::operator<<(std::ios_base& (*manipulator)(std::ios_base&))
     return *this;
 }
 
+namespace {
+
+// The log file's descriptor, or -1. No link is followed, and only a regular file
+// of the installer's own user with one name is written: another user's file
+// must neither be emptied nor learn the log's text, and a second name of some
+// other file (a hard link) must not be written through.
+int openLogDescriptor(const std::string& path, bool truncate, std::string* why)
+{
+    // O_NONBLOCK: a named pipe standing at the path must not block the open.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
+                          0600);
+    if (fd < 0) {
+        *why = std::strerror(errno);
+        return -1;
+    }
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid() || info.st_nlink != 1) {
+        *why = "not a regular file of user " + std::to_string(::geteuid()) + " with one name; left as it is";
+        ::close(fd);
+        return -1;
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0 || (truncate && ::ftruncate(fd, 0) != 0)) {
+        *why = std::strerror(errno);
+        ::close(fd);
+        return -1;
+    }
+    // The web UI capture measures from the end.
+    ::lseek(fd, 0, SEEK_END);
+    return fd;
+}
+
+}  // namespace
+
 bool Log::openFile(const std::string& path, bool truncate)
 {
     std::lock_guard<std::recursive_mutex> guard(mutex);
     stream.reset();
     openedFileName = path;
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | (truncate ? O_TRUNC : O_APPEND), 0600);
-    // Appended text goes after what is there, and the web UI capture measures from the end.
-    if (fd >= 0) ::lseek(fd, 0, SEEK_END);
+    std::string why;
+    const int fd = openLogDescriptor(path, truncate, &why);
     stream.reset(new LogFileStream(fd));
     *stream << pending.str();
     stream->flush();
     pending.str(std::string());
     pending.clear();
+    if (fd < 0) Log(1, true) << "Warning: cannot open the log file " << path << ": " << why;
     return fd >= 0;
+}
+
+namespace {
+
+// Where a tail of at most `size` bytes of `text` begins: at the first line start
+// within the last `size` bytes, or at the cut when they hold none.
+std::size_t tailStart(const std::string& text, std::size_t size)
+{
+    if (text.size() <= size) return 0;
+    const std::size_t cut = text.size() - size;
+    const std::size_t lineEnd = text.find('\n', cut - 1);
+    return lineEnd != std::string::npos && lineEnd + 1 < text.size() ? lineEnd + 1 : cut;
+}
+
+}  // namespace
+
+void Log::ErrorsText::append(const std::string& text)
+{
+    // Grows to twice the kept size before cutting, so that the bytes moved by the
+    // cuts stay in proportion to the bytes appended.
+    if (text.size() >= maxSize) {
+        dropped_ += text_.size();
+        text_.clear();
+        text_.shrink_to_fit();
+        const std::size_t start = tailStart(text, maxSize);
+        dropped_ += start;
+        text_.assign(text, start, std::string::npos);
+        return;
+    }
+    text_ += text;
+    if (text_.size() > 2 * maxSize) dropBefore(tailStart(text_, maxSize));
+}
+
+void Log::ErrorsText::dropBefore(std::size_t keptStart)
+{
+    if (keptStart == 0) return;
+    dropped_ += keptStart;
+    text_.erase(0, keptStart);
+}
+
+std::string Log::ErrorsText::str() const
+{
+    std::lock_guard<std::recursive_mutex> guard(mutex);
+    const std::size_t start = tailStart(text_, maxSize);
+    const std::size_t dropped = dropped_ + start;
+    if (dropped == 0) return text_;
+    return "Warning: " + std::to_string(dropped) +
+           " bytes of earlier errors and warnings were dropped here; the log file has them all.\n" +
+           text_.substr(start);
+}
+
+void Log::ErrorsText::clear()
+{
+    std::lock_guard<std::recursive_mutex> guard(mutex);
+    text_.clear();
+    text_.shrink_to_fit();
+    dropped_ = 0;
 }
 
 std::string Log::fileName()

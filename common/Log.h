@@ -51,8 +51,10 @@ public:
     void writeRaw(const char* buffer, std::size_t length);
 
     // Opens the log file (mode 0600 when created) and writes the pending text into
-    // it first. Returns whether the file could be opened; when it could not, file
-    // text is lost while the other destinations go on.
+    // it first. No link is followed, and only a regular file of the process's own
+    // user with one name is used (and emptied when `truncate`): another user's
+    // file is left untouched. Returns whether the file could be opened; when it
+    // could not, file text is lost while the other destinations go on.
     static bool openFile(const std::string& path, bool truncate);
     static std::string fileName();
     static bool isProgressOutputAllowed();
@@ -75,11 +77,29 @@ public:
         std::streamoff startPosition_;
     };
 
+    // The text of every statement at errorsLevel or below, for the notice at the
+    // end of a run. Only a tail of about maxSize bytes is kept, from a line start
+    // and led by a line that says how much was dropped: commands may write
+    // megabytes of error output, and the text lives as long as the process.
+    class ErrorsText {
+    public:
+        static constexpr std::size_t maxSize = std::size_t(1) << 20;
+        void append(const std::string& text);
+        std::string str() const;
+        void clear();
+
+    private:
+        void dropBefore(std::size_t keptStart);
+
+        std::string text_;
+        std::size_t dropped_ = 0;
+    };
+
     // Process-wide state, alive until exit.
     static std::recursive_mutex mutex;
     static std::unique_ptr<std::ostream> stream;
     static std::ostringstream pending;
-    static std::ostringstream errors;
+    static ErrorsText errors;
     static std::ostringstream* capture;
     static int errorsLevel;
     static int fileLevel;

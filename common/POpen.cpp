@@ -2,6 +2,7 @@
 
 #include "common/Log.h"
 #include "common/Messages.h"
+#include "common/Pipe.h"
 #include "common/Progress.h"
 #include "common/ShellLaunch.h"
 #include "common/error.h"
@@ -27,13 +28,6 @@ bool setNonBlocking(int fd)
     return flags >= 0 && fcntl(fd, F_SETFL, flags | O_NONBLOCK) == 0;
 }
 
-// What a pipe can hold at most: the bound of the final drain, so that a
-// descendant writing without pause cannot keep the drain going for ever.
-std::size_t pipeCapacity(int fd)
-{
-    const int size = fcntl(fd, F_GETPIPE_SZ);
-    return size > 0 ? static_cast<std::size_t>(size) : std::size_t(1) << 20;
-}
 
 }  // namespace
 
@@ -150,7 +144,7 @@ void POpen::drain(int& fd, std::ostream& to, bool echo)
         closeEnd(fd);
         return;
     }
-    std::size_t left = pipeCapacity(fd);
+    std::size_t left = Pipe::capacity(fd);
     while (fd != -1) {
         const std::size_t got = readChunk(fd, to, echo);
         if (got == 0 || got >= left) break;

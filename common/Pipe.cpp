@@ -72,3 +72,9 @@ int Pipe::releaseIn()
     in_ = -1;
     return fd;
 }
+
+std::size_t Pipe::capacity(int fd)
+{
+    const int size = fcntl(fd, F_GETPIPE_SZ);
+    return size > 0 ? static_cast<std::size_t>(size) : std::size_t(1) << 20;
+}

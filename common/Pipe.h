@@ -5,6 +5,8 @@
 // of one command never leaks into another command started meanwhile; a child
 // gets its end by duplicating it onto a standard descriptor. -1 marks a closed
 // end (0 is a valid descriptor when standard input was closed).
+#include <cstddef>
+
 class Pipe {
 public:
     // Raises error (4,2,1,1) when the system cannot create the pipe.
@@ -30,6 +32,11 @@ public:
     int releaseIn();
 
     bool outOpen() const { return out_ != -1; }
+
+    // What the pipe of `fd` can hold at most (1 MiB when the system does not
+    // say): the bound of a final drain after a command has ended, so that a
+    // descendant writing without pause cannot keep the drain going for ever.
+    static std::size_t capacity(int fd);
     bool inOpen() const { return in_ != -1; }
 
 private:

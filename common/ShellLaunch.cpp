@@ -101,17 +101,22 @@ void ShellLaunch::tryExec(int keep) const
 
     // Nothing of the installer (log file, lock file, other commands' pipes) leaks
     // into the command, also where a descriptor lacks its close-on-exec flag.
-    if (keep < 3) {
-        closeRange(3, ~0U, highestDescriptor_);
-    } else {
-        closeRange(3, static_cast<unsigned>(keep) - 1, highestDescriptor_);
-        closeRange(static_cast<unsigned>(keep) + 1, ~0U, highestDescriptor_);
-    }
+    closeDescriptors(3, keep);
 
     if (!directory_.empty() && chdir(directory_.c_str()) != 0) {
         // The command then runs in the inherited directory.
     }
     execve(kShell, argv_.data(), envp_.data());
+}
+
+void ShellLaunch::closeDescriptors(unsigned first, int keep) const
+{
+    if (keep < static_cast<int>(first)) {
+        closeRange(first, ~0U, highestDescriptor_);
+    } else {
+        closeRange(first, static_cast<unsigned>(keep) - 1, highestDescriptor_);
+        closeRange(static_cast<unsigned>(keep) + 1, ~0U, highestDescriptor_);
+    }
 }
 
 void ShellLaunch::exec(int failureCode) const

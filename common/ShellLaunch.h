@@ -41,6 +41,10 @@ public:
     // telling why.
     void tryExec(int keep = -1) const;
 
+    // Child side (async-signal-safe): closes every descriptor from `first` on,
+    // except `keep`.
+    void closeDescriptors(unsigned first, int keep = -1) const;
+
     // Child side (async-signal-safe): tryExec; when it returns, writes the failure
     // text and the system's text to standard error and _exits with failureCode.
     [[noreturn]] void exec(int failureCode) const;

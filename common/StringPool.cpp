@@ -88,13 +88,22 @@ std::mutex poolMutex;
 
 }  // namespace
 
+namespace {
+
+std::size_t hashOf(const char* text, std::size_t length)
+{
+    // Package names share long prefixes and suffixes; a full-byte hash spreads them
+    // where boost::hash_range gave many collisions.
+    return std::hash<std::string_view>()(std::string_view(text, length));
+}
+
+}  // namespace
+
 const char* StringPool::intern(const char* text)
 {
     if (!text) throw KW_INTERNAL_ERROR();
     const std::size_t length = std::strlen(text);
-    // Package names share long prefixes and suffixes; a full-byte hash spreads them
-    // where boost::hash_range gave many collisions.
-    const std::size_t hash = std::hash<std::string_view>()(std::string_view(text, length));
+    const std::size_t hash = hashOf(text, length);
 
     std::lock_guard<std::mutex> lock(poolMutex);
     auto& entries = index();
@@ -105,4 +114,14 @@ const char* StringPool::intern(const char* text)
     std::memcpy(copy, text, length + 1);
     entries.insert(Entry{copy, hash});
     return copy;
+}
+
+const char* StringPool::find(const char* text)
+{
+    if (!text) throw KW_INTERNAL_ERROR();
+    const std::size_t hash = hashOf(text, std::strlen(text));
+    std::lock_guard<std::mutex> lock(poolMutex);
+    const auto& entries = index();
+    const auto found = entries.find(Entry{text, hash});
+    return found == entries.end() ? nullptr : found->text;
 }

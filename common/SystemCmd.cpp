@@ -1,5 +1,6 @@
 #include "common/SystemCmd.h"
 
+#include "common/ChildOutput.h"
 #include "common/Command.h"
 #include "common/Log.h"
 #include "common/Messages.h"
@@ -18,13 +19,6 @@ namespace {
 
 constexpr std::size_t kLoggerChunk = 4096;
 
-// What a pipe can hold at most: the bound of a final drain, so that a descendant
-// writing without pause cannot keep the drain going for ever.
-std::size_t pipeCapacity(int fd)
-{
-    const int size = fcntl(fd, F_GETPIPE_SZ);
-    return size > 0 ? static_cast<std::size_t>(size) : std::size_t(1) << 20;
-}
 
 void closeStream(FILE* file)
 {
@@ -49,7 +43,7 @@ void SystemCmd::StderrLogger::operator()() const
                 // The command has ended: take what its pipe still holds, without waiting
                 // for an end of file that a lingering descendant may never give.
                 stopping = true;
-                drainLeft = pipeCapacity(fd_);
+                drainLeft = Pipe::capacity(fd_);
                 const int flags = fcntl(fd_, F_GETFL);
                 if (flags < 0 || fcntl(fd_, F_SETFL, flags | O_NONBLOCK) < 0) break;
                 continue;
@@ -83,11 +77,15 @@ SystemCmd::SystemCmd(const std::string& command, open_mode_t mode)
     // leaves a started command behind that nobody waits for.
     ShellLaunch launch(command_, ShellLaunch::cLocale);
     launch.setFailureText(Messages::get("err_exec_execfail"));
+    // Read mode: the output ends with the command itself, since a daemon it
+    // started may hold the pipe open long after.
+    ChildOutput* output = nullptr;
     std::unique_ptr<FILE, void (*)(FILE*)> file(
-        reading ? fdopen(commandPipe_.out(), "r") : fdopen(commandPipe_.in(), "w"), closeStream);
+        reading ? ChildOutput::openStream(commandPipe_.releaseOut(), &output) : fdopen(commandPipe_.in(), "w"),
+        closeStream);
     if (!file) throw error(4, 2, 1, 1) << "SystemCmd: Can't create FILE from FD: " << std::strerror(errno);
     const int childEnd = reading ? commandPipe_.in() : commandPipe_.out();
-    reading ? commandPipe_.releaseOut() : commandPipe_.releaseIn();
+    if (!reading) commandPipe_.releaseIn();
     const int errorEnd = errorPipe_.in();
 
     logger_.reset(new boost::thread(StderrLogger(errorPipe_.out(), stopPipe_.out())));
@@ -108,6 +106,7 @@ SystemCmd::SystemCmd(const std::string& command, open_mode_t mode)
     }
 
     pid_ = pid;
+    if (output) output->watch(pid);
     stream = file.release();
     // Only the child may hold the write ends, or the logger and the reader never
     // see an end of file.

@@ -39,7 +39,9 @@ public:
     const std::string& command() const { return command_; }
 
     // The caller's end of the command pipe; null after close(). Read or write it
-    // with stdio, but never fclose it.
+    // with stdio, but never fclose it. In read mode it ends when the command has
+    // ended and the pipe holds nothing more at once, also when a process the
+    // command left behind keeps the pipe open.
     FILE* stream;
 
     // Copies the command's standard error into the log until end of file, or,

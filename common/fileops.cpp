@@ -16,6 +16,7 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <exception>
@@ -45,14 +46,14 @@ void closeQuietly(int descriptor)
     if (descriptor >= 0) ::close(descriptor);
 }
 
-// A new file beside `target`, opened for writing with mode 0666 before the umask
-// (the mode a plain created file gets).
-int createSibling(const std::string& target, std::string& siblingPath)
+// A new file beside `target`, opened for writing with `mode` before the umask
+// (0666: the mode a plain created file gets).
+int createSibling(const std::string& target, std::string& siblingPath, mode_t mode = 0666)
 {
     static std::atomic<unsigned> counter(0);
     for (int attempt = 0; attempt < 100; ++attempt) {
         siblingPath = target + ".kwtmp." + std::to_string(::getpid()) + "." + std::to_string(++counter);
-        const int descriptor = ::open(siblingPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int descriptor = ::open(siblingPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (descriptor >= 0 || errno != EEXIST) return descriptor;
     }
     errno = EEXIST;
@@ -66,8 +67,17 @@ void copyThroughSibling(const std::string& from, const std::string& to, bool syn
     const int input = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
     if (input < 0) throw fileError(retry, "err_fileread1", from, errno);
 
+    // As cp does: a file that is replaced keeps its owner and mode; a new one gets
+    // the source's permission bits, less the umask.
+    struct stat source, target;
+    if (::fstat(input, &source) != 0) {
+        const int code = errno;
+        closeQuietly(input);
+        throw fileError(retry, "err_fileread1", from, code);
+    }
+    const bool replacing = ::lstat(to.c_str(), &target) == 0 && S_ISREG(target.st_mode);
     std::string sibling;
-    const int output = createSibling(to, sibling);
+    const int output = createSibling(to, sibling, replacing ? 0600 : (source.st_mode & 0777));
     if (output < 0) {
         const int code = errno;
         closeQuietly(input);
@@ -81,6 +91,14 @@ void copyThroughSibling(const std::string& from, const std::string& to, bool syn
         ::unlink(sibling.c_str());
         return failure;
     };
+
+    // The owner first: changing it clears the set-id bits that the mode restores.
+    if (replacing) {
+        const bool ownerDiffers = target.st_uid != ::geteuid() || target.st_gid != ::getegid();
+        if ((ownerDiffers && ::fchown(output, target.st_uid, target.st_gid) != 0) ||
+            ::fchmod(output, target.st_mode & 07777) != 0)
+            throw fail(fileError(retry, "err_filewrite2", to, errno));
+    }
 
     std::vector<char> buffer(65536);
     for (;;) {
@@ -132,9 +150,131 @@ void copyThroughSibling(const std::string& from, const std::string& to, bool syn
     }
 }
 
+std::string describeFile(const struct stat& info)
+{
+    const char* kind = S_ISLNK(info.st_mode)    ? "a symbolic link"
+                       : S_ISDIR(info.st_mode)  ? "a directory"
+                       : S_ISFIFO(info.st_mode) ? "a named pipe"
+                       : S_ISSOCK(info.st_mode) ? "a socket"
+                       : S_ISREG(info.st_mode)  ? "a file"
+                                                : "a special file";
+    char mode[8];
+    std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(info.st_mode & 07777));
+    return std::string(kind) + " of user " + std::to_string(info.st_uid) + " with mode " + mode + " and " +
+           std::to_string(info.st_nlink) + " name(s)";
+}
+
+// Takes what stands at `path` (described by `info`) out of the way. A directory
+// that is not empty is moved into a new private directory beside it instead:
+// walking another user's tree to delete it could be led elsewhere by a link
+// swapped in meanwhile. Returns false with errno set.
+bool removePlanted(const std::string& path, const struct stat& info)
+{
+    const std::string what = describeFile(info);
+    if (!S_ISDIR(info.st_mode)) {
+        if (::unlink(path.c_str()) != 0) return errno == ENOENT;
+        Log(1, true) << "Warning: removed " << what << " that stood at " << path;
+        return true;
+    }
+    if (::rmdir(path.c_str()) == 0) {
+        Log(1, true) << "Warning: removed " << what << " that stood at " << path;
+        return true;
+    }
+    if (errno == ENOENT) return true;
+    if (errno != ENOTEMPTY && errno != EEXIST) return false;
+    std::string aside = path + ".planted.XXXXXX";
+    if (!::mkdtemp(&aside[0])) return false;
+    if (::rename(path.c_str(), (aside + "/content").c_str()) != 0) {
+        const int failure = errno;
+        ::rmdir(aside.c_str());
+        errno = failure;
+        return failure == ENOENT;
+    }
+    Log(1, true) << "Warning: moved " << what << " that stood at " << path << " to " << aside << "/content";
+    return true;
+}
+
 }  // namespace
 
 namespace fileops {
+
+int open_own_file(const std::string& path, int access, mode_t mode)
+{
+    const int flags = access | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC;
+    // Each pass either returns or takes one planted entry away; another user who
+    // keeps planting can only make it give up.
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        struct stat info;
+        // Anything but a regular file goes unopened: opening a device or a pipe
+        // can have effects of its own.
+        if (::lstat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+            if (!removePlanted(path, info)) return -1;
+            continue;
+        }
+        // O_NONBLOCK: a pipe swapped in meanwhile must not block the open.
+        const int descriptor = ::open(path.c_str(), flags | O_NONBLOCK);
+        if (descriptor >= 0) {
+            if (::fstat(descriptor, &info) != 0) {
+                const int failure = errno;
+                ::close(descriptor);
+                errno = failure;
+                return -1;
+            }
+            if (S_ISREG(info.st_mode) && info.st_uid == ::geteuid() && info.st_nlink == 1) {
+                const int status = ::fcntl(descriptor, F_GETFL);
+                if (status < 0 || ::fcntl(descriptor, F_SETFL, status & ~O_NONBLOCK) != 0 ||
+                    ((info.st_mode & 07777) != mode && ::fchmod(descriptor, mode) != 0)) {
+                    const int failure = errno;
+                    ::close(descriptor);
+                    errno = failure;
+                    return -1;
+                }
+                return descriptor;
+            }
+            ::close(descriptor);
+            // Only the entry that was looked at goes; one swapped in meanwhile is
+            // looked at again.
+            struct stat now;
+            if (::lstat(path.c_str(), &now) != 0) {
+                if (errno == ENOENT) continue;
+                return -1;
+            }
+            if (now.st_dev != info.st_dev || now.st_ino != info.st_ino) continue;
+            if (!removePlanted(path, now)) return -1;
+            continue;
+        }
+        if (errno == ENOENT) {
+            const int created = ::open(path.c_str(), flags | O_CREAT | O_EXCL, mode);
+            if (created >= 0) {
+                // The mode asked for, whatever the process's file-creation mask.
+                if (::fchmod(created, mode) != 0) {
+                    const int failure = errno;
+                    ::close(created);
+                    errno = failure;
+                    return -1;
+                }
+                return created;
+            }
+            if (errno == EEXIST) continue;
+            return -1;
+        }
+        // Swapped in meanwhile (ELOOP for a link, ENXIO for a pipe nobody reads),
+        // or a regular file that cannot be opened.
+        const int failure = errno;
+        if (::lstat(path.c_str(), &info) != 0) {
+            if (errno == ENOENT) continue;
+            return -1;
+        }
+        if (S_ISREG(info.st_mode) && info.st_uid == ::geteuid() && info.st_nlink == 1) {
+            // A file of our own that cannot be opened: nothing planted to remove.
+            errno = failure;
+            return -1;
+        }
+        if (!removePlanted(path, info)) return -1;
+    }
+    errno = EEXIST;
+    return -1;
+}
 
 bool exists(const std::string& path)
 {

@@ -5,6 +5,8 @@
 #include <ctime>
 #include <string>
 
+#include <sys/types.h>
+
 // The file-system operations of the whole system. Failures meant for the
 // operator raise `error` with catalogue texts; the rest let Boost.Filesystem's
 // own error through.
@@ -27,7 +29,9 @@ std::uint64_t remove_all(const std::string& path);
 void rename(const std::string& from, const std::string& to);
 
 // Replaces `to` with a copy of `from`. The copy is written next to `to` and
-// renamed over it, so a failed copy never leaves a truncated target.
+// renamed over it, so a failed copy never leaves a truncated target. As with
+// cp, a file that is replaced keeps its owner and mode, and a new file gets the
+// source's permission bits (without the set-id and sticky bits) less the umask.
 void copy_file(const std::string& from, const std::string& to);
 // The same, with the copy synced to disk before it takes the target's name.
 // Returns 0.
@@ -37,6 +41,17 @@ int copy_file_synced(const std::string& from, const std::string& to);
 // over `path`: readers see the old file or the new one, never a part. Raises
 // `error` with the operator's text when it cannot be written.
 void replace_file(const std::string& path, const std::string& content);
+
+// Opens the file at a fixed path in a directory every user may write to (such
+// as /tmp) as a file of this process's own user, with `access` (O_WRONLY or
+// O_RDWR). Another local user may have put anything there first: whatever is
+// not a regular file of this user with one name (a symbolic link, a pipe, a
+// directory, another user's file, a second name of some other file) is removed,
+// with a level-1 log line, and the file is made anew with
+// O_CREAT|O_EXCL|O_NOFOLLOW. A file of this user keeps its inode (another
+// process may hold it open) and gets `mode` back. Nothing is truncated. Returns
+// the descriptor (close-on-exec), or -1 with errno telling why.
+int open_own_file(const std::string& path, int access, mode_t mode);
 
 // Creates the directory and its missing parents (mode 0755 before the umask);
 // false when the path already existed, of whatever kind.

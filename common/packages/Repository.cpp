@@ -15,6 +15,7 @@
 #include <cctype>
 #include <cstring>
 #include <mutex>
+#include <optional>
 #include <sstream>
 #include <utility>
 
@@ -60,14 +61,21 @@ NameKey keyOf(const Dependency& dependency)
     throw KW_INTERNAL_ERROR();
 }
 
-// The key of a name given as text, split the way a file dependency splits its path.
-NameKey keyOfName(const std::string& name)
+// The key of a name given as text, split the way a file dependency splits its
+// path; nothing when a part was never pooled (then no record can have it). A
+// lookup never adds to the pool.
+std::optional<NameKey> keyOfName(const std::string& name)
 {
     if (!name.empty() && name[0] == '/') {
         const std::size_t slash = name.rfind('/');
-        return {StringPool::intern(name.substr(0, slash + 1).c_str()), StringPool::intern(name.c_str() + slash + 1)};
+        const char* directory = StringPool::find(name.substr(0, slash + 1).c_str());
+        const char* file = StringPool::find(name.c_str() + slash + 1);
+        if (!directory || !file) return std::nullopt;
+        return NameKey{directory, file};
     }
-    return {StringPool::intern(name.c_str()), nullptr};
+    const char* pooled = StringPool::find(name.c_str());
+    if (!pooled) return std::nullopt;
+    return NameKey{pooled, nullptr};
 }
 
 // Records without a version (none are read, but a caller can make one) order
@@ -607,8 +615,11 @@ void Repository::resolveRequires()
 const Repository::Records& Repository::findByName(const char* name) const
 {
     if (!name) return noRecords();
+    // An unknown name is never pooled: a lookup must not grow memory.
+    const char* pooled = StringPool::find(name);
+    if (!pooled) return noRecords();
     const NameIndex& index = names();
-    const auto found = index.byName.find(StringPool::intern(name));
+    const auto found = index.byName.find(pooled);
     return found == index.byName.end() ? noRecords() : found->second;
 }
 
@@ -659,7 +670,9 @@ const Repository::Provides& Repository::getProviders(const DependencyPtr& depend
 const Package* Repository::findLatestProvider(const std::string& name) const
 {
     const Package* latest = nullptr;
-    for (const DependencyPtr& provide : provides().find(keyOfName(name))) {
+    const std::optional<NameKey> key = keyOfName(name);
+    if (!key) return nullptr;
+    for (const DependencyPtr& provide : provides().find(*key)) {
         const Package* owner = provide->getOwner();
         if (!latest || compareVersions(owner, latest) > 0) latest = owner;
     }

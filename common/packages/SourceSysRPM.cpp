@@ -6,6 +6,7 @@
 #include "common/Progress.h"
 #include "common/SystemCmd.h"
 #include "common/error.h"
+#include "common/fileops.h"
 #include "common/packages/Repository.h"
 
 #include <fcntl.h>
@@ -33,15 +34,19 @@ namespace {
     throw error(4, 1, 1, 2) << Messages::get("err_rpm_info_full_read_done");
 }
 
-// A new, empty cache file of the installer's own. The path is in a directory
-// every user may write to: whatever stands there (a link planted by another
-// user, an old copy) is removed, and the file is made anew, never through a
-// link, readable by root only.
+// An empty cache file of the installer's own. The path is in a directory every
+// user may write to: whatever another user put there (a link, a pipe, a
+// directory, a file of theirs) is removed and the file made anew, never through
+// a link; the installer's own file keeps its inode. Readable by root only.
 int createCacheFile(const std::string& path)
 {
-    if (::unlink(path.c_str()) != 0 && errno != ENOENT) failOpen(path, "cannot remove", errno);
-    const int descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    const int descriptor = fileops::open_own_file(path, O_RDWR, 0600);
     if (descriptor < 0) failOpen(path, "cannot create", errno);
+    if (::ftruncate(descriptor, 0) != 0) {
+        const int failure = errno;
+        ::close(descriptor);
+        failOpen(path, "cannot empty", failure);
+    }
     return descriptor;
 }
 

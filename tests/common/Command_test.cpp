@@ -3,6 +3,7 @@
 #include "common/Lock.h"
 #include "common/Messages.h"
 #include "common/Progress.h"
+#include "common/SystemCmd.h"
 #include "common/error.h"
 #include "tests/common/CapturedLog.h"
 #include "tests/common/ErrorExpectations.h"
@@ -25,6 +26,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -256,6 +258,49 @@ TEST(GetCommandOutput, AFailingCommandRaises)
     }
 }
 
+// A command that leaves a background process holding its output pipes (as a
+// maintainer script may start a daemon): every runner returns once the command
+// itself has ended, with all it wrote.
+TEST(CommandRunners, ABackgroundChildHoldingTheOutputDoesNotHoldTheCaller)
+{
+    const std::string command = "echo first; sleep 300 & echo $!; echo last >&2; echo last";
+    const struct Case {
+        const char* name;
+        std::function<std::vector<std::string>()> run;
+    } cases[] = {
+        {"getCommandOutput", [&] { return getCommandOutput(command); }},
+        {"SystemCmd",
+         [&] {
+             SystemCmd reader(command, SystemCmd::readMode);
+             std::vector<std::string> lines;
+             char line[256];
+             while (std::fgets(line, sizeof line, reader.stream)) lines.push_back(std::string(line, std::strcspn(line, "\n")));
+             reader.check();
+             return lines;
+         }},
+        {"executeCommand",
+         [&] {
+             std::ostringstream output;
+             executeCommand(command, false, true, &output);
+             std::vector<std::string> lines;
+             std::istringstream in(output.str());
+             for (std::string line; std::getline(in, line);) lines.push_back(line);
+             return lines;
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CapturedLog log(0);
+        const std::vector<std::string> lines = c.run();
+        ASSERT_EQ(lines.size(), 3u);
+        EXPECT_EQ(lines[0], "first");
+        EXPECT_EQ(lines[2], "last");
+        // The background child is still there; this test ends it.
+        const pid_t background = static_cast<pid_t>(std::stol(lines[1]));
+        EXPECT_EQ(kill(background, SIGKILL), 0);
+    }
+}
+
 TEST(GetCommandOutputLine, GivesTheFirstLineOrRaises)
 {
     EXPECT_EQ(getCommandOutputLine("printf", "'first\\nsecond\\n'"), "first");
@@ -348,6 +393,41 @@ TEST(ExecuteInBackground, StartsDetachedFeedsTheInputAndReturnsAtOnce)
             std::fprintf(stderr, "the command did not leave the control group\n");
         }
         return failures == 0 ? 0 : 1;
+    });
+    if (result == kNamespaceRefused) GTEST_SKIP() << "private mount namespaces are not allowed here";
+    EXPECT_EQ(result, 0);
+}
+
+// The command reads its input only once the caller has returned: the caller
+// must not wait for it (1 MiB is many times what a pipe holds).
+TEST(ExecuteInBackground, NeverWaitsForTheCommandToReadItsInput)
+{
+    TempDir dir;
+    const int result = runInPrivateMountNamespace([&dir] {
+        if (!fakeCgroups(nullptr)) return 2;
+        const std::string gate = dir.path() + "/gate";
+        const std::string done = dir.path() + "/done";
+        const std::string received = dir.path() + "/received";
+        if (mkfifo(gate.c_str(), 0600) != 0 || mkfifo(done.c_str(), 0600) != 0) return 3;
+        std::string input;
+        for (int i = 0; input.size() < (std::size_t(1) << 20); ++i) input += "input line " + std::to_string(i) + "\n";
+
+        executeInBackground("cat '" + gate + "' >/dev/null; cat >'" + received + "'; echo finished >'" + done + "'",
+                            &input);
+        // Only now does the command begin to read.
+        const int opened = open(gate.c_str(), O_WRONLY);
+        if (opened < 0) return 4;
+        close(opened);
+        const int finished = open(done.c_str(), O_RDONLY);
+        if (finished < 0) return 5;
+        const std::string note = readFifo(finished);
+        close(finished);
+        if (note != "finished\n") return 6;
+        if (readFile(received) != input) {
+            std::fprintf(stderr, "received %zu of %zu bytes\n", readFile(received).size(), input.size());
+            return 7;
+        }
+        return 0;
     });
     if (result == kNamespaceRefused) GTEST_SKIP() << "private mount namespaces are not allowed here";
     EXPECT_EQ(result, 0);

@@ -2,7 +2,9 @@
 
 #include "common/Messages.h"
 #include "common/error.h"
+#include "tests/common/CapturedLog.h"
 #include "tests/common/ErrorExpectations.h"
+#include "tests/common/PlantedFiles.h"
 #include "tests/common/PrivateNamespace.h"
 #include "tests/common/TempDir.h"
 
@@ -241,7 +243,7 @@ TEST_F(LockTest, TheFileIsCreatedRegularWithMode0600)
     EXPECT_EQ(info.st_size, 0);
 }
 
-TEST_F(LockTest, OnlyARegularFileIsUsedAndNoLinkIsFollowed)
+TEST_F(LockTest, WhateverElseStandsAtThePathIsReplacedAndNoLinkIsFollowed)
 {
     const std::string target = dir.path() + "/target";
     std::ofstream(target) << "keep";
@@ -249,41 +251,123 @@ TEST_F(LockTest, OnlyARegularFileIsUsedAndNoLinkIsFollowed)
     const struct Case {
         const char* name;
         std::function<void()> plant;
-        std::string reason;
     } cases[] = {
-        {"symbolic link", [&] { ASSERT_EQ(symlink(target.c_str(), path.c_str()), 0); }, std::strerror(ELOOP)},
-        {"named pipe", [&] { ASSERT_EQ(mkfifo(path.c_str(), 0600), 0); }, std::strerror(ENXIO)},
+        {"symbolic link", [&] { ASSERT_EQ(symlink(target.c_str(), path.c_str()), 0); }},
+        {"named pipe", [&] { ASSERT_EQ(mkfifo(path.c_str(), 0600), 0); }},
         {"named pipe with a reader",
          [&] {
              ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
              reader = open(path.c_str(), O_RDONLY | O_NONBLOCK);
              ASSERT_GE(reader, 0);
-         },
-         "not a regular file"},
-        {"directory", [&] { ASSERT_EQ(mkdir(path.c_str(), 0700), 0); }, std::strerror(EISDIR)},
+         }},
+        {"empty directory", [&] { ASSERT_EQ(mkdir(path.c_str(), 0700), 0); }},
+        {"second name of another file", [&] { ASSERT_EQ(link(target.c_str(), path.c_str()), 0); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        c.plant();
         for (bool testing : {false, true}) {
             SCOPED_TRACE(testing ? "test" : "take");
-            expectError(
-                [&] {
-                    if (testing)
-                        Lock::test(0);
-                    else
-                        Lock(0, false);
-                },
-                {4, 1, 1, 2}, (Messages::format("err_lock_file") % path % c.reason).str() + "\n");
+            c.plant();
+            CapturedLog log(1);
+            if (testing)
+                EXPECT_EQ(Lock::test(0), 0);
+            else
+                Lock taken(0, false);
+            EXPECT_THAT(log.text(), ::testing::HasSubstr("Warning: removed "));
+            struct stat info;
+            ASSERT_EQ(lstat(path.c_str(), &info), 0);
+            EXPECT_TRUE(S_ISREG(info.st_mode));
+            EXPECT_EQ(info.st_mode & 07777, 0600u);
+            EXPECT_EQ(info.st_nlink, 1u);
+            // The next case plants afresh; the file of Lock::test stays open until then.
+            Lock::setFilePath(path);
+            ::remove(path.c_str());
+            if (reader >= 0) close(reader);
+            reader = -1;
         }
-        ::remove(path.c_str());
-        if (reader >= 0) close(reader);
-        reader = -1;
     }
     std::ifstream kept(target);
     std::ostringstream text;
     text << kept.rdbuf();
     EXPECT_EQ(text.str(), "keep");
+}
+
+TEST_F(LockTest, TheInstallersOwnFileKeepsItsInodeAndGetsItsModeBack)
+{
+    std::ofstream(path) << "";
+    ASSERT_EQ(chmod(path.c_str(), 0644), 0);
+    struct stat before;
+    ASSERT_EQ(lstat(path.c_str(), &before), 0);
+    const pid_t holder = startHolder(0);
+    EXPECT_EQ(Lock::test(0), holder);
+    expectError([] { Lock second(0, false); }, {4, 2, 1, 1}, "Zarni Installer is already running.\n");
+    struct stat after;
+    ASSERT_EQ(lstat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_mode & 07777, 0600u);
+}
+
+TEST(LockPath, WhatAnotherUserPlantsInTmpHoldsNoSlot)
+{
+    for (const Plant& plant : plants()) {
+        SCOPED_TRACE(plant.name);
+        const int result = runInPrivateMountNamespace([&plant] {
+            if (mount("tmpfs", "/tmp", "tmpfs", 0, "mode=1777") != 0) return int(kNamespaceRefused);
+            const std::string path = "/tmp/kvo-installer.lock";
+            if (Lock::filePath() != path || !makeVictim()) return 2;
+            // The planter also holds slots 0 and 2 of what it planted, where it can.
+            LingeringProcess planter(plant.user, [&] {
+                if (!plant.make(path)) return false;
+                const int fd = open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOFOLLOW);
+                for (short slot : {0, 2}) {
+                    struct flock range = {};
+                    range.l_type = F_WRLCK;
+                    range.l_whence = SEEK_SET;
+                    range.l_start = slot;
+                    range.l_len = 1;
+                    if (fd >= 0 && fcntl(fd, F_SETLK, &range) != 0) return false;
+                }
+                return true;
+            });
+            if (!planter.done()) return 3;
+            struct stat before;
+            if (lstat(path.c_str(), &before) != 0) return 4;
+
+            CapturedLog log(1);
+            std::string failures;
+            if (plant.keepsInode) {
+                // The installer's own file, held by a running installer.
+                try {
+                    Lock taken(0, false);
+                    failures += "slot 0 taken beside its holder; ";
+                } catch (const error&) {
+                }
+                if (Lock::test(0) != planter.pid()) failures += "the holder is not seen; ";
+            } else {
+                try {
+                    Lock first(0, false);
+                    Lock status(2, false);
+                    if (Lock::test(0) != 0 || Lock::test(2) != 0) failures += "another holder is seen; ";
+                } catch (const error& failure) {
+                    failures += "refused: " + failure.text();
+                }
+                if (log.text().find("Warning: ") == std::string::npos ||
+                    log.text().find(path) == std::string::npos)
+                    failures += "the removal is not logged; ";
+            }
+            struct stat after;
+            if (lstat(path.c_str(), &after) != 0 || !S_ISREG(after.st_mode) || after.st_uid != 0 ||
+                (after.st_mode & 07777) != 0600 || after.st_nlink != 1)
+                failures += "not a private regular file of root; ";
+            if ((after.st_ino == before.st_ino) != plant.keepsInode) failures += "inode kept or replaced wrongly; ";
+            if (!victimIntact()) failures += "the victim changed; ";
+            if (failures.empty()) return 0;
+            std::fprintf(stderr, "%s\n%s\n", failures.c_str(), log.text().c_str());
+            return 1;
+        });
+        if (result == kNamespaceRefused) GTEST_SKIP() << "private mount namespaces are not allowed here";
+        EXPECT_EQ(result, 0);
+    }
 }
 
 TEST(LockPath, TheDefaultFileIsInTmp)

@@ -1,10 +1,12 @@
 #include "common/Log.h"
 
 #include "common/Messages.h"
+#include "common/SystemCmd.h"
 #include "tests/common/TempDir.h"
 
 #include "tests/common/TestFiles.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <dirent.h>
@@ -13,6 +15,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <regex>
 #include <sstream>
@@ -34,7 +37,7 @@ protected:
     {
         Log::stream.reset();
         Log::pending.str("");
-        Log::errors.str("");
+        Log::errors.clear();
         Log::fileLevel = 2;
         Log::consoleLevel = 0;
         Log::lineStart = true;
@@ -245,6 +248,131 @@ TEST_F(LogTest, CaptureTextIsLimited)
     std::size_t delta = 0;
     EXPECT_EQ(capture.getText(&delta).size(), Log::ConsoleMessages::maxTextSize);
     EXPECT_EQ(delta, Log::ConsoleMessages::maxTextSize);
+}
+
+TEST_F(LogTest, OnlyARegularFileOfTheOwnUserIsWrittenOrEmptied)
+{
+    const std::string path = dir.path() + "/kitwright3.log";
+    const std::string target = dir.path() + "/target";
+    const struct Case {
+        const char* name;
+        std::function<void()> plant;
+        bool used;
+    } cases[] = {
+        {"own file", [&] { std::ofstream(path) << "old\n"; }, true},
+        {"another user's file",
+         [&] {
+             std::ofstream(path) << "theirs\n";
+             ASSERT_EQ(chown(path.c_str(), 65534, 65534), 0);
+         },
+         false},
+        {"symbolic link", [&] { ASSERT_EQ(symlink(target.c_str(), path.c_str()), 0); }, false},
+        {"second name of another file", [&] { ASSERT_EQ(link(target.c_str(), path.c_str()), 0); }, false},
+        {"named pipe", [&] { ASSERT_EQ(mkfifo(path.c_str(), 0600), 0); }, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::ofstream(target) << "precious\n";
+        c.plant();
+        struct stat before;
+        ASSERT_EQ(lstat(path.c_str(), &before), 0);
+        const std::string content = S_ISREG(before.st_mode) ? readFile(path) : std::string();
+        EXPECT_EQ(Log::openFile(path, true), c.used);
+        Log(1, true) << "new line";
+        Log::stream.reset();
+        EXPECT_EQ(readFile(target), "precious\n");
+        struct stat after;
+        ASSERT_EQ(lstat(path.c_str(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        if (c.used) {
+            EXPECT_TRUE(std::regex_match(readFile(path), std::regex(stampPattern + "new line\n"))) << readFile(path);
+        } else {
+            if (S_ISREG(before.st_mode)) {
+                EXPECT_EQ(readFile(path), content);
+            }
+            EXPECT_THAT(Log::errors.str(), ::testing::HasSubstr("Warning: cannot open the log file " + path));
+        }
+        ::remove(path.c_str());
+    }
+}
+
+// The tail of the errors text after its first line, the note on what was dropped.
+TEST_F(LogTest, ErrorsKeepABoundedTailThatSaysHowMuchWasDropped)
+{
+    openLog();
+    Log::consoleLevel = -1;
+    const std::size_t limit = Log::ErrorsText::maxSize;
+    const struct Case {
+        const char* name;
+        std::function<std::size_t()> write;  // returns the bytes written, 0 when not known
+        std::string lastLine;
+        bool dropped;
+        std::size_t minKept;  // a tail of whole lines may be shorter than the limit
+        std::string firstKept;  // how the kept tail begins: at a line start
+    } cases[] = {
+        {"a few lines",
+         [] {
+             Log(1, true) << "Error: one";
+             Log(0, true) << "two";
+             return std::size_t(15);
+         },
+         "two\n", false, 0, "Error: one\n"},
+        {"many short lines",
+         [limit] {
+             std::size_t total = 0;
+             for (std::size_t i = 0; total < 3 * limit; ++i) {
+                 const std::string line = "Warning: line " + std::to_string(i) + std::string(200, '.');
+                 Log(1, true) << line;
+                 total += line.size() + 1;
+             }
+             Log(1, true) << "Error: last";
+             return total + 12;
+         },
+         "Error: last\n", true, limit - 256, "Warning: line "},
+        {"one statement larger than the tail",
+         [limit] {
+             Log(1, true) << std::string(5 * limit, 'x') + "\nend of the long one";
+             return 5 * limit + 21;
+         },
+         "end of the long one\n", true, 20, "end of the long one\n"},
+        {"a command's error output",
+         [] {
+             SystemCmd command("head -c 3000000 /dev/zero | tr '\\0' e >&2; echo >&2; echo done >&2",
+                               SystemCmd::readMode);
+             EXPECT_EQ(command.close(), 0);
+             return std::size_t(0);
+         },
+         "done\n", true, 5, "done\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Log::errors.clear();
+        const std::size_t total = c.write();
+        const std::string text = Log::errors.str();
+        ASSERT_GE(text.size(), c.lastLine.size());
+        EXPECT_EQ(text.substr(text.size() - c.lastLine.size()), c.lastLine);
+        if (!c.dropped) {
+            EXPECT_EQ(text.size(), total);
+            EXPECT_EQ(text.compare(0, c.firstKept.size(), c.firstKept), 0);
+            EXPECT_EQ(text.find("dropped"), std::string::npos);
+            continue;
+        }
+        const std::string::size_type noteEnd = text.find('\n');
+        ASSERT_NE(noteEnd, std::string::npos);
+        const std::string note = text.substr(0, noteEnd + 1);
+        std::smatch count;
+        ASSERT_TRUE(std::regex_match(note, count,
+                                     std::regex("Warning: (\\d+) bytes of earlier errors and warnings were dropped "
+                                                "here; the log file has them all\\.\n")))
+            << note;
+        const std::size_t kept = text.size() - note.size();
+        EXPECT_EQ(text.compare(note.size(), c.firstKept.size(), c.firstKept), 0) << text.substr(note.size(), 40);
+        EXPECT_LE(kept, limit);
+        EXPECT_GE(kept, c.minKept);
+        if (total) {
+            EXPECT_EQ(std::stoull(count[1]) + kept, total);
+        }
+    }
 }
 
 TEST_F(LogTest, UnopenableFileIsReportedToTheCaller)

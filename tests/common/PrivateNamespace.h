@@ -1,6 +1,8 @@
 #pragma once
 
+#include <grp.h>
 #include <sched.h>
+#include <signal.h>
 #include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,8 +14,8 @@
 #include <string>
 
 // Tests that would touch fixed system resources (the shared-memory key of the
-// progress status, /bin/sh, the control-group files) run in private namespaces,
-// so that the machine never sees them.
+// progress status, /bin/sh, the control-group files, fixed paths in /tmp) run in
+// private namespaces, so that the machine never sees them.
 
 // Moves this test process into a private System V IPC namespace: its segments
 // vanish with the process. Returns the reason when that is not allowed.
@@ -57,3 +59,60 @@ inline int runInPrivateMountNamespace(const std::function<int()>& body)
     if (!WIFEXITED(status)) return 97;
     return WEXITSTATUS(status);
 }
+
+// The second local user the tests play ("nobody"): what it makes in a shared
+// directory belongs to another user than the installer's.
+constexpr uid_t kOtherUser = 65534;
+constexpr gid_t kOtherGroup = 65534;
+
+// A process of the given user (root, or the second user) that runs `body` (true:
+// done as planned) and then stays alive, keeping what it opened (record locks
+// among it), until the object ends. Made inside a private mount namespace, it
+// shares that namespace.
+class LingeringProcess {
+public:
+    LingeringProcess(uid_t user, const std::function<bool()>& body)
+    {
+        int ready[2];
+        if (::pipe(ready) != 0) return;
+        std::fflush(nullptr);
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            ::close(ready[0]);
+            char result = 'n';
+            const bool becameUser = user == ::geteuid() || (::setgroups(0, nullptr) == 0 &&
+                                                            ::setgid(kOtherGroup) == 0 && ::setuid(user) == 0);
+            if (becameUser) {
+                try {
+                    if (body()) result = 'y';
+                } catch (...) {
+                    // Reported as a failed body.
+                }
+            }
+            (void)!::write(ready[1], &result, 1);
+            for (;;) ::pause();
+        }
+        ::close(ready[1]);
+        char result = 'n';
+        if (pid_ > 0 && ::read(ready[0], &result, 1) != 1) result = 'n';
+        ::close(ready[0]);
+        done_ = result == 'y';
+    }
+    ~LingeringProcess()
+    {
+        if (pid_ <= 0) return;
+        ::kill(pid_, SIGKILL);
+        while (::waitpid(pid_, nullptr, 0) < 0 && errno == EINTR) {
+        }
+    }
+    LingeringProcess(const LingeringProcess&) = delete;
+    LingeringProcess& operator=(const LingeringProcess&) = delete;
+
+    // Whether the body ran as the user and succeeded.
+    bool done() const { return done_; }
+    pid_t pid() const { return pid_; }
+
+private:
+    pid_t pid_ = -1;
+    bool done_ = false;
+};

@@ -23,6 +23,16 @@ TEST(StringPool, EqualTextsShareOnePointer)
     EXPECT_STREQ(pooled, "libc6");
 }
 
+TEST(StringPool, FindingNeverAdds)
+{
+    const std::string text = "only-looked-up-by-the-pool-test";
+    EXPECT_EQ(StringPool::find(text.c_str()), nullptr);
+    EXPECT_EQ(StringPool::find(text.c_str()), nullptr);
+    const char* pooled = StringPool::intern(text.c_str());
+    EXPECT_EQ(StringPool::find(text.c_str()), pooled);
+    EXPECT_EQ(StringPool::find(pooled), pooled);
+}
+
 TEST(StringPool, EmptyTextAndCaseAreEntriesOfTheirOwn)
 {
     const char* empty = StringPool::intern("");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <boost/filesystem.hpp>
+
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -12,4 +14,11 @@ inline std::string readFile(const std::string& path)
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+// Writes the file, making its missing directories first.
+inline void writeFileWithDirectories(const std::string& path, const std::string& content)
+{
+    boost::filesystem::create_directories(boost::filesystem::path(path).parent_path());
+    std::ofstream(path, std::ios::binary) << content;
 }

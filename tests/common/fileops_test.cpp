@@ -156,7 +156,8 @@ TEST(Fileops, CopyReplacesTheTarget)
 
     fileops::copy_file(from, to);
     EXPECT_EQ(readFile(to), content);
-    EXPECT_EQ(modeOf(to), 0644u);
+    // The replaced file keeps its mode.
+    EXPECT_EQ(modeOf(to), 0600u);
 
     const std::string emptyDirectory = dir.path() + "/was-a-directory";
     ASSERT_EQ(::mkdir(emptyDirectory.c_str(), 0755), 0);
@@ -169,6 +170,62 @@ TEST(Fileops, CopyReplacesTheTarget)
 
     // Nothing but the copies is left behind.
     EXPECT_EQ(commandOutput("ls -A '" + dir.path() + "'"), "from\nsynced\nto\nwas-a-directory\n");
+}
+
+// Owner and mode after a copy, as cp leaves them: a replaced file keeps its
+// owner and mode, a new file gets the source's permission bits less the umask.
+TEST(Fileops, CopyKeepsOwnerAndModeAsCpDoes)
+{
+    TempDir dir;
+    Umask mask(022);
+    const struct Case {
+        const char* name;
+        mode_t source;
+        bool targetExists;
+        uid_t targetOwner;
+        mode_t targetMode;
+    } cases[] = {
+        {"new target of an executable", 0755, false, 0, 0},
+        {"new target of a private file", 0600, false, 0, 0},
+        {"new target of a set-user-id program", 04755, false, 0, 0},
+        {"new target of a read-only file", 0444, false, 0, 0},
+        {"another user's file", 0755, true, 65534, 0640},
+        {"root's private file", 0644, true, 0, 0600},
+        {"a set-user-id program of another user", 0644, true, 65534, 04711},
+    };
+    for (const Case& c : cases) {
+        for (bool synced : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (synced ? ", synced" : ""));
+            const std::string from = dir.path() + "/from";
+            const std::string ours = dir.path() + "/ours";
+            const std::string theirs = dir.path() + "/theirs";
+            writeFile(from, "new content\n");
+            ASSERT_EQ(::chmod(from.c_str(), c.source), 0);
+            for (const std::string& target : {ours, theirs}) {
+                ::unlink(target.c_str());
+                if (!c.targetExists) continue;
+                writeFile(target, "old content\n");
+                ASSERT_EQ(::chown(target.c_str(), c.targetOwner, c.targetOwner), 0);
+                ASSERT_EQ(::chmod(target.c_str(), c.targetMode), 0);
+            }
+            if (synced)
+                fileops::copy_file_synced(from, ours);
+            else
+                fileops::copy_file(from, ours);
+            int status = -1;
+            commandOutput("cp '" + from + "' '" + theirs + "'", &status);
+            ASSERT_EQ(status, 0);
+
+            EXPECT_EQ(readFile(ours), "new content\n");
+            struct stat mine, cp;
+            ASSERT_EQ(::lstat(ours.c_str(), &mine), 0);
+            ASSERT_EQ(::lstat(theirs.c_str(), &cp), 0);
+            EXPECT_EQ(mine.st_mode & 07777, cp.st_mode & 07777);
+            EXPECT_EQ(mine.st_uid, cp.st_uid);
+            EXPECT_EQ(mine.st_gid, cp.st_gid);
+            EXPECT_EQ(mine.st_uid, c.targetExists ? c.targetOwner : ::geteuid());
+        }
+    }
 }
 
 TEST(Fileops, CopyFailuresInTheOperatorsWords)

@@ -2,6 +2,7 @@
 
 #include "common/Messages.h"
 #include "common/Progress.h"
+#include "common/StringPool.h"
 #include "common/error.h"
 #include "common/packages/DebPackage.h"
 #include "common/packages/DependencyFile.h"
@@ -18,6 +19,7 @@
 #include <signal.h>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -193,6 +195,41 @@ TEST_F(LoadedRepository, LatestProviderByName)
         SCOPED_TRACE(c.name);
         EXPECT_EQ(shown(repository.findLatestProvider(c.name)), c.expected);
     }
+}
+
+TEST_F(LoadedRepository, LookupsOfUnknownNamesAddNothingToThePool)
+{
+    struct Anything : Package::Predicate {
+        bool operator()(const Package*) const override { return true; }
+    };
+    const struct {
+        const char* name;
+        std::function<const void*(const std::string&)> lookup;
+    } cases[] = {
+        {"findByName", [&](const std::string& name) -> const void* {
+             return repository.findByName(name).empty() ? nullptr : &repository;
+         }},
+        {"findLatestByName", [&](const std::string& name) -> const void* { return repository.findLatestByName(name); }},
+        {"findLatestMatching",
+         [&](const std::string& name) -> const void* { return repository.findLatestMatching(name, Anything()); }},
+        {"findInstalled", [&](const std::string& name) -> const void* { return repository.findInstalled(name); }},
+        {"findPackage",
+         [&](const std::string& name) -> const void* {
+             return repository.findPackage(name.c_str(), Version("1.0-1"), "x86_64");
+         }},
+        {"findLatestProvider", [&](const std::string& name) -> const void* { return repository.findLatestProvider(name); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const std::string& name : {std::string("never-pooled-") + c.name, std::string("/never/pooled/") + c.name}) {
+            EXPECT_EQ(c.lookup(name), nullptr) << name;
+            EXPECT_EQ(StringPool::find(name.c_str()), nullptr) << name;
+            EXPECT_EQ(StringPool::find(c.name), nullptr);
+        }
+    }
+    // Known names are still found through the pool.
+    EXPECT_EQ(shown(repository.findLatestProvider("/bin/sh")), "bash-5.1-1.x86_64");
+    EXPECT_EQ(shown(repository.findInstalled("old-tool")), "old-tool-1.0-1.noarch");
 }
 
 TEST_F(LoadedRepository, ProvidersOfANameAnyVersionNewestFirst)

@@ -11,6 +11,7 @@
 #include "tests/common/CapturedLog.h"
 #include "tests/common/CommandOutput.h"
 #include "tests/common/ErrorExpectations.h"
+#include "tests/common/PlantedFiles.h"
 #include "tests/common/PrivateNamespace.h"
 #include "tests/common/TempDir.h"
 #include "tests/common/TestFiles.h"
@@ -114,8 +115,50 @@ std::vector<std::string> lines(const std::string& text)
     return result;
 }
 
-// An rpm database of the test's own with the three packages, read through the
-// rpm stand-in of tests/bin.
+// The test database with the three packages, built once per run of the test
+// program (rpmbuild takes seconds per recipe) and only read by the tests.
+struct BuiltDatabase {
+    TempDir dir;
+    std::string path;     // empty when it could not be built
+    std::string failure;  // why not, for the test that needs it
+};
+
+const BuiltDatabase& builtDatabase()
+{
+    static BuiltDatabase built;
+    static bool tried = false;
+    if (tried) return built;
+    tried = true;
+    const std::string top = built.dir.path() + "/top";
+    const std::string database = built.dir.path() + "/db";
+    if (::mkdir(database.c_str(), 0700) != 0 || ::mkdir(top.c_str(), 0700) != 0 ||
+        !writeText(top + "/main.recipe", mainRecipe) || !writeText(top + "/other.recipe", otherRecipe)) {
+        built.failure = "cannot prepare " + built.dir.path();
+        return built;
+    }
+    const std::string build = "rpmbuild --quiet --define '_topdir " + top + "' --define '_build_id_links none' -bb ";
+    for (const char* recipe : {"/main.recipe", "/other.recipe"}) {
+        int status = -1;
+        const std::string output = commandOutput(build + top + recipe + " 2>&1", &status);
+        if (status != 0) {
+            built.failure = output;
+            return built;
+        }
+    }
+    int status = -1;
+    const std::string output = commandOutput("rpm --initdb --dbpath " + database + " && rpm -i --dbpath " +
+                                                 database + " --nodeps --justdb --replacefiles " + top +
+                                                 "/RPMS/noarch/*.rpm 2>&1",
+                                             &status);
+    if (status != 0) {
+        built.failure = output;
+        return built;
+    }
+    built.path = database;
+    return built;
+}
+
+// The shared test database, read through the rpm stand-in of tests/bin.
 class RpmDatabase : public ReaderTest {
 protected:
     void SetUp() override
@@ -124,25 +167,10 @@ protected:
         if (IsSkipped()) return;
         if (commandOutput("command -v rpm").empty() || commandOutput("command -v rpmbuild").empty())
             GTEST_SKIP() << "rpm or rpmbuild is not installed";
-        const std::string top = dir.path() + "/top";
-        database = dir.path() + "/db";
+        const BuiltDatabase& built = builtDatabase();
+        ASSERT_FALSE(built.path.empty()) << built.failure;
+        database = built.path;
         cacheFile = dir.path() + "/system_packages.cache";
-        ASSERT_EQ(::mkdir(database.c_str(), 0700), 0);
-        ASSERT_EQ(::mkdir(top.c_str(), 0700), 0);
-        ASSERT_TRUE(writeText(top + "/main.recipe", mainRecipe));
-        ASSERT_TRUE(writeText(top + "/other.recipe", otherRecipe));
-        const std::string build = "rpmbuild --quiet --define '_topdir " + top + "' --define '_build_id_links none' -bb ";
-        for (const char* recipe : {"/main.recipe", "/other.recipe"}) {
-            int status = -1;
-            const std::string output = commandOutput(build + top + recipe + " 2>&1", &status);
-            ASSERT_EQ(status, 0) << output;
-        }
-        int status = -1;
-        const std::string output =
-            commandOutput("rpm --initdb --dbpath " + database + " && rpm -i --dbpath " + database +
-                              " --nodeps --justdb --replacefiles " + top + "/RPMS/noarch/*.rpm 2>&1",
-                          &status);
-        ASSERT_EQ(status, 0) << output;
         path = std::make_unique<ScopedEnvironment>("PATH", pathWithTestPrograms());
         dbpath = std::make_unique<ScopedEnvironment>("KW_TEST_RPM_DBPATH", database);
     }
@@ -402,50 +430,64 @@ TEST_F(RpmDatabase, AFailingBriefReadRaisesTheCommandError)
 }
 
 // The real path in /tmp, in a private mount namespace with a /tmp of its own:
-// a link planted there by another user is removed, not followed.
+// whatever another user planted there is removed, never followed or read, and
+// the installer's own file is used in place.
 TEST_F(RpmDatabase, TheDefaultCacheFileInAPrivateTmp)
 {
     const std::string databaseDir = database;
-    const int result = runInPrivateMountNamespace([&databaseDir]() -> int {
-        // Opened inside the namespace, so that it can be mounted again below
-        // the new /tmp that hides it.
-        const int database = ::open(databaseDir.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-        if (database < 0) return 10;
-        // The stand-in rpm lives in the source tree, which may itself lie below /tmp.
-        const std::string testPrograms = std::string(KW_SOURCE_DIR) + "/tests/bin";
-        const int programs = ::open(testPrograms.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-        if (programs < 0) return 10;
-        if (::mount("tmpfs", "/tmp", "tmpfs", 0, "mode=1777") != 0) return kNamespaceRefused;
-        if (::mkdir("/tmp/db", 0700) != 0 || ::mkdir("/tmp/bin", 0700) != 0) return 11;
-        const std::string databaseSource = "/proc/self/fd/" + std::to_string(database);
-        const std::string programsSource = "/proc/self/fd/" + std::to_string(programs);
-        if (::mount(databaseSource.c_str(), "/tmp/db", nullptr, MS_BIND, nullptr) != 0 ||
-            ::mount(programsSource.c_str(), "/tmp/bin", nullptr, MS_BIND, nullptr) != 0)
-            return 12;
-        ::setenv("KW_TEST_RPM_DBPATH", "/tmp/db", 1);
-        ::setenv("PATH", "/tmp/bin:/usr/sbin:/usr/bin:/sbin:/bin", 1);
-        Lock::setFilePath("/tmp/kvo-installer.lock");
-        if (!writeText("/tmp/victim", "precious\n")) return 13;
-        if (::symlink("/tmp/victim", SourceSysRPM::cacheFilePath) != 0) return 14;
+    for (const Plant& plant : plants()) {
+        SCOPED_TRACE(plant.name);
+        const int result = runInPrivateMountNamespace([&databaseDir, &plant]() -> int {
+            // Opened inside the namespace, so that it can be mounted again below
+            // the new /tmp that hides it.
+            const int database = ::open(databaseDir.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+            if (database < 0) return 10;
+            // The stand-in rpm lives in the source tree, which may itself lie below /tmp.
+            const std::string testPrograms = std::string(KW_SOURCE_DIR) + "/tests/bin";
+            const int programs = ::open(testPrograms.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+            if (programs < 0) return 10;
+            if (::mount("tmpfs", "/tmp", "tmpfs", 0, "mode=1777") != 0) return kNamespaceRefused;
+            if (::mkdir("/tmp/db", 0700) != 0 || ::mkdir("/tmp/bin", 0700) != 0) return 11;
+            const std::string databaseSource = "/proc/self/fd/" + std::to_string(database);
+            const std::string programsSource = "/proc/self/fd/" + std::to_string(programs);
+            if (::mount(databaseSource.c_str(), "/tmp/db", nullptr, MS_BIND, nullptr) != 0 ||
+                ::mount(programsSource.c_str(), "/tmp/bin", nullptr, MS_BIND, nullptr) != 0)
+                return 12;
+            ::setenv("KW_TEST_RPM_DBPATH", "/tmp/db", 1);
+            ::setenv("PATH", "/tmp/bin:/usr/sbin:/usr/bin:/sbin:/bin", 1);
+            Lock::setFilePath("/tmp/kvo-installer.lock");
+            if (!makeVictim()) return 13;
+            const std::string path = SourceSysRPM::cacheFilePath;
+            if (path != "/tmp/kitwright_system_packages.cache") return 14;
+            struct stat before;
+            {
+                LingeringProcess planter(plant.user, [&] { return plant.make(path); });
+                if (!planter.done() || ::lstat(path.c_str(), &before) != 0) return 14;
+            }
 
-        Repository repository;
-        SourceSysRPM reader(&repository);
-        try {
-            reader.readFull();
-        } catch (const error& failure) {
-            std::fprintf(stderr, "%s", failure.text().c_str());
-            return 15;
-        }
-        if (readFile("/tmp/victim") != "precious\n") return 16;
-        struct stat info;
-        if (::lstat("/tmp/kitwright_system_packages.cache", &info) != 0 || !S_ISREG(info.st_mode) ||
-            (info.st_mode & 07777) != 0600)
-            return 17;
-        if (readFile("/tmp/kitwright_system_packages.cache").find("N:kwtest-gamma\n") == std::string::npos) return 18;
-        return repository.findInstalled("kwtest-alpha") ? 0 : 19;
-    });
-    if (result == kNamespaceRefused) GTEST_SKIP() << "a private mount namespace with its own /tmp is not allowed here";
-    EXPECT_EQ(result, 0);
+            Repository repository;
+            SourceSysRPM reader(&repository);
+            try {
+                reader.readFull();
+            } catch (const error& failure) {
+                std::fprintf(stderr, "%s", failure.text().c_str());
+                return 15;
+            }
+            if (!victimIntact()) return 16;
+            struct stat info;
+            if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != 0 ||
+                (info.st_mode & 07777) != 0600 || info.st_nlink != 1)
+                return 17;
+            if ((info.st_ino == before.st_ino) != plant.keepsInode) return 18;
+            const std::string cache = readFile(path);
+            if (cache.find("N:kwtest-gamma\n") == std::string::npos || cache.find("stale") != std::string::npos)
+                return 19;
+            if (repository.findLatestByName("stale")) return 20;
+            return repository.findInstalled("kwtest-alpha") ? 0 : 21;
+        });
+        if (result == kNamespaceRefused) GTEST_SKIP() << "a private mount namespace with its own /tmp is not allowed here";
+        EXPECT_EQ(result, 0);
+    }
 }
 
 }  // namespace

@@ -5,9 +5,13 @@
 #include "installer/catalogue/Release.h"
 
 #include "common/Opsys.h"
+#include "common/packages/DebPackage.h"
+#include "common/packages/Repository.h"
 #include "common/packages/Version.h"
 
 #include <boost/make_shared.hpp>
+
+#include <memory>
 
 #include <string>
 #include <vector>
@@ -42,4 +46,13 @@ inline BuildPtr addBuild(const ReleasePtr& release, const std::string& vendor, c
                                                deprecated);
     release->addBuild(build);
     return build;
+}
+
+// Lists a package record of the kind ('s' installed, 'u' offered by the system's
+// repositories, 'b' from the catalogue).
+inline void addRecord(Repository& repository, const char* name, const char* version, char kind = 's')
+{
+    auto record = std::make_unique<DebPackage>(name, version);
+    record->setType(kind);
+    repository.addPackage(std::move(record), nullptr);
 }

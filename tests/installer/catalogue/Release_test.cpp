@@ -17,15 +17,6 @@
 
 namespace {
 
-// Lists a package record of the kind ('s' installed, 'u' offered by the system's
-// repositories, 'b' from the catalogue).
-void addRecord(Repository& repository, const char* name, const char* version, char kind = 's')
-{
-    auto record = std::make_unique<DebPackage>(name, version);
-    record->setType(kind);
-    repository.addPackage(std::move(record), nullptr);
-}
-
 // A release of "zarni" 18.0.59, upgradable from 17.0, with a build for the test
 // system and one for another.
 ReleasePtr zarniRelease(const std::string& version = "18.0.59")

@@ -1,0 +1,108 @@
+#include "installer/catalogue/CatalogueText.h"
+
+#include "common/Messages.h"
+#include "common/StringUtils.h"
+
+namespace CatalogueText {
+
+namespace {
+
+bool isControl(unsigned char c, bool multiline)
+{
+    if (multiline && (c == '\t' || c == '\n' || c == '\r')) return false;
+    return c < 0x20 || c == 0x7f;
+}
+
+}  // namespace
+
+std::string where(const TiXmlElement& element, const std::string& file)
+{
+    return "the element '" + element.ValueStr() + "' (row " + std::to_string(element.Row()) + ", col " +
+           std::to_string(element.Column()) + ") of the file " + file;
+}
+
+error dataError(const TiXmlElement& element, const std::string& file, const std::string& problem)
+{
+    error failure(1, 1, 1, 3);
+    failure << "Invalid catalogue data in " << where(element, file) << ": " << problem;
+    return failure;
+}
+
+void checkText(const std::string& text, const TiXmlElement& element, const std::string& what,
+               const std::string& file, bool multiline)
+{
+    for (const char c : text)
+        if (isControl(static_cast<unsigned char>(c), multiline))
+            throw dataError(element, file, what + " holds a control character: " + quoteString(text));
+}
+
+std::string optional(const TiXmlElement& element, const char* name)
+{
+    const std::string* value = element.Attribute(std::string(name));
+    return value ? *value : std::string();
+}
+
+std::string required(const TiXmlElement& element, const char* name, const std::string& file)
+{
+    const std::string* value = element.Attribute(std::string(name));
+    if (!value)
+        throw error(1, 1, 1, 3) << (Messages::format("err_missing_attr") %
+                                    ("'" + std::string(name) + "' of " + where(element, file)));
+    return *value;
+}
+
+void checkDocument(const TiXmlElement& root, const std::string& file)
+{
+    for (const TiXmlAttribute* attribute = root.FirstAttribute(); attribute; attribute = attribute->Next())
+        checkText(attribute->ValueStr(), root, "the attribute '" + attribute->NameTStr() + "'", file);
+    for (const TiXmlNode* child = root.FirstChild(); child; child = child->NextSibling()) {
+        if (const TiXmlElement* element = child->ToElement())
+            checkDocument(*element, file);
+        else if (const TiXmlText* text = child->ToText())
+            checkText(text->ValueStr(), root, "the text", file, true);
+    }
+}
+
+bool isInsideSource(const std::string& path)
+{
+    if (path.empty() || path[0] == '/') return false;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t slash = path.find('/', start);
+        const std::string part = path.substr(start, slash == std::string::npos ? std::string::npos : slash - start);
+        if (part == "..") return false;
+        if (slash == std::string::npos) return true;
+        start = slash + 1;
+    }
+}
+
+void checkRelativePath(const std::string& path, const TiXmlElement& element, const char* attribute,
+                       const std::string& file)
+{
+    // An empty path names nothing below the source to confine; fetching it fails
+    // on its own.
+    if (!path.empty() && !isInsideSource(path))
+        throw dataError(element, file,
+                        "the path " + quoteString(path) + " in the attribute '" + attribute +
+                            "' leaves the installation source");
+}
+
+bool isPackageName(const std::string& name)
+{
+    if (name.empty() || name.size() > 255) return false;
+    const auto alnum = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    };
+    if (!alnum(name[0])) return false;
+    for (const char c : name)
+        if (!alnum(c) && c != '+' && c != '-' && c != '.' && c != '_' && c != '~' && c != '^') return false;
+    return true;
+}
+
+void checkPackageName(const std::string& name, const TiXmlElement& element, const std::string& file)
+{
+    if (!isPackageName(name))
+        throw dataError(element, file, quoteString(name) + " is not a valid package name");
+}
+
+}  // namespace CatalogueText

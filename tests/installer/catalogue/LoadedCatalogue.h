@@ -1,0 +1,102 @@
+#pragma once
+
+#include "installer/catalogue/BuildLoader.h"
+#include "installer/catalogue/BuildManager.h"
+#include "installer/components/ComponentManager.h"
+#include "installer/components/KwRadioGroup.h"
+#include "installer/components/KwSubGroup.h"
+#include "installer/options/ParamManager.h"
+#include "installer/sources/FileFetcher.h"
+#include "installer/sources/SourceManager.h"
+
+#include "common/Opsys.h"
+#include "common/packages/Repository.h"
+#include "tests/common/TempDir.h"
+
+#include <tinyxml.h>
+
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+// The build loader's neighbours, standing in until their own work lands: they
+// record what the loader hands them.
+class RecordingSourceManager : public SourceManager {
+public:
+    void addBuildSources(FileFetcher*, const BuildPtr& build) override { buildSources.push_back(build->config()); }
+    std::vector<std::string> buildSources;
+};
+
+class RecordingParamManager : public ParamManager {
+public:
+    void createParams(const KwComponentPtr& component, const std::shared_ptr<TiXmlElement>& settings) override
+    {
+        const std::string* id = settings->Attribute(std::string("id"));
+        params.push_back(component->name + ": " + (id ? *id : std::string()));
+    }
+    std::vector<std::string> params;
+};
+
+// A catalogue read from a source and loaded the way the drivers do it: state
+// check against the installed packages, selection, the loader's walk, commit.
+class LoadedCatalogue {
+public:
+    explicit LoadedCatalogue(const SourceUrl& source) : fetcher(source, target.path()) {}
+
+    // Reads the catalogue and checks the releases against the installed records.
+    BuildManager& read(const Opsys& system, const std::string& fileName = std::string())
+    {
+        manager = std::make_unique<BuildManager>(fetcher, fileName);
+        manager->checkReleasesState(&repository, system);
+        return *manager;
+    }
+
+    // Selects the (product, release) pairs and loads them for `system`.
+    void load(const std::vector<std::pair<std::string, std::string>>& selected, const Opsys& system,
+              bool loamfeather = false)
+    {
+        for (const auto& pair : selected) manager->selectRelease(pair.first, pair.second);
+        BuildLoader loader(&repository, &components, &fetcher, &sources, &params, &guards, system);
+        loader.loamfeather_selected = loamfeather;
+        manager->accept(loader);
+        loader.commit();
+        sendFeedback = loader.sendFeedback();
+        removable = loader.removable();
+    }
+
+    // The tree as one line: components by name, "radio NAME(default) [ ... ]" and
+    // "group NAME [ ... ]".
+    std::string tree()
+    {
+        class Printer : public ComponentManager::Visitor {
+        public:
+            void visit(KwComponentPtr component) override { add(component->getFullName()); }
+            void enterRadioGroup(boost::shared_ptr<KwRadioGroup> group) override
+            {
+                add("radio " + group->getName() + "(" + group->getDefaultName() + ") [");
+            }
+            void leaveRadioGroup(boost::shared_ptr<KwRadioGroup>) override { add("]"); }
+            void enterSubGroup(boost::shared_ptr<KwSubGroup> group) override { add("group " + group->getName() + " ["); }
+            void leaveSubGroup(boost::shared_ptr<KwSubGroup>) override { add("]"); }
+            void add(const std::string& item) { text += (text.empty() ? "" : " ") + item; }
+            std::string text;
+        } printer;
+        components.visit(printer);
+        return printer.text;
+    }
+
+    // Declared first: the fetcher downloads into it, and the repository outlives
+    // the sources the source manager owns.
+    TempDir target;
+    Repository repository;
+    FileFetcher fetcher;
+    std::unique_ptr<BuildManager> manager;
+    ComponentManager components;
+    RecordingSourceManager sources;
+    RecordingParamManager params;
+    std::vector<ProductInf3FileGuardPtr> guards;
+    bool sendFeedback = false;
+    std::set<std::string> removable;
+};
