@@ -134,6 +134,12 @@ kwhttpd_ctx* kwhttpd_init(int argc, char* argv[])
     if (ctx == nullptr) elog_fatal(nullptr, "cannot allocate kwhttpd context");
     for (const kwhttpd_option& o : kwhttpd_options) ctx->options[o.slot] = copy_text(o.default_value);
     if (argc > 0 && argv != nullptr) read_arguments(ctx, argc, argv);
+    // Protected paths must never be served unprotected by a build without
+    // the authentication feature.
+    for (const int slot : {OPT_PROTECT, OPT_AUTH_GPASS, OPT_AUTH_PUT})
+        if (ctx->options[slot] && kwhttpd_feature_table.authorize == nullptr)
+            elog_fatal(nullptr, "cannot protect with %s: %s", ctx->options[slot],
+                       "Digest authentication is not part of this build");
     if (ctx->options[OPT_SSL_CERT])
         elog_fatal(nullptr, "cannot open %s: %s", ctx->options[OPT_SSL_CERT],
                    "TLS is not part of this build");

@@ -2,4 +2,4 @@
 
 #include "webserver/kwhttpd_internal.h"
 
-const kwhttpd_features kwhttpd_feature_table = {nullptr, nullptr, nullptr};
+const kwhttpd_features kwhttpd_feature_table = {nullptr, nullptr, nullptr, nullptr};

@@ -2,4 +2,4 @@
 
 #include "webserver/features.h"
 
-const kwhttpd_features kwhttpd_feature_table = {read_config_file, register_config_page, nullptr};
+const kwhttpd_features kwhttpd_feature_table = {read_config_file, register_config_page, nullptr, nullptr};

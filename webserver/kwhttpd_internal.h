@@ -214,6 +214,9 @@ struct kwhttpd_features {
     void (*read_config)(kwhttpd_ctx*, const char* argv0, const char* named);
     // Registers the configuration page at `uri`.
     void (*register_config_page)(kwhttpd_ctx*, const char* uri);
+    // Checks the credentials a path needs ("protect", "auth_gpass"); false
+    // after it has answered with a challenge.
+    bool (*authorize)(kwhttpd_conn*);
     // Serves a request that no callback takes: files, listings, uploads,
     // programs. Without it such a request is answered 404.
     void (*serve_path)(kwhttpd_conn*);

@@ -343,6 +343,7 @@ void decide_what_to_do(kwhttpd_conn* conn)
         break;
     }
 
+    if (kwhttpd_feature_table.authorize && !kwhttpd_feature_table.authorize(conn)) return;
     for (const kwhttpd_registered_uri& registration : ctx->uris) {
         if (!match_uri_pattern(registration.pattern.c_str(), conn->uri.c_str())) continue;
         // The callback reads the whole body from memory.
