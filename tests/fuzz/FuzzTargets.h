@@ -23,6 +23,8 @@ int packageCache(const std::uint8_t* data, std::size_t size);
 int xmlDocument(const std::uint8_t* data, std::size_t size);
 // An escaped comma list: splitting, and splitting what the fields give back.
 int splitList(const std::uint8_t* data, std::size_t size);
+// Bytes from an HTTP client: the embedded server's parsing, dispatch and replies.
+int httpRequest(const std::uint8_t* data, std::size_t size);
 
 struct Target {
     const char* name;
@@ -31,7 +33,7 @@ struct Target {
 
 inline constexpr Target targets[] = {
     {"versions", versions},         {"dependencies", dependencies}, {"packageCache", packageCache},
-    {"xmlDocument", xmlDocument},   {"splitList", splitList},
+    {"xmlDocument", xmlDocument},   {"splitList", splitList},       {"httpRequest", httpRequest},
 };
 
 // Aborts, naming what did not hold and on what, when `holds` is false: both

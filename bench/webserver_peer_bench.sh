@@ -1,0 +1,129 @@
+#!/bin/sh
+# Serves the same 1 KB body from the embedded server's test host and from the
+# peer server, one after the other, and reports keep-alive requests/s (wrk,
+# 2 threads, 50 connections, 10 s, median of 3 runs) and idle latency (200
+# sequential requests on new connections: median and maximum).
+#
+# Prerequisites: the Debian packages nginx-light and wrk, and python3.
+#
+# Usage: bench/webserver_peer_bench.sh [path/to/kwhttpd_test_host]
+# Build the host in Release first, outside the clone, e.g.:
+#   cmake -S . -B /tmp/kw-ws-bench -DCMAKE_BUILD_TYPE=Release -DKW_BUILD_BENCH=OFF
+#   cmake --build /tmp/kw-ws-bench -j4 --target kwhttpd_test_host
+# Not part of the test run: it measures speed.
+set -eu
+
+host_bin=${1:-/tmp/kw-ws-bench/tests/kwhttpd_test_host}
+peer_bin=$(command -v nginx || true)
+[ -n "$peer_bin" ] || [ ! -x /usr/sbin/nginx ] || peer_bin=/usr/sbin/nginx
+for tool in "$peer_bin" "$(command -v wrk || true)" "$(command -v python3 || true)"; do
+    if [ -z "$tool" ]; then
+        echo "skipped: the peer server, wrk or python3 is not installed"
+        exit 0
+    fi
+done
+if [ ! -x "$host_bin" ]; then
+    echo "skipped: no test host at $host_bin (build it in Release first)"
+    exit 0
+fi
+
+work=$(mktemp -d /tmp/kw-ws-bench-run-XXXXXX)
+pid=""
+cleanup() {
+    [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT INT TERM
+
+free_port() {
+    python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
+}
+
+# Requests/s of three wrk runs, median.
+keepalive_rps() {
+    url=$1
+    for run in 1 2 3; do
+        wrk -t2 -c50 -d10s "$url" | awk '/^Requests\/sec:/ { print $2 }'
+    done | sort -n | sed -n 2p
+}
+
+# 200 sequential requests, each on a new connection: median and maximum in ms.
+idle_latency() {
+    python3 - "$1" "$2" <<'PY'
+import socket, sys, time
+port, path = int(sys.argv[1]), sys.argv[2]
+request = ("GET %s HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n" % path).encode()
+times = []
+for _ in range(200):
+    start = time.perf_counter()
+    s = socket.create_connection(("127.0.0.1", port))
+    s.sendall(request)
+    while s.recv(65536):
+        pass
+    s.close()
+    times.append((time.perf_counter() - start) * 1000)
+times.sort()
+print("median %.3f ms, max %.3f ms" % (times[len(times) // 2], times[-1]))
+PY
+}
+
+wait_for_port() {
+    python3 - "$1" <<'PY'
+import socket, sys, time
+for _ in range(100):
+    try:
+        socket.create_connection(("127.0.0.1", int(sys.argv[1]))).close()
+        sys.exit(0)
+    except OSError:
+        time.sleep(0.05)
+sys.exit(1)
+PY
+}
+
+head -c 1024 /dev/zero | tr '\0' 'x' > "$work/file.bin"
+
+# The peer server: one worker, 127.0.0.1 only, everything under $work.
+peer_port=$(free_port)
+mkdir -p "$work/logs"
+cat > "$work/peer.conf" <<CONF
+worker_processes 1;
+pid $work/peer.pid;
+error_log $work/logs/error.log;
+events { worker_connections 1024; }
+http {
+    access_log off;
+    client_body_temp_path $work/tmp;
+    server {
+        listen 127.0.0.1:$peer_port;
+        root $work;
+    }
+}
+CONF
+"$peer_bin" -p "$work" -c "$work/peer.conf" -g 'daemon off;' &
+pid=$!
+wait_for_port "$peer_port"
+peer_rps=$(keepalive_rps "http://127.0.0.1:$peer_port/file.bin")
+peer_close_rps=$(wrk -t2 -c50 -d10s -H "Connection: close" "http://127.0.0.1:$peer_port/file.bin" | awk '/^Requests\/sec:/ { print $2 }')
+peer_latency=$(idle_latency "$peer_port" /file.bin)
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+pid=""
+
+# The test host, one worker, polling every 1000 ms as the web UI does.
+host_port=$(free_port)
+"$host_bin" -ports "$host_port" > "$work/host.out" &
+pid=$!
+wait_for_port "$host_port"
+host_rps=$(keepalive_rps "http://127.0.0.1:$host_port/big?n=1024")
+host_latency=$(idle_latency "$host_port" "/big?n=1024")
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+pid=""
+
+echo "1 KB requests/s, wrk -t2 -c50 -d10s, median of 3:"
+echo "  peer server (keep-alive):         $peer_rps"
+echo "  peer server (Connection: close):  $peer_close_rps"
+echo "  test host (callback reply, closes): $host_rps"
+echo "idle latency, 200 sequential requests on new connections:"
+echo "  peer server: $peer_latency"
+echo "  test host:   $host_latency"

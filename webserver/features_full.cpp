@@ -1,0 +1,5 @@
+// The full build: every optional feature that exists.
+
+#include "webserver/features.h"
+
+const kwhttpd_features kwhttpd_feature_table = {read_config_file, register_config_page, nullptr, nullptr};
