@@ -9,10 +9,13 @@
 #include "common/error.h"
 
 #include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -209,6 +212,114 @@ std::string getCommandOutputLine(const std::string& command, const std::string& 
         throw error(0, 0, 0, 0) << (Messages::format("err_empty_output") % programName(command))
                                 << (Messages::format("err_exec_cmd") % command);
     return lines.front();
+}
+
+std::string getProgramOutputLine(const std::string& program, const std::vector<std::string>& arguments,
+                                 int limitSeconds)
+{
+    Log(3, true) << "Get output from program '" << program << "'";
+    ignoreBrokenPipes();
+    auto failure = [&program](const std::string& why) {
+        Log(2, true) << "Error: asking '" << program << "': " << why;
+        return error(4, 2, 2, 2) << "Error in execution of '" << program << "'";
+    };
+
+    // Prepared before the fork: the child may only make system calls.
+    std::vector<std::string> texts = {program};
+    texts.insert(texts.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& text : texts) argv.push_back(&text[0]);
+    argv.push_back(nullptr);
+
+    Descriptor input;
+    input.fd = open("/dev/null", O_RDONLY | O_CLOEXEC);
+    if (input.fd < 0) throw failure(std::strerror(errno));
+    Descriptor readEnd, writeEnd;
+    {
+        int ends[2];
+        if (pipe2(ends, O_CLOEXEC) != 0) throw failure(std::strerror(errno));
+        readEnd.fd = ends[0];
+        writeEnd.fd = ends[1];
+    }
+    std::fflush(nullptr);
+    const pid_t pid = fork();
+    if (pid < 0) throw failure(std::strerror(errno));
+    if (pid == 0) {
+        sigset_t none;
+        sigemptyset(&none);
+        sigprocmask(SIG_SETMASK, &none, nullptr);
+        signal(SIGPIPE, SIG_DFL);
+        if (dup2(input.fd, 0) < 0 || dup2(writeEnd.fd, 1) < 0) _exit(127);
+        execv(program.c_str(), argv.data());
+        const char* text = childSafe::errorText(errno);
+        childSafe::writeText(2, "exec: ");
+        childSafe::writeText(2, text);
+        childSafe::writeText(2, "\n");
+        _exit(127);
+    }
+    writeEnd.reset();
+
+    // Read until the end of file, the child's end (a descendant may hold the pipe)
+    // or the limit, whichever comes first.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(limitSeconds);
+    std::string output;
+    bool killed = false;
+    int status = 0;
+    bool reaped = false;
+    char buffer[4096];
+    for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline -
+                                                                                  std::chrono::steady_clock::now());
+        if (left.count() <= 0) {
+            kill(pid, SIGKILL);
+            killed = true;
+            break;
+        }
+        pollfd watched = {readEnd.fd, POLLIN, 0};
+        const int ready = poll(&watched, 1, static_cast<int>(std::min<long long>(left.count(), 100)));
+        if (ready < 0 && errno != EINTR) break;
+        if (ready > 0) {
+            const ssize_t count = read(readEnd.fd, buffer, sizeof buffer);
+            if (count < 0 && errno == EINTR) continue;
+            if (count <= 0) break;
+            // Only the first line matters; the rest is read and dropped so the
+            // program is not blocked on a full pipe.
+            if (output.size() < 65536) output.append(buffer, static_cast<std::size_t>(count));
+            continue;
+        }
+        if (!reaped) {
+            pid_t done;
+            do {
+                done = waitpid(pid, &status, WNOHANG);
+            } while (done < 0 && errno == EINTR);
+            if (done == pid) reaped = true;
+        } else {
+            break;
+        }
+    }
+    // A program that closed its output may still run: it gets the rest of the limit.
+    while (!reaped && !killed) {
+        pid_t done;
+        do {
+            done = waitpid(pid, &status, WNOHANG);
+        } while (done < 0 && errno == EINTR);
+        if (done == pid) {
+            reaped = true;
+        } else if (std::chrono::steady_clock::now() >= deadline) {
+            kill(pid, SIGKILL);
+            killed = true;
+        } else {
+            poll(nullptr, 0, 10);
+        }
+    }
+    if (!reaped && waitForChild(pid, &status) < 0) throw failure(std::strerror(errno));
+    if (killed) throw failure("still running after " + std::to_string(limitSeconds) + " s, killed");
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        throw failure("wait status " + std::to_string(status));
+    const std::size_t end = output.find('\n');
+    const std::string line = trimmed(output.data(), end == std::string::npos ? output.size() : end);
+    if (line.empty()) throw failure("no output");
+    return line;
 }
 
 void executeInBackground(const std::string& command, const std::string* input)

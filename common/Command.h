@@ -34,6 +34,15 @@ std::vector<std::string> getCommandOutput(const std::string& command, const std:
 // "err_empty_output" naming the program.
 std::string getCommandOutputLine(const std::string& command, const std::string& arguments = std::string());
 
+// The first output line, trimmed, of the program run directly (execv, no shell)
+// with the arguments, standard input on /dev/null and standard error inherited:
+// for asking a file that may hold anything, so that neither its name nor a shell
+// can turn the question into another command. A program still running after
+// limitSeconds is killed. A program that cannot be started, is killed, ends with
+// anything but 0 or prints no line raises error (4,2,2,2).
+std::string getProgramOutputLine(const std::string& program, const std::vector<std::string>& arguments,
+                                 int limitSeconds);
+
 // Starts the command detached from the installer (double fork; standard output and
 // error to /dev/null; out of the service manager's control group) with the
 // installer's environment, feeds it input (when given) on its standard input

@@ -486,3 +486,33 @@ TEST(DetachFromCgroups, WritesZeroToTheFirstWritableFileOrWarns)
 }
 
 }  // namespace
+
+// A program asked directly gets its arguments as they are (no shell reads them),
+// an empty standard input, and only its first line counts; a failing or silent
+// program is an error.
+TEST(GetProgramOutputLine, RunsTheFileWithoutAShell)
+{
+    TempDir directory;
+    const std::string program = directory.path() + "/answer";
+    writeFileWithDirectories(program, "#!/bin/sh\n"
+                                      "read line && exit 3\n"
+                                      "case \"$1\" in\n"
+                                      "  fail) exit 4 ;;\n"
+                                      "  silent) exit 0 ;;\n"
+                                      "esac\n"
+                                      "printf '  %s  \\nsecond\\n' \"$1\"\n");
+    ASSERT_EQ(::chmod(program.c_str(), 0700), 0);
+
+    EXPECT_EQ(getProgramOutputLine(program, {"a; touch " + directory.path() + "/hit"}, 30),
+              "a; touch " + directory.path() + "/hit");
+    struct stat info;
+    EXPECT_NE(::stat((directory.path() + "/hit").c_str(), &info), 0);
+
+    for (const char* argument : {"fail", "silent"}) {
+        SCOPED_TRACE(argument);
+        expectError([&] { getProgramOutputLine(program, {argument}, 30); }, {4, 2, 2, 2},
+                    "Error in execution of '" + program + "'\n");
+    }
+    expectError([&] { getProgramOutputLine(directory.path() + "/missing", {}, 30); }, {4, 2, 2, 2},
+                "Error in execution of '" + directory.path() + "/missing'\n");
+}
