@@ -1,0 +1,67 @@
+#pragma once
+
+#include "tests/common/ScopedEnvironment.h"
+#include "tests/common/TempDir.h"
+
+#include <unistd.h>
+
+#include <fstream>
+#include <initializer_list>
+#include <sstream>
+#include <string>
+#include <vector>
+
+// A PATH of nothing but stand-ins for outside tools: each name given is a link
+// to tests/bin/recording-tool, which records every call as one line
+// "<name> <arguments>" and answers with canned output (see the script). The
+// previous PATH and the script's variables come back when the object ends.
+class RecordedTools {
+public:
+    explicit RecordedTools(std::initializer_list<const char*> names)
+        : path_("PATH", dir_.path()),
+          log_("KW_TEST_TOOL_LOG", dir_.path() + "/calls"),
+          output_("KW_TEST_TOOL_OUTPUT"),
+          fail_("KW_TEST_TOOL_FAIL")
+    {
+        for (const char* name : names) add(name);
+    }
+
+    // The path of the stand-in for `name` (made when missing).
+    std::string add(const std::string& name)
+    {
+        const std::string link = dir_.path() + "/" + name;
+        if (::access(link.c_str(), F_OK) != 0)
+            (void)!::symlink((std::string(KW_SOURCE_DIR) + "/tests/bin/recording-tool").c_str(), link.c_str());
+        return link;
+    }
+    // The tool prints `text` on every call.
+    void answer(const std::string& name, const std::string& text)
+    {
+        const std::string file = dir_.path() + "/" + name + ".output";
+        std::ofstream(file) << text;
+        ::setenv("KW_TEST_TOOL_OUTPUT", (name + ":" + file).c_str(), 1);
+    }
+    // The tool exits with 1.
+    void fail(const std::string& name) { ::setenv("KW_TEST_TOOL_FAIL", name.c_str(), 1); }
+
+    // Every call so far, in order; the tool's own directory shows as "TOOLS".
+    std::vector<std::string> calls() const
+    {
+        std::ifstream in(dir_.path() + "/calls");
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(in, line);) {
+            for (std::string::size_type at; (at = line.find(dir_.path())) != std::string::npos;)
+                line.replace(at, dir_.path().size(), "TOOLS");
+            lines.push_back(line);
+        }
+        return lines;
+    }
+    const std::string& directory() const { return dir_.path(); }
+
+private:
+    TempDir dir_;
+    ScopedEnvironment path_;
+    ScopedEnvironment log_;
+    ScopedEnvironment output_;
+    ScopedEnvironment fail_;
+};
