@@ -1,15 +1,54 @@
 #include "installer/sources/SourceManager.h"
 
+#include "installer/catalogue/BuildInfFile.h"
+#include "installer/sources/SourceZarniApt.h"
+#include "installer/sources/SourceZarniYum.h"
+
+#include "common/Log.h"
 #include "common/error.h"
 
 #include <algorithm>
 
+SourceManager::SourceManager(Repository* repository, const Opsys& system) : repository_(repository), system_(system)
+{
+}
+
 SourceManager::~SourceManager() = default;
 
-void SourceManager::addBuildSources(FileFetcher*, const BuildPtr& build)
+void SourceManager::addBuildSources(FileFetcher* fetcher, const BuildPtr& build)
 {
-    throw KW_INTERNAL_ERROR() << "the product sources of " << (build ? build->config() : std::string("a build"))
-                              << " cannot be created yet";
+    if (!repository_ || !fetcher || !build || !build->buildInfFile())
+        throw KW_INTERNAL_ERROR() << "the product sources of a build need the repository, the fetcher and the "
+                                     "loaded build information";
+    const BuildInfFile& info = *build->buildInfFile();
+    if (system_.isRedHat()) {
+        adopt(std::make_unique<SourceZarniYum>(repository_, *fetcher, build, 'b'));
+        if (!info.thirdparty_repo.dir.empty())
+            adopt(std::make_unique<SourceZarniYum>(repository_, *fetcher, build, 't'));
+        if (!info.extras_repo.dir.empty()) adopt(std::make_unique<SourceZarniYum>(repository_, *fetcher, build, 'x'));
+    } else if (system_.isDebian()) {
+        if (!info.apt_source.empty())
+            adopt(std::make_unique<SourceZarniApt>(repository_, *fetcher, build, 'b', info.apt_source, false));
+        if (!info.persistent_apt_source.empty())
+            adopt(std::make_unique<SourceZarniApt>(repository_, *fetcher, build, 'b', info.persistent_apt_source,
+                                                   true));
+    } else {
+        throw KW_INTERNAL_ERROR() << "no product sources for the system " << system_;
+    }
+}
+
+void SourceManager::removeBuildSources(const BuildPtr& build)
+{
+    for (auto it = sources_.begin(); it != sources_.end();) {
+        const SourceZarni* product = dynamic_cast<const SourceZarni*>(it->get());
+        if (product && product->belongsTo(build)) {
+            const std::string name = product->name();
+            Log(3, true) << "DEBUG: drop " << name;
+            it = sources_.erase(it);
+        } else {
+            ++it;
+        }
+    }
 }
 
 void SourceManager::addEzTemplate(const std::string& name)

@@ -22,6 +22,7 @@
 #include <memory>
 
 using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
 using ::testing::HasSubstr;
 
 namespace {
@@ -116,15 +117,15 @@ TEST_P(DemoCatalogue, LoadsTheSameEverywhere)
                 ElementsAre("Typical[base,web,mail-postfix]", "Minimal|Core[base]", "Full*", "Custom*"));
 
     // The build's sources, and every package in the configuration source.
-    EXPECT_THAT(loaded.sources.buildSources, ElementsAre("zarni/1.1/debian-12.build.inf3"));
+    EXPECT_THAT(loaded.buildSources(), ElementsAre("zarni/1.1/debian-12.build.inf3 b"));
     const Source* config = loaded.repository.getSources().front();
     EXPECT_THAT(recordsOf(loaded.repository, config),
                 ElementsAre("zarni-base", "zarni-web", "zarni-mail-postfix", "zarni-mail-exim", "zarni-dns",
                             "zarni-php82", "zarni-php83", "zarni-bootstrap", "libzarni-sso"));
     EXPECT_THAT(PkgManager::getPreferredPackageNames(), ElementsAre("zarni-php83"));
     EXPECT_THAT(loaded.removable, ElementsAre("zarni-legacy-panel"));
-    EXPECT_THAT(loaded.sources.getEzTemplates(), ElementsAre("zarni-old-agent"));
-    EXPECT_EQ(loaded.sources.getOsTemplate(), "");
+    EXPECT_THAT(loaded.sources->getEzTemplates(), ElementsAre("zarni-old-agent"));
+    EXPECT_EQ(loaded.sources->getOsTemplate(), "");
     EXPECT_TRUE(loaded.sendFeedback);
 
     const BuildPtr build = loaded.manager->getRelease("zarni-1.1")->getBestBuild(debian12());
@@ -148,20 +149,24 @@ TEST(BuildLoader, ChoosesTheBuildOfTheSystem)
         Opsys system;
         const char* config;
         const char* baseFile;
+        // The product sources made: APT takes one line, yum the build's own and
+        // its thirdparty repository.
+        std::vector<std::string> sources;
     };
     const Case cases[] = {
-        {Opsys("Linux", "Debian", "12.5", "x86_64", ""), "zarni/1.1/debian-12.build.inf3", "zarni-base_1.1.0-1_amd64.deb"},
+        {Opsys("Linux", "Debian", "12.5", "x86_64", ""), "zarni/1.1/debian-12.build.inf3", "zarni-base_1.1.0-1_amd64.deb",
+         {"zarni/1.1/debian-12.build.inf3 b"}},
         {Opsys("Linux", "Ubuntu", "22.04", "x86_64", ""), "zarni/1.1/ubuntu-22.04.build.inf3",
-         "zarni-base_1.1.0-1_amd64.deb"},
+         "zarni-base_1.1.0-1_amd64.deb", {"zarni/1.1/ubuntu-22.04.build.inf3 b"}},
         {Opsys("Linux", "RedHat", "9.4", "x86_64", ""), "zarni/1.1/redhat-9.build.inf3",
-         "zarni-base-1.1.0-1.el9.x86_64.rpm"},
+         "zarni-base-1.1.0-1.el9.x86_64.rpm", {"zarni/1.1/redhat-9.build.inf3 b", "zarni/1.1/redhat-9.build.inf3 t"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.config);
         LoadedCatalogue loaded{SourceUrl(demoCatalogueDirectory())};
         loaded.read(c.system);
         loaded.load({{"zarni", "zarni-1.1"}}, c.system);
-        EXPECT_THAT(loaded.sources.buildSources, ElementsAre(c.config));
+        EXPECT_THAT(loaded.buildSources(), ElementsAreArray(c.sources));
         EXPECT_EQ(loaded.components.getBaseComponent("zarni")->packages.front()->getFileName(), c.baseFile);
     }
     PkgManager::setPreferredPackageNames({});
@@ -218,7 +223,7 @@ protected:
                const std::string& attributes = "")
     {
         write(name, "<build os_name=\"Linux\" os_vendor=\"Debian\" os_version=\"12\" os_arch=\"x86_64\" environment=\"\" "
-                    "build_dir=\"d\" " +
+                    "build_dir=\"d\" apt_source=\"d main\" " +
                         attributes + "><product id=\"" + product + "\"><keypackages><keypackage>" + product +
                         "-base</keypackage></keypackages><release id=\"r\" version=\"1.0\"/></product>" + body +
                         "</build>");
@@ -277,13 +282,14 @@ TEST_F(LoaderCatalogue, NamesTakenFirstAndAddonsReplacing)
     EXPECT_EQ(lazy->getLazyAddonBuild()->config(), "l.build.inf3");
     EXPECT_EQ(lazy->getLazyAddonBuild()->getParent()->id(), "z1");
     // The lazy addon's build gets no product sources now; its own source holds its
-    // packages.
-    EXPECT_THAT(loaded().sources.buildSources, ElementsAre("z.build.inf3", "t.build.inf3", "a.build.inf3"));
-    EXPECT_EQ(loaded().repository.getSources().size(), 2u);
+    // packages: the configuration source, the lazy addon's and the three product
+    // sources are all the repository knows.
+    EXPECT_THAT(loaded().buildSources(), ElementsAre("z.build.inf3 b", "t.build.inf3 b", "a.build.inf3 b"));
+    EXPECT_EQ(loaded().repository.getSources().size(), 5u);
     // With a suffix and no prefix, names are generated.
     const KwComponentPtr base = loaded().components.getBaseComponent("zarni");
     EXPECT_THAT(base->ezTemplates, ElementsAre("zarni8"));
-    EXPECT_EQ(loaded().sources.getOsTemplate(), "debian-12");
+    EXPECT_EQ(loaded().sources->getOsTemplate(), "debian-12");
 }
 
 TEST_F(LoaderCatalogue, InstallationTypesAndEnvironments)
@@ -354,8 +360,9 @@ TEST(BuildLoader, RefusedLoadsCarryTheRelease)
     PkgManager::setPreferredPackageNames({});
 }
 
-// The seams that are not there yet refuse instead of passing for done.
-TEST_F(LoaderCatalogue, MissingNeighboursRaise)
+// A build loaded where no product sources can be made stops the load instead of
+// installing from nowhere.
+TEST_F(LoaderCatalogue, UnknownSystemFamilyRaises)
 {
     write("products.inf3", "<vendors><vendor><products><product id=\"zarni\" reference=\"zarni.inf3\"/>"
                            "</products></vendor></vendors>");
@@ -364,7 +371,8 @@ TEST_F(LoaderCatalogue, MissingNeighboursRaise)
     loaded().read(debian12());
     loaded().manager->selectRelease("zarni", "z1");
 
-    SourceManager sources;
+    // A system of neither package family has no product sources to make.
+    SourceManager sources(&loaded().repository, Opsys("Linux", "Plan9", "4", "x86_64", ""));
     ParamManager params;
     std::vector<ProductInf3FileGuardPtr> guards;
     BuildLoader loader(&loaded().repository, &loaded().components, &loaded().fetcher, &sources, &params, &guards,
@@ -374,6 +382,6 @@ TEST_F(LoaderCatalogue, MissingNeighboursRaise)
         ADD_FAILURE() << "loaded without sources";
     } catch (const BuildLoader::ErrLoadRelease& failure) {
         expectCodes(failure, {3, 1, 1, 3});
-        EXPECT_THAT(failure.text(), HasSubstr("the product sources of z.build.inf3 cannot be created yet"));
+        EXPECT_THAT(failure.text(), HasSubstr("no product sources for the system"));
     }
 }

@@ -8,6 +8,7 @@
 #include "installer/options/ParamManager.h"
 #include "installer/sources/FileFetcher.h"
 #include "installer/sources/SourceManager.h"
+#include "installer/sources/SourceZarni.h"
 
 #include "common/Opsys.h"
 #include "common/packages/Repository.h"
@@ -21,14 +22,8 @@
 #include <utility>
 #include <vector>
 
-// The build loader's neighbours, standing in until their own work lands: they
-// record what the loader hands them.
-class RecordingSourceManager : public SourceManager {
-public:
-    void addBuildSources(FileFetcher*, const BuildPtr& build) override { buildSources.push_back(build->config()); }
-    std::vector<std::string> buildSources;
-};
-
+// The build loader's neighbour, standing in until its own work lands: it records
+// what the loader hands it.
 class RecordingParamManager : public ParamManager {
 public:
     void createParams(const KwComponentPtr& component, const std::shared_ptr<TiXmlElement>& settings) override
@@ -58,12 +53,23 @@ public:
               bool loamfeather = false)
     {
         for (const auto& pair : selected) manager->selectRelease(pair.first, pair.second);
-        BuildLoader loader(&repository, &components, &fetcher, &sources, &params, &guards, system);
+        sources = std::make_unique<SourceManager>(&repository, system);
+        BuildLoader loader(&repository, &components, &fetcher, sources.get(), &params, &guards, system);
         loader.loamfeather_selected = loamfeather;
         manager->accept(loader);
         loader.commit();
         sendFeedback = loader.sendFeedback();
         removable = loader.removable();
+    }
+
+    // The product sources the loader had made, as "<build file> <kind>".
+    std::vector<std::string> buildSources() const
+    {
+        std::vector<std::string> made;
+        for (const SourceManager::SourcePtr& source : sources->sources())
+            if (const auto* product = dynamic_cast<const SourceZarni*>(source.get()))
+                made.push_back(product->getBuild()->config() + " " + product->getKind());
+        return made;
     }
 
     // The tree as one line: components by name, "radio NAME(default) [ ... ]" and
@@ -94,7 +100,8 @@ public:
     FileFetcher fetcher;
     std::unique_ptr<BuildManager> manager;
     ComponentManager components;
-    RecordingSourceManager sources;
+    // Made by load(), for the system loaded.
+    std::unique_ptr<SourceManager> sources;
     RecordingParamManager params;
     std::vector<ProductInf3FileGuardPtr> guards;
     bool sendFeedback = false;
