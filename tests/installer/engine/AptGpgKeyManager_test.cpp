@@ -4,6 +4,7 @@
 #include "tests/common/ErrorExpectations.h"
 #include "tests/common/RecordedTools.h"
 #include "tests/common/TempDir.h"
+#include "tests/common/TestFiles.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -11,7 +12,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <fstream>
 #include <sstream>
 
 using ::testing::ElementsAre;
@@ -92,11 +92,9 @@ TEST(AptGpgKeyManager, ExportsTheImportedKeysWithTheRealGpg)
     EXPECT_THAT(both, HasSubstr("one@zarni.example"));
     EXPECT_THAT(both, HasSubstr("two@zarni.example"));
 
-    std::ifstream before(keyring, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(before)), std::istreambuf_iterator<char>());
+    const std::string bytes = readFile(keyring);
     AptGpgKeyManager(keyring, noAptKey).exportKeyring();
-    std::ifstream after(keyring, std::ios::binary);
-    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(after)), std::istreambuf_iterator<char>()), bytes);
+    EXPECT_EQ(readFile(keyring), bytes);
 
     const std::string fresh = root.path() + "/other/zarni.gpg";
     AptGpgKeyManager(fresh, noAptKey).exportKeyring();

@@ -7,6 +7,7 @@
 #include "tests/common/ErrorExpectations.h"
 #include "tests/common/ScopedEnvironment.h"
 #include "tests/common/TempDir.h"
+#include "tests/common/TestFiles.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -16,20 +17,11 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
-#include <sstream>
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
 namespace {
-
-std::string contentOf(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
 
 bool exists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
 
@@ -78,7 +70,9 @@ protected:
 
 TEST_F(Configurator, ConfiguresOnceAndChecksOnce)
 {
-    if (const auto failed = expectError([&] { configurator.checkConfiguration(); })) EXPECT_EQ(failed->errorClass(), 3);
+    if (const auto failed = expectError([&] { configurator.checkConfiguration(); })) {
+        EXPECT_EQ(failed->errorClass(), 3);
+    }
     if (const auto failed = expectError([&] { configurator.getAvailablePackage("zarni-base"); })) {
         expectCodes(*failed, {3, 1, 1, 3});
         EXPECT_THAT(failed->text(), HasSubstr("used before it was initialized"));
@@ -89,7 +83,9 @@ TEST_F(Configurator, ConfiguresOnceAndChecksOnce)
 
     configurator.configure();
     EXPECT_TRUE(configurator.isConfigured());
-    if (const auto failed = expectError([&] { configurator.configure(); })) EXPECT_EQ(failed->errorClass(), 3);
+    if (const auto failed = expectError([&] { configurator.configure(); })) {
+        EXPECT_EQ(failed->errorClass(), 3);
+    }
     EXPECT_EQ(configurator.checkConfiguration(), "a warning");
     EXPECT_EQ(configurator.checkConfiguration(), "a warning");
     EXPECT_EQ(configurator.checks, 1);
@@ -107,20 +103,20 @@ TEST_F(Configurator, RollbackRestoresThePreviousFiles)
     configurator.files = {{path("zarni.list"), "deb http://updates.zarni.example/ bookworm main\n"},
                           {path("kitwright-sources.repo"), "[zarni]\n"}};
     configurator.configure();
-    EXPECT_EQ(contentOf(path("zarni.list")), "deb http://updates.zarni.example/ bookworm main\n");
-    EXPECT_EQ(contentOf(path("zarni.list.kw_back")), previous);
+    EXPECT_EQ(readFile(path("zarni.list")), "deb http://updates.zarni.example/ bookworm main\n");
+    EXPECT_EQ(readFile(path("zarni.list.kw_back")), previous);
     // Written again in the same run: the backup still holds the state before it.
     configurator.reconfigureSources();
-    EXPECT_EQ(contentOf(path("zarni.list.kw_back")), previous);
+    EXPECT_EQ(readFile(path("zarni.list.kw_back")), previous);
 
     configurator.rollback();
     EXPECT_FALSE(configurator.commitsChanges());
-    EXPECT_EQ(contentOf(path("zarni.list")), previous);
+    EXPECT_EQ(readFile(path("zarni.list")), previous);
     EXPECT_FALSE(exists(path("zarni.list.kw_back")));
     EXPECT_FALSE(exists(path("kitwright-sources.repo")));
 
     configurator.finishPersistentConfiguration();
-    EXPECT_EQ(contentOf(path("zarni.list")), previous);
+    EXPECT_EQ(readFile(path("zarni.list")), previous);
 }
 
 // A successful run keeps the new files and drops the backups, also a stale one
@@ -133,18 +129,18 @@ TEST_F(Configurator, CommitKeepsTheNewFiles)
     configurator.files = {{path("zarni.list"), "new\n"}};
     configurator.configure();
     configurator.registerFile(path("zarni.gpg"));
-    EXPECT_EQ(contentOf(path("zarni.list.kw_back")), "before the interrupted run\n");
+    EXPECT_EQ(readFile(path("zarni.list.kw_back")), "before the interrupted run\n");
     EXPECT_THAT(configurator.backedUpFiles(), ElementsAre(path("zarni.gpg"), path("zarni.list")));
 
     configurator.setCommitChanges();
     configurator.finishPersistentConfiguration();
-    EXPECT_EQ(contentOf(path("zarni.list")), "new\n");
-    EXPECT_EQ(contentOf(path("zarni.gpg")), "keys\n");
+    EXPECT_EQ(readFile(path("zarni.list")), "new\n");
+    EXPECT_EQ(readFile(path("zarni.gpg")), "keys\n");
     EXPECT_FALSE(exists(path("zarni.list.kw_back")));
     EXPECT_FALSE(exists(path("zarni.gpg.kw_back")));
     // A later finish must not delete what the commit kept.
     configurator.rollback();
-    EXPECT_EQ(contentOf(path("zarni.list")), "new\n");
+    EXPECT_EQ(readFile(path("zarni.list")), "new\n");
 }
 
 TEST_F(Configurator, StaleBackupIsWhatRestoreReturnsTo)
@@ -154,7 +150,7 @@ TEST_F(Configurator, StaleBackupIsWhatRestoreReturnsTo)
     configurator.files = {{path("zarni.list"), "new\n"}};
     configurator.configure();
     configurator.finishPersistentConfiguration();
-    EXPECT_EQ(contentOf(path("zarni.list")), "before the interrupted run\n");
+    EXPECT_EQ(readFile(path("zarni.list")), "before the interrupted run\n");
     EXPECT_FALSE(exists(path("zarni.list.kw_back")));
 }
 

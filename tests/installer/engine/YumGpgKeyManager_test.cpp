@@ -34,14 +34,16 @@ TEST(YumGpgKeyManager, RemovesTheProductKeysOncePerPass)
     YumGpgKeyManager manager(rpm);
     manager.importKey("first key");
     manager.importKey("second key");
-    EXPECT_THAT(tools.calls(),
-                ElementsAre(MatchesRegex(query), "rpm -e --allmatches gpg-pubkey-1a2b3c4d-5e6f7a8b gpg-pubkey-0badf00d-22222222",
-                            MatchesRegex(import), MatchesRegex(import)));
+    EXPECT_THAT(tools.calls(), ElementsAre(MatchesRegex(query),
+                                           "rpm -e --allmatches gpg-pubkey-1a2b3c4d-5e6f7a8b "
+                                           "gpg-pubkey-0badf00d-22222222",
+                                           MatchesRegex(import), MatchesRegex(import)));
 }
 
 TEST(YumGpgKeyManager, NothingOfOursInstalledRemovesNothing)
 {
-    for (const std::string answer : {"", "gpg-pubkey-99999999-11111111 gpg(Another Vendor <keys@tenebrin.example>)\n"}) {
+    const std::string othersKey = "gpg-pubkey-99999999-11111111 gpg(Another Vendor <keys@tenebrin.example>)\n";
+    for (const std::string& answer : {std::string(), othersKey}) {
         SCOPED_TRACE(answer);
         RecordedTools tools({});
         const std::string rpm = tools.add("rpm");

@@ -82,15 +82,18 @@ TEST(SourceManager, FailuresKeepWhatWasMade)
     FileFetcher fetcher(SourceUrl("https://updates.zarni.example/"), target.path());
     {
         SourceManager manager(&repository, Opsys("Linux", "Plan9", "4", "x86_64", ""));
-        if (const auto failed = expectError([&] { manager.addBuildSources(&fetcher, loadedBuild("bare.build.inf3")); }))
+        const BuildPtr build = loadedBuild("bare.build.inf3");
+        if (const auto failed = expectError([&] { manager.addBuildSources(&fetcher, build); })) {
             EXPECT_EQ(failed->errorClass(), 3);
+        }
         EXPECT_TRUE(manager.sources().empty());
     }
     SourceManager manager(&repository, redHat);
     const BuildPtr build = loadedBuild("three-repositories.build.inf3", "b.inf3");
     build->buildInfFile()->thirdparty_repo.yum_repo_id = "bad id";
-    if (const auto failed = expectError([&] { manager.addBuildSources(&fetcher, build); }))
+    if (const auto failed = expectError([&] { manager.addBuildSources(&fetcher, build); })) {
         expectCodes(*failed, {1, 1, 1, 3});
+    }
     EXPECT_THAT(described(manager), ElementsAre("yum b persistent b.inf3"));
 }
 
@@ -133,7 +136,8 @@ TEST(SourceManager, Templates)
     manager.setOsTemplate("debian-12");
     if (const auto failed = expectError([&] { manager.setOsTemplate("ubuntu-22.04"); })) {
         expectCodes(*failed, {1, 1, 1, 2});
-        EXPECT_THAT(failed->text(), HasSubstr("OS template name is already defined as debian-12 (try set name ubuntu-22.04)"));
+        EXPECT_THAT(failed->text(),
+                    HasSubstr("OS template name is already defined as debian-12 (try set name ubuntu-22.04)"));
     }
     EXPECT_EQ(manager.getOsTemplate(), "debian-12");
 }

@@ -9,14 +9,12 @@
 #include "common/packages/Repository.h"
 #include "tests/common/ErrorExpectations.h"
 #include "tests/common/TempDir.h"
+#include "tests/common/TestFiles.h"
 #include "tests/installer/options/ProcessOptions.h"
 #include "tests/installer/sources/ProductBuilds.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <fstream>
 
 using ::testing::HasSubstr;
 
@@ -94,7 +92,6 @@ TEST_F(SourceLines, YumStanzaOfABareBuildFromALocalSource)
                                           "baseurl=file:///srv/mirror/zarni/2.0/thirdparty/redhat-9/\n"
                                           "enabled=0\n"
                                           "gpgcheck=0");
-    useSource("/srv/mirror/", true);
     const SourceZarniYum own(&repository, fetcher, loadedBuild("three-repositories.build.inf3"), 'b');
     EXPECT_THAT(own.getSourceLine(), HasSubstr("\ngpgcheck=0"));
 }
@@ -184,11 +181,13 @@ TEST_F(SourceLines, InconsistentSourcesRaise)
     const BuildPtr build = loadedBuild("bare.build.inf3");
     for (const char kind : {'q', 'x'}) {
         SCOPED_TRACE(kind);
-        if (const auto made = expectError([&] { SourceZarniYum(&repository, fetcher, build, kind); }))
+        if (const auto made = expectError([&] { SourceZarniYum(&repository, fetcher, build, kind); })) {
             EXPECT_EQ(made->errorClass(), 3);
+        }
     }
-    if (const auto made = expectError([&] { SourceZarniApt(&repository, fetcher, build, 'b', "", false); }))
+    if (const auto made = expectError([&] { SourceZarniApt(&repository, fetcher, build, 'b', "", false); })) {
         EXPECT_EQ(made->errorClass(), 3);
+    }
 }
 
 // An RPM package is fetched below the repository's directory and checked
@@ -197,8 +196,7 @@ TEST_F(SourceLines, DownloadsRpmPackagesOfTheRepository)
 {
     TempDir mirror;
     const std::string directory = mirror.path() + "/zarni/2.0/redhat-9/2.0";
-    ASSERT_EQ(std::system(("mkdir -p " + directory).c_str()), 0);
-    std::ofstream(directory + "/zarni-base-2.0.0-1.x86_64.rpm") << "package bytes";
+    writeFileWithDirectories(directory + "/zarni-base-2.0.0-1.x86_64.rpm", "package bytes");
     useSource(mirror.path());
     const FileFetcher fetcher(processOptions().source, target.path());
     SourceZarniYum source(&repository, fetcher, loadedBuild("three-repositories.build.inf3"), 'b');
@@ -207,8 +205,9 @@ TEST_F(SourceLines, DownloadsRpmPackagesOfTheRepository)
     package.setFileName("zarni-base-2.0.0-1.x86_64.rpm");
     package.setSize(13);
     package.setMD5("0123456789abcdef0123456789abcdef");
-    if (const auto failed = expectError([&] { source.downloadPackage(&package); }))
+    if (const auto failed = expectError([&] { source.downloadPackage(&package); })) {
         EXPECT_THAT(failed->text(), HasSubstr("zarni-base-2.0.0-1.x86_64.rpm"));
+    }
 
     package.setMD5(md5String("package bytes").c_str());
     source.downloadPackage(&package);
