@@ -2,6 +2,7 @@
 
 #include "common/Command.h"
 #include "tests/common/ErrorExpectations.h"
+#include "tests/common/PrivateNamespace.h"
 #include "tests/common/RecordedTools.h"
 #include "tests/common/TempDir.h"
 #include "tests/common/TestFiles.h"
@@ -9,6 +10,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -148,4 +150,35 @@ TEST(AptGpgKeyManager, Failures)
     // Nothing was imported: no keyring is written.
     manager.exportKeyring();
     EXPECT_FALSE(exists(keyring));
+}
+
+// With the system's own paths, in a private mount namespace: apt-key (a
+// recording stand-in over the real one) and the keyring below a private
+// "/etc/apt".
+TEST(AptGpgKeyManager, SystemPathsInAPrivateNamespace)
+{
+    RecordedTools tools({"gpg"});
+    const std::string standIn = tools.add("apt-key");
+    const int result = runInPrivateMountNamespace([&] {
+        if (::mount("tmpfs", "/etc/apt", "tmpfs", 0, "mode=0755") != 0) return 2;
+        if (exists(AptGpgKeyManager::aptKeyProgram) &&
+            ::mount(standIn.c_str(), AptGpgKeyManager::aptKeyProgram, nullptr, MS_BIND, nullptr) != 0)
+            return 3;
+        AptGpgKeyManager manager;
+        manager.importKey("key text");
+        manager.exportKeyring();
+        struct stat status {};
+        if (::stat(AptGpgKeyManager::keyringPath, &status) != 0 || (status.st_mode & 0777) != 0644) return 4;
+        return readFile(AptGpgKeyManager::keyringPath) == "keyring of gpg\n" ? 0 : 5;
+    });
+    if (result == kNamespaceRefused) GTEST_SKIP() << "a private mount namespace is not allowed here";
+    ASSERT_EQ(result, 0);
+    const std::vector<std::string> calls = tools.calls();
+    ASSERT_FALSE(calls.empty());
+    if (exists(AptGpgKeyManager::aptKeyProgram)) {
+        EXPECT_THAT(calls.front(), HasSubstr("apt-key add /tmp/gpg.public.key."));
+    }
+    EXPECT_THAT(calls.back(), HasSubstr("--yes --export -o /etc/apt/keyrings/.zarni.gpg."));
+    // The machine's own keyring never saw the namespace's.
+    EXPECT_NE(readFile(AptGpgKeyManager::keyringPath), "keyring of gpg\n");
 }

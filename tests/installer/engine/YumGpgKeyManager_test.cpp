@@ -1,6 +1,7 @@
 #include "installer/engine/YumGpgKeyManager.h"
 
 #include "common/Opsys.h"
+#include "tests/common/CapturedLog.h"
 #include "tests/common/ErrorExpectations.h"
 #include "tests/common/RecordedTools.h"
 
@@ -32,8 +33,10 @@ TEST(YumGpgKeyManager, RemovesTheProductKeysOncePerPass)
                             "gpg-pubkey-0badf00d-22222222 " +
                             YumGpgKeyManager::productKeySummaries()[1] + "\n");
     YumGpgKeyManager manager(rpm);
+    CapturedLog log(3);
     manager.importKey("first key");
     manager.importKey("second key");
+    EXPECT_THAT(log.text(), HasSubstr("Unable to find whitespace delimeter in line: gpg-pubkey-without-summary"));
     EXPECT_THAT(tools.calls(), ElementsAre(MatchesRegex(query),
                                            "rpm -e --allmatches gpg-pubkey-1a2b3c4d-5e6f7a8b "
                                            "gpg-pubkey-0badf00d-22222222",
