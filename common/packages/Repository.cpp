@@ -679,6 +679,19 @@ const Package* Repository::findLatestProvider(const std::string& name) const
     return latest;
 }
 
+const Package* Repository::findInstalledProvider(const std::string& name) const
+{
+    const Package* latest = nullptr;
+    const std::optional<NameKey> key = keyOfName(name);
+    if (!key) return nullptr;
+    for (const DependencyPtr& provide : provides().find(*key)) {
+        const Package* owner = provide->getOwner();
+        if (owner->getType() != Package::typeSystem) continue;
+        if (!latest || compareVersions(owner, latest) > 0) latest = owner;
+    }
+    return latest;
+}
+
 const Repository::Records& Repository::getConflicts(const Package* package) const
 {
     return conflicts().forward.range(package);

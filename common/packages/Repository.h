@@ -132,6 +132,8 @@ public:
     // (a path beginning with "/" names a file); of equal versions the one that
     // comes first in getProviders order. Null when none.
     const Package* findLatestProvider(const std::string& name) const;
+    // The same among the installed providers (kind 's') only. Null when none.
+    const Package* findInstalledProvider(const std::string& name) const;
 
     // The records `package` conflicts with, and those that conflict with it:
     // declared conflicts matched against provides, and files of the same path

@@ -70,16 +70,6 @@ void ComponentManager::selectBaseComponent()
     base->setBaseComponent(true);
 }
 
-namespace {
-
-// Hidden components take part only once installed and marked to be shown so.
-bool isSkippedAsHidden(const KwComponent& component)
-{
-    return component.hidden && !(component.showInstalledHidden && component.isInstalled());
-}
-
-}  // namespace
-
 void ComponentManager::setSelectionRecursive(NodeList::const_iterator first, NodeList::const_iterator last,
                                              int selection, const std::string& productId, bool skipHidden)
 {
@@ -99,7 +89,7 @@ void ComponentManager::setSelectionRecursive(NodeList::const_iterator first, Nod
         } else {
             throw KW_INTERNAL_ERROR();
         }
-        if (skipHidden && isSkippedAsHidden(*target)) continue;
+        if (skipHidden && !target->isShown()) continue;
         if (target->getInstallMode() == KwComponent::MODE_ERROR) continue;
         if (selection == KwComponent::SEL_NONE && target->isRequired()) continue;
         target->setSelection(selection);

@@ -5,13 +5,22 @@
 
 #include <boost/shared_ptr.hpp>
 
+#include "common/checked_pointer.h"
+
+#include <cstdint>
 #include <map>
+#include <memory>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
+class AvailablePackageLookup;
+class ComponentsChangeset;
 class KwRadioGroup;
 class KwSubGroup;
 class Package;
+class Repository;
 
 // The component tree of every build loaded in a run, with the installation
 // types of those builds and the type chosen per product. The build loader fills
@@ -33,6 +42,14 @@ public:
         virtual void finish() {}
         virtual ~Visitor() = default;
     };
+
+    class CheckInstalled;
+    class PreparePackagesList;
+    class ShriveledRadioGroupsRemover;
+    class MarkSpecifiedNamesComponents;
+    class MarkNeedForRequired;
+    class SelectedCounter;
+    class MarkComponentsForUpgrade;
 
     // Raised by a tree edit to stop its search once the change is made; it never
     // leaves the manager.
@@ -79,6 +96,42 @@ public:
     void edit_components_tree_replace(const KwCompNodePtr& group, const KwComponentPtr& component);
     void edit_components_tree_remove(const KwCompNodePtr& group);
 
+    // Turns the changeset's requests into selections, product by product:
+    // removals first, then installs, then leaves. It does not resolve.
+    void applyChangeset(const ComponentsChangeset& changeset);
+    // The names of the components `component` needs, directly or through others,
+    // that are not selected for installation yet; direct needs first.
+    std::vector<std::string> getComponentsForCheckWith(const KwComponentPtr& component);
+
+    // The changeset of the current selection: every component scheduled for
+    // installation or removal, as explicit requests.
+    void getCurrentChanges(ComponentsChangeset* changeset);
+    // Completes the changeset with what the requires, conflicts, hardwired and
+    // radio-group rules imply; false (with the conflicting names recorded in the
+    // changeset) when the requests cannot all hold.
+    bool resolveComponents(ComponentsChangeset* changeset);
+    // Resolves and applies; a conflict raises a dependency error and leaves the
+    // selection as it was.
+    void resolveAndApplyChangeset(ComponentsChangeset* changeset);
+    // One request for one component, resolved and applied.
+    void changeComponentState(const KwComponentPtr& component, int request);
+
+    // Selects the components of the product's installation type, and records
+    // the type: "Full" every component of the product, "Custom" the product's
+    // first type (the base component when that lists none), any other type its
+    // listed components, resolved.
+    void selectByInstallationType(const std::string& typeName, const std::string& productId);
+    // Packages upgraded beside whole components.
+    void markAdditionalPackagesForUpgrade(const std::vector<const Package*>& packages);
+    // The sorted names of the components not selected for installation whose
+    // catalogue packages the resolved list installs anyway.
+    std::vector<std::string> needAlsoInstall(const std::vector<const Package*>& packages);
+    // The installed components whose key packages the list's removers take
+    // away. With `denied` given and some of them removed only when named, only
+    // those are returned and *denied is set.
+    std::vector<comp_cptr_t> needAlsoRemove(const std::vector<const Package*>& packages, const Repository& repository,
+                                            bool* denied = nullptr);
+
     // The root nodes, appended by the build loader; their order is the walk order.
     const NodeList& getRootNodes() const { return roots_; }
     void addRootNode(const KwCompNodePtr& node);
@@ -106,3 +159,117 @@ private:
 };
 
 typedef boost::shared_ptr<ComponentManager> ComponentManagerPtr;
+
+// Decides every component's install mode against the repository and what the
+// system offers (`available` may be null).
+class ComponentManager::CheckInstalled : public ComponentManager::Visitor {
+public:
+    CheckInstalled(const Repository& repository, const AvailablePackageLookup* available)
+        : repository_(repository), available_(available)
+    {
+    }
+    void visit(KwComponentPtr component) override;
+
+private:
+    const Repository& repository_;
+    const AvailablePackageLookup* available_;
+};
+
+// Collects every component's key package names, for the configurator to learn
+// what the system package manager offers for them.
+class ComponentManager::PreparePackagesList : public ComponentManager::Visitor {
+public:
+    void visit(KwComponentPtr component) override;
+    std::vector<std::string> names;
+};
+
+// Lets radio groups drop the switches their rules forbid, then removes groups
+// left empty and replaces a group left with one member by that member, under
+// the group's name. Runs once, after the installed-state check.
+class ComponentManager::ShriveledRadioGroupsRemover : public ComponentManager::Visitor {
+public:
+    explicit ShriveledRadioGroupsRemover(ComponentManager& manager) : manager_(manager) {}
+    void visit(KwComponentPtr component) override;
+    void enterRadioGroup(boost::shared_ptr<KwRadioGroup> group) override;
+    void finish() override;
+
+private:
+    ComponentManager& manager_;
+    boost::shared_ptr<KwRadioGroup> current_;
+    std::vector<boost::shared_ptr<KwRadioGroup>> empty_;
+    std::vector<std::pair<boost::shared_ptr<KwRadioGroup>, KwComponentPtr>> single_;
+};
+
+// Selects, deselects or removes the named components and radio groups of a
+// product (any product when the id is empty), with the checks of KwComponent.
+class ComponentManager::MarkSpecifiedNamesComponents : public ComponentManager::Visitor {
+public:
+    MarkSpecifiedNamesComponents(ComponentManager& manager, const std::string& productId,
+                                 const std::vector<std::string>& names, int request);
+    void visit(KwComponentPtr component) override;
+    void enterRadioGroup(boost::shared_ptr<KwRadioGroup> group) override;
+    void finish() override;
+    // The names not found so far.
+    const std::set<std::string>& getPending() const { return pending_; }
+
+private:
+    ComponentManager& manager_;
+    std::string productId_;
+    int request_;
+    std::set<std::string> pending_;
+};
+
+// Selects for installation what every required component needs.
+class ComponentManager::MarkNeedForRequired : public ComponentManager::Visitor {
+public:
+    explicit MarkNeedForRequired(ComponentManager* manager) : manager_(manager) {}
+    void visit(KwComponentPtr component) override;
+
+private:
+    checked_pointer<ComponentManager> manager_;
+};
+
+// Per sub group name (the empty name for the top level) of one product: how
+// many items will be present and how many are shown. A radio group counts as
+// one item; a parent's counts include its sub groups'.
+class ComponentManager::SelectedCounter : public ComponentManager::Visitor {
+public:
+    typedef std::map<std::string, std::pair<std::int32_t, std::int32_t>> Counts;
+
+    explicit SelectedCounter(const std::string& productId) : productId_(productId), stack_(1) {}
+    void visit(KwComponentPtr component) override;
+    void enterRadioGroup(boost::shared_ptr<KwRadioGroup> group) override;
+    void enterSubGroup(boost::shared_ptr<KwSubGroup> group) override;
+    void leaveSubGroup(boost::shared_ptr<KwSubGroup> group) override;
+    void leaveRadioGroup(boost::shared_ptr<KwRadioGroup> group) override;
+    const Counts& getCounts() const { return counts_; }
+
+private:
+    std::string productId_;
+    Counts counts_;
+    std::vector<std::string> stack_;
+    bool inRadioGroup_ = false;
+};
+
+// Marks every upgradable component whose classes meet the list (all of them
+// for an empty list) for installation, and otherwise the component's build
+// packages of those classes as additional upgrades.
+class ComponentManager::MarkComponentsForUpgrade : public ComponentManager::Visitor {
+public:
+    explicit MarkComponentsForUpgrade(const std::vector<std::string>& classes);
+    ~MarkComponentsForUpgrade() override;
+    void visit(KwComponentPtr component) override;
+    // Resolves and applies the collected requests, then marks the additional
+    // packages.
+    virtual void apply(ComponentManager& manager);
+
+    const ComponentsChangeset& getChangeset() const { return *changeset_; }
+    const std::vector<const Package*>& getAdditionalPackages() const { return additional_; }
+
+private:
+    bool meetsClasses(const std::set<std::string>& classes) const;
+
+    std::vector<std::string> classes_;
+    std::unique_ptr<ComponentsChangeset> changeset_;
+    std::vector<const Package*> additional_;
+};

@@ -39,8 +39,7 @@ void ComponentsChangesetMarker::mark(ComponentManager::NodeList::const_iterator 
                 if (!getChangeset().willBeInstalledNew(*child)) setRequest(child);
             }
         } else if (const KwComponentPtr component = boost::dynamic_pointer_cast<KwComponent>(node)) {
-            if (skipHidden_ && component->hidden && !(component->showInstalledHidden && component->isInstalled()))
-                continue;
+            if (skipHidden_ && !component->isShown()) continue;
             setRequest(component);
         } else {
             throw KW_INTERNAL_ERROR();

@@ -125,6 +125,11 @@ bool KwComponent::isInstalled() const
     return mode == MODE_UPGRADE || mode == MODE_UP2DATE;
 }
 
+bool KwComponent::isShown() const
+{
+    return !hidden || (showInstalledHidden && isInstalled());
+}
+
 bool KwComponent::willBeRemoved() const
 {
     return selection_ == SEL_REMOVE && isInstalled();

@@ -10,9 +10,12 @@
 #include <string>
 #include <vector>
 
+class AvailablePackageLookup;
 class ComponentsChangeset;
 class KwRadioGroup;
 class Opsys;
+class Package;
+class Repository;
 
 // A selectable component of a loaded build: the record of Component plus what a
 // run learns and decides about it. The installed-state check sets its install
@@ -72,6 +75,9 @@ public:
     std::string getFullName() const;
 
     bool isInstalled() const;
+    // Shown in lists and taken by range marking: not hidden, or installed and
+    // marked to be shown once installed.
+    bool isShown() const;
     bool willBeRemoved() const;
     bool isScheduledForInstall() const;
     bool willBePresent() const;
@@ -108,6 +114,25 @@ public:
 
     // Appends, set by set, the negative and then the positive key package names.
     void appendKeyPackageNames(std::vector<std::string>& names) const;
+
+    // Decides the install mode, versions and build times from the key package
+    // sets and the build packages against the repository (installed, catalogue
+    // and offered records) and what `available` (may be null) offers. Installed
+    // packages that identify the component but are missing from its build
+    // packages are appended to them.
+    void checkInstalled(const Repository& repository, const AvailablePackageLookup* available);
+    // The best candidate for a package name (a path counts by its last element):
+    // the component's own build package, the repository's latest record (with
+    // `lazy`, only one its lazy addon build allows) and what `available` offers;
+    // a later one wins only with a higher version. Null when there is none.
+    const Package* findLatest(const std::string& name, const Repository& repository,
+                              const AvailablePackageLookup* available, bool lazy) const;
+    // The latest record of the name that does not come from another lazy addon
+    // build than the component's.
+    const Package* findLatestLazy(const Repository& repository, const std::string& name) const;
+    // Whether the set describes the installed system: no negative name installed,
+    // every positive name installed, an installed provider for every provide.
+    bool isKeySetInstalled(const Repository& repository, const KeyPackageSet& set) const;
 
     // Relations to another component of the same product, as the changeset (the
     // process-wide one when null) will leave them. Components of different

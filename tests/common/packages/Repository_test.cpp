@@ -197,6 +197,26 @@ TEST_F(LoadedRepository, LatestProviderByName)
     }
 }
 
+// Only installed owners count: an offered provider of a higher version, or an
+// offered provider alone, is never taken for what the system has.
+TEST_F(LoadedRepository, InstalledProviderByName)
+{
+    const struct {
+        const char* name;
+        const char* expected;
+    } cases[] = {
+        {"mail-transport-agent", "mta-a-1.0-1.noarch"},
+        {"bash", "bash-5.1-1.x86_64"},
+        {"cap-x", "old-tool-1.0-1.noarch"},
+        {"/bin/sh", "bash-5.1-1.x86_64"},
+        {"nothing-provides-this", "null"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(shown(repository.findInstalledProvider(c.name)), c.expected);
+    }
+}
+
 TEST_F(LoadedRepository, LookupsOfUnknownNamesAddNothingToThePool)
 {
     struct Anything : Package::Predicate {
@@ -218,6 +238,8 @@ TEST_F(LoadedRepository, LookupsOfUnknownNamesAddNothingToThePool)
              return repository.findPackage(name.c_str(), Version("1.0-1"), "x86_64");
          }},
         {"findLatestProvider", [&](const std::string& name) -> const void* { return repository.findLatestProvider(name); }},
+        {"findInstalledProvider",
+         [&](const std::string& name) -> const void* { return repository.findInstalledProvider(name); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -49,10 +49,10 @@ inline BuildPtr addBuild(const ReleasePtr& release, const std::string& vendor, c
 }
 
 // Lists a package record of the kind ('s' installed, 'u' offered by the system's
-// repositories, 'b' from the catalogue).
-inline void addRecord(Repository& repository, const char* name, const char* version, char kind = 's')
+// repositories, 'b' from the catalogue); the record listed.
+inline const Package* addRecord(Repository& repository, const char* name, const char* version, char kind = 's')
 {
     auto record = std::make_unique<DebPackage>(name, version);
     record->setType(kind);
-    repository.addPackage(std::move(record), nullptr);
+    return repository.addPackage(std::move(record), nullptr);
 }
