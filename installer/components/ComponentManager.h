@@ -132,6 +132,18 @@ public:
     std::vector<comp_cptr_t> needAlsoRemove(const std::vector<const Package*>& packages, const Repository& repository,
                                             bool* denied = nullptr);
 
+    // Appends the packages that carry out the selection: the catalogue and key
+    // packages of the components to install (leaving out what is installed in
+    // the same or a newer version, and another vendor's packages), removers for
+    // the components to remove, then the extra removers and upgrades. What the
+    // system offers comes from `available`, which must be given.
+    void getPackagesToInstall(std::vector<const Package*>& list, Repository& repository,
+                              const AvailablePackageLookup* available);
+    // Appends the packages that must be present before the main installation:
+    // the bootstrapper packages of the components to install and, once per
+    // product, those of their build.
+    void getBootstrapperPackagesToInstall(std::vector<const Package*>& list, Repository& repository);
+
     // The root nodes, appended by the build loader; their order is the walk order.
     const NodeList& getRootNodes() const { return roots_; }
     void addRootNode(const KwCompNodePtr& node);
@@ -149,6 +161,9 @@ public:
     void addAdditionalUpgradePackage(const Package* package) { additionalUpgradePackages_.push_back(package); }
 
 private:
+    // Each package and a blank, as the package-list log lines show them;
+    // "(empty)" for none.
+    static std::string listedPackages(const std::vector<const Package*>& packages);
     void dispatch(const KwCompNodePtr& node, Visitor& visitor);
 
     InstTypes instTypes_;

@@ -306,14 +306,6 @@ void ComponentManager::MarkComponentsForUpgrade::apply(ComponentManager& manager
 
 namespace {
 
-std::string listed(const std::vector<const Package*>& packages)
-{
-    if (packages.empty()) return "(empty)";
-    std::ostringstream text;
-    for (const Package* package : packages) text << package << " ";
-    return text.str();
-}
-
 // The names that identify a component's packages: its build packages and the
 // positive names of its key package sets.
 std::vector<std::string> packageNamesOf(const KwComponent& component)
@@ -329,7 +321,7 @@ std::vector<std::string> packageNamesOf(const KwComponent& component)
 
 void ComponentManager::markAdditionalPackagesForUpgrade(const std::vector<const Package*>& packages)
 {
-    const std::string text = listed(packages);
+    const std::string text = listedPackages(packages);
     Log(3, true) << "DEBUG ComponentManager::markAdditionalPackagesForUpgrade: " << text;
     additionalUpgradePackages_.insert(additionalUpgradePackages_.end(), packages.begin(), packages.end());
 }

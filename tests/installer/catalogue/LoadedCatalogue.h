@@ -16,6 +16,7 @@
 
 #include <tinyxml.h>
 
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -33,6 +34,29 @@ public:
     }
     std::vector<std::string> params;
 };
+
+// The tree as one line: components as `label` shows them, "radio
+// NAME(default) [ ... ]" and "group NAME [ ... ]".
+inline std::string treeText(ComponentManager& manager, const std::function<std::string(const KwComponent&)>& label)
+{
+    class Printer : public ComponentManager::Visitor {
+    public:
+        explicit Printer(const std::function<std::string(const KwComponent&)>& label) : label_(label) {}
+        void visit(KwComponentPtr component) override { add(label_(*component)); }
+        void enterRadioGroup(boost::shared_ptr<KwRadioGroup> group) override
+        {
+            add("radio " + group->getName() + "(" + group->getDefaultName() + ") [");
+        }
+        void leaveRadioGroup(boost::shared_ptr<KwRadioGroup>) override { add("]"); }
+        void enterSubGroup(boost::shared_ptr<KwSubGroup> group) override { add("group " + group->getName() + " ["); }
+        void leaveSubGroup(boost::shared_ptr<KwSubGroup>) override { add("]"); }
+        void add(const std::string& item) { text += (text.empty() ? "" : " ") + item; }
+        const std::function<std::string(const KwComponent&)>& label_;
+        std::string text;
+    } printer(label);
+    manager.visit(printer);
+    return printer.text;
+}
 
 // A catalogue read from a source and loaded the way the drivers do it: state
 // check against the installed packages, selection, the loader's walk, commit.
@@ -72,25 +96,10 @@ public:
         return made;
     }
 
-    // The tree as one line: components by name, "radio NAME(default) [ ... ]" and
-    // "group NAME [ ... ]".
+    // The tree as one line, components by full name (see treeText).
     std::string tree()
     {
-        class Printer : public ComponentManager::Visitor {
-        public:
-            void visit(KwComponentPtr component) override { add(component->getFullName()); }
-            void enterRadioGroup(boost::shared_ptr<KwRadioGroup> group) override
-            {
-                add("radio " + group->getName() + "(" + group->getDefaultName() + ") [");
-            }
-            void leaveRadioGroup(boost::shared_ptr<KwRadioGroup>) override { add("]"); }
-            void enterSubGroup(boost::shared_ptr<KwSubGroup> group) override { add("group " + group->getName() + " ["); }
-            void leaveSubGroup(boost::shared_ptr<KwSubGroup>) override { add("]"); }
-            void add(const std::string& item) { text += (text.empty() ? "" : " ") + item; }
-            std::string text;
-        } printer;
-        components.visit(printer);
-        return printer.text;
+        return treeText(components, [](const KwComponent& component) { return component.getFullName(); });
     }
 
     // Declared first: the fetcher downloads into it, and the repository outlives

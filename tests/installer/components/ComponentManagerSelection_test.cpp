@@ -14,21 +14,10 @@ using ::testing::HasSubstr;
 
 namespace {
 
-// The tree as one line: components as "name:selection", groups with brackets.
+// The tree as one line, components as "name:selection".
 std::string treeOf(ComponentManager& manager)
 {
-    class Printer : public ComponentManager::Visitor {
-    public:
-        void visit(KwComponentPtr c) override { add(c->name + ":" + std::to_string(c->getSelection())); }
-        void enterRadioGroup(boost::shared_ptr<KwRadioGroup> g) override { add("radio " + g->getName() + " ["); }
-        void leaveRadioGroup(boost::shared_ptr<KwRadioGroup>) override { add("]"); }
-        void enterSubGroup(boost::shared_ptr<KwSubGroup> g) override { add("group " + g->getName() + " ["); }
-        void leaveSubGroup(boost::shared_ptr<KwSubGroup>) override { add("]"); }
-        void add(const std::string& item) { text += (text.empty() ? "" : " ") + item; }
-        std::string text;
-    } printer;
-    manager.visit(printer);
-    return printer.text;
+    return treeText(manager, [](const KwComponent& c) { return c.name + ":" + std::to_string(c.getSelection()); });
 }
 
 const int selNone = KwComponent::SEL_NONE;
@@ -73,7 +62,7 @@ TEST(ShriveledRadioGroupsRemover, ReplacesAndRemovesGroups)
     manager.visit(remover);
 
     // The component takes the place of the first group left, as every replacement does.
-    EXPECT_EQ(treeOf(manager), "x:1 group sub [ radio kept [ c:1 d:1 ] ] single:1");
+    EXPECT_EQ(treeOf(manager), "x:1 group sub [ radio kept() [ c:1 d:1 ] ] single:1");
     EXPECT_EQ(a->getRadioGroup(), nullptr);
     EXPECT_EQ(b->getRadioGroup(), nullptr);
     EXPECT_THAT(log.text(), HasSubstr("rename component a("));
@@ -111,12 +100,15 @@ TEST_F(MarkByName, RequestsBecomeCheckedSelections)
         std::vector<std::string> names;
         const char* expected;
     } cases[] = {
-        {"install", ComponentsChangeset::REQ_INSTALL, {"web", "dns", "base"}, "web:2 base:1 dns:2 broken:1 radio mail [ postfix:1 exim:1 ] web:1"},
+        {"install", ComponentsChangeset::REQ_INSTALL, {"web", "dns", "base"},
+         "web:2 base:1 dns:2 broken:1 radio mail(postfix) [ postfix:1 exim:1 ] web:1"},
         // Removing what is not installed deselects it.
-        {"remove", ComponentsChangeset::REQ_REMOVE, {"web", "dns"}, "web:3 base:1 dns:1 broken:1 radio mail [ postfix:1 exim:1 ] web:1"},
+        {"remove", ComponentsChangeset::REQ_REMOVE, {"web", "dns"},
+         "web:3 base:1 dns:1 broken:1 radio mail(postfix) [ postfix:1 exim:1 ] web:1"},
         {"radio group install takes the default", ComponentsChangeset::REQ_INSTALL, {"mail"},
-         "web:1 base:1 dns:1 broken:1 radio mail [ postfix:2 exim:1 ] web:1"},
-        {"unavailable skipped", ComponentsChangeset::REQ_INSTALL, {"broken"}, "web:1 base:1 dns:1 broken:1 radio mail [ postfix:1 exim:1 ] web:1"},
+         "web:1 base:1 dns:1 broken:1 radio mail(postfix) [ postfix:2 exim:1 ] web:1"},
+        {"unavailable skipped", ComponentsChangeset::REQ_INSTALL, {"broken"},
+         "web:1 base:1 dns:1 broken:1 radio mail(postfix) [ postfix:1 exim:1 ] web:1"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -149,7 +141,7 @@ TEST_F(MarkByName, ApplyChangesetServesEveryProduct)
     changeset.setRequest(upToDate) = ComponentsChangeset::REQ_LEAVE;
     upToDate->setSelection(selInstall);
     manager.applyChangeset(changeset);
-    EXPECT_EQ(treeOf(manager), "web:2 base:1 dns:1 broken:1 radio mail [ postfix:1 exim:1 ] web:2");
+    EXPECT_EQ(treeOf(manager), "web:2 base:1 dns:1 broken:1 radio mail(postfix) [ postfix:1 exim:1 ] web:2");
 }
 
 TEST(MarkNeedForRequired, SelectsWhatRequiredComponentsNeed)
@@ -188,12 +180,15 @@ TEST(SelectedCounter, CountsPerGroup)
     manager.addRootNode(makeComponent(p.build, "base", KwComponent::MODE_UP2DATE));
     manager.addRootNode(hidden);
     manager.addRootNode(makeComponent(q.build, "other", KwComponent::MODE_UP2DATE));
-    manager.addRootNode(makeRadioGroup(p.build, "mail", {makeComponent(p.build, "postfix", KwComponent::MODE_INSTALL, selInstall),
-                                                          makeComponent(p.build, "exim")}));
+    manager.addRootNode(
+        makeRadioGroup(p.build, "mail",
+                       {makeComponent(p.build, "postfix", KwComponent::MODE_INSTALL, selInstall),
+                        makeComponent(p.build, "exim")}));
+    const KwSubGroupPtr php = makeSubGroup(p.build, "php", std::vector<KwCompNodePtr>{makeComponent(p.build, "php83")});
     manager.addRootNode(makeSubGroup(p.build, "services",
-                                     std::vector<KwCompNodePtr>{makeComponent(p.build, "dns", KwComponent::MODE_UPGRADE),
-                                      makeComponent(p.build, "ftp", KwComponent::MODE_UPGRADE, selRemove),
-                                      makeSubGroup(p.build, "php", std::vector<KwCompNodePtr>{makeComponent(p.build, "php83")})}));
+                                     std::vector<KwCompNodePtr>{
+                                         makeComponent(p.build, "dns", KwComponent::MODE_UPGRADE),
+                                         makeComponent(p.build, "ftp", KwComponent::MODE_UPGRADE, selRemove), php}));
     ComponentManager::SelectedCounter counter("zarni");
     manager.visit(counter);
     const ComponentManager::SelectedCounter::Counts expected = {
