@@ -408,7 +408,10 @@ Package* BuildInfFile::makePackage(const TiXmlElement& element, char kind)
     const std::string file = CatalogueText::required(element, "file", fileName_);
     if (!file.empty()) CatalogueText::checkRelativePath(file, element, "file", fileName_);
     // The record's own check names no attribute, element or file.
-    for (const char* attribute : {"version", "release", "arch"}) CatalogueText::required(element, attribute, fileName_);
+    for (const char* attribute : {"version", "release", "arch"}) {
+        const std::string value = CatalogueText::required(element, attribute, fileName_);
+        CatalogueText::checkPackageVersionText(value, element, attribute, fileName_);
+    }
     if (!file.empty())
         for (const char* attribute : {"md5", "buildtime", "size"}) CatalogueText::required(element, attribute, fileName_);
     try {

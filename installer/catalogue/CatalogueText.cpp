@@ -105,4 +105,28 @@ void checkPackageName(const std::string& name, const TiXmlElement& element, cons
         throw dataError(element, file, quoteString(name) + " is not a valid package name");
 }
 
+bool isPackageVersionText(const std::string& text, bool architecture)
+{
+    if (text.size() > 255) return false;
+    if (text.empty()) return true;
+    const auto alnum = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    };
+    if (!alnum(text[0])) return false;
+    for (const char c : text) {
+        if (alnum(c) || c == '+' || c == '-' || c == '.' || c == '_' || c == '~' || c == '^') continue;
+        if (c == ':' && !architecture) continue;
+        return false;
+    }
+    return true;
+}
+
+void checkPackageVersionText(const std::string& text, const TiXmlElement& element, const char* attribute,
+                             const std::string& file)
+{
+    if (!isPackageVersionText(text, std::string(attribute) == "arch"))
+        throw dataError(element, file, quoteString(text) + " in the attribute '" + attribute +
+                                           "' is not a valid package version or architecture");
+}
+
 }  // namespace CatalogueText

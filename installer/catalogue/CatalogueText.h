@@ -60,4 +60,13 @@ void checkRelativePath(const std::string& path, const TiXmlElement& element, con
 bool isPackageName(const std::string& name);
 void checkPackageName(const std::string& name, const TiXmlElement& element, const std::string& file);
 
+// The version, release and architecture texts of a package record go to the
+// package tools' command lines beside its name: letters, digits and "+-._~:^"
+// (an architecture without ":"), a letter or digit first, at most 255
+// characters. An empty text passes: the record's own check refuses what it
+// needs. `attribute` names where the text came from.
+bool isPackageVersionText(const std::string& text, bool architecture);
+void checkPackageVersionText(const std::string& text, const TiXmlElement& element, const char* attribute,
+                             const std::string& file);
+
 }  // namespace CatalogueText

@@ -199,6 +199,18 @@ TEST(BuildInfFile, Refusals)
          {1, 1, 1, 3},
          "Invalid catalogue data in the element 'package' (row 1, col 298) of the file F: \"a;reboot\" is not a "
          "valid package name\n"},
+        {"shell word in a package version",
+         head + ">" + product + "<component name=\"c\" description=\"d\"><package name=\"a\" version=\"1.0;reboot\" "
+             "release=\"1\" arch=\"amd64\" file=\"a.deb\"/></component></build>",
+         {1, 1, 1, 3},
+         "Invalid catalogue data in the element 'package' (row 1, col 298) of the file F: \"1.0;reboot\" in the "
+         "attribute 'version' is not a valid package version or architecture\n"},
+        {"option as a package architecture",
+         head + ">" + product + "<component name=\"c\" description=\"d\"><package name=\"a\" version=\"1.0\" "
+             "release=\"1\" arch=\"--force-all\" file=\"a.deb\"/></component></build>",
+         {1, 1, 1, 3},
+         "Invalid catalogue data in the element 'package' (row 1, col 298) of the file F: \"--force-all\" in the "
+         "attribute 'arch' is not a valid package version or architecture\n"},
         {"package file leaves the source", head + ">" + product + "<component name=\"c\" description=\"d\">" + package("a", "../../a.deb") + "</component></build>",
          {1, 1, 1, 3},
          "Invalid catalogue data in the element 'package' (row 1, col 298) of the file F: the path \"../../a.deb\" in "
