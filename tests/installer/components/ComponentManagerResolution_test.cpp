@@ -304,3 +304,17 @@ TEST_F(Resolution, WhatPackageDependenciesAddAndRemove)
     EXPECT_THAT(log.text(), HasSubstr("The following components should be removed due to packages dependencies: "
                                       "DNS server (dns)"));
 }
+
+// A component that stays at its older version holds back what is hardwired to
+// it: an upgrade is left alone, an up-to-date component has to go.
+TEST_F(Resolution, OlderComponentHoldsBackItsHardwiredPartners)
+{
+    const KwComponentPtr core = add("core", KwComponent::MODE_UPGRADE);
+    core->hardwiredWith = {"plugin", "theme"};
+    add("plugin", KwComponent::MODE_UPGRADE)->setSelection(KwComponent::SEL_INSTALL);
+    add("theme", KwComponent::MODE_UP2DATE);
+    ComponentsChangeset changeset;
+    changeset.setRequest(core) = ComponentsChangeset::REQ_LEAVE;
+    ASSERT_TRUE(manager.resolveComponents(&changeset));
+    EXPECT_EQ(printed(changeset), std::string("ComponentsChangeset[ !=zarni/core, =zarni/plugin, ~zarni/theme") + legend);
+}
