@@ -14,6 +14,17 @@
 
 namespace {
 
+bool remote_is_socket(const kwhttpd_conn* conn)
+{
+    return (conn->rem.io_class == &io_socket || conn->rem.io_class == &io_ssl) && conn->rem.chan.sock >= 0;
+}
+
+bool remote_pending(const kwhttpd_conn* conn)
+{
+    const kwhttpd_stream& rem = conn->rem;
+    return rem.io_class && rem.io_class->pending && rem.io.hasSpace() && rem.io_class->pending(&rem) > 0;
+}
+
 bool would_block(int result)
 {
     return result < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK);
@@ -89,6 +100,7 @@ void reset_for_next_request(kwhttpd_conn* conn)
     conn->uri.clear();
     conn->query_text.clear();
     conn->path.clear();
+    conn->path_base.clear();
     conn->mime_type.clear();
     conn->hdr = kwhttpd_headers{};
     conn->header_lines.clear();
@@ -117,10 +129,11 @@ bool wants_close(const kwhttpd_conn* conn)
 // write side is shut first and the client's bytes are drained for a while.
 bool close_after_reply(kwhttpd_conn* conn)
 {
-    if (conn->rem.io_class != &io_socket || conn->rem.chan.sock < 0) {
+    if (!remote_is_socket(conn)) {
         connection_close(conn);
         return false;
     }
+    if (conn->rem.io_class == &io_ssl) ssl_send_close_notify(&conn->rem);
     shutdown(conn->rem.chan.sock, SHUT_WR);
     conn->rem.io.clear();
     conn->rem.io.release();
@@ -226,9 +239,13 @@ kwhttpd_conn* add_socket(kwhttpd_worker* worker, int sock, bool tls)
     socklen_t peer_len = sizeof peer;
     if (getpeername(sock, reinterpret_cast<sockaddr*>(&peer), &peer_len) != 0)
         return fail("", last_error_text());
-    if (tls) return fail("SSL_new: ", "TLS is not part of this build");
-    kwhttpd_conn* conn = add_connection(worker, &io_socket, sock, nullptr);
-    if (conn == nullptr) return fail("calloc: ", std::strerror(ENOMEM));
+    void* tls_object = nullptr;
+    if (tls && (tls_object = ssl_attach(worker->ctx, sock)) == nullptr) return fail("SSL_new: ", std::strerror(ENOMEM));
+    kwhttpd_conn* conn = add_connection(worker, tls ? &io_ssl : &io_socket, sock, tls_object);
+    if (conn == nullptr) {
+        ssl_release(tls_object);
+        return fail("calloc: ", std::strerror(ENOMEM));
+    }
     conn->peer = peer;
     conn->peer_len = peer_len;
     sockaddr_storage local{};
@@ -237,6 +254,14 @@ kwhttpd_conn* add_socket(kwhttpd_worker* worker, int sock, bool tls)
         conn->local_port = ntohs(local.ss_family == AF_INET6 ? reinterpret_cast<sockaddr_in6*>(&local)->sin6_port
                                                               : reinterpret_cast<sockaddr_in*>(&local)->sin_port);
     set_close_on_exec(sock);
+    if (tls) {
+        ssl_handshake_step(&conn->rem);
+        // A failed handshake ends the connection without a reply or a log line.
+        if (conn->rem.flags & FLAG_FINISHED) {
+            connection_close(conn);
+            return nullptr;
+        }
+    }
     return conn;
 }
 
@@ -266,6 +291,7 @@ bool connection_step(kwhttpd_conn* conn, bool remote_ready, bool local_ready)
     kwhttpd_stream& rem = conn->rem;
     kwhttpd_stream& loc = conn->loc;
     for (;;) {
+        remote_ready = remote_ready || remote_pending(conn);
         if (remote_ready && rem.io_class && rem.io.hasSpace()) read_stream(&rem);
         if (!(rem.flags & FLAG_HEAD_PARSED) && loc.io_class == nullptr && !(loc.flags & FLAG_FINISHED) &&
             rem.io.dataLen() > 0)
@@ -305,7 +331,7 @@ std::int64_t connection_deadline(const kwhttpd_conn* conn)
 int connection_wait_fd(const kwhttpd_conn* conn, short* events)
 {
     *events = 0;
-    if (conn->rem.io_class != &io_socket || conn->rem.chan.sock < 0) return -1;
+    if (!remote_is_socket(conn)) return -1;
     if (conn->linger_until_ms || conn->rem.io.hasSpace()) *events |= POLLIN;
     if (!conn->linger_until_ms && conn->loc.io.dataLen() > 0 && !(conn->loc.flags & FLAG_HELD)) *events |= POLLOUT;
     return conn->rem.chan.sock;
@@ -318,6 +344,7 @@ bool connection_local_ready(const kwhttpd_conn* conn)
 
 bool connection_needs_no_wait(const kwhttpd_conn* conn)
 {
+    if (!conn->linger_until_ms && remote_pending(conn)) return true;
     if (!connection_local_ready(conn)) return false;
     return ((conn->loc.flags & FLAG_R) && conn->loc.io.hasSpace()) ||
            ((conn->loc.flags & FLAG_W) && body_available(conn) > 0);

@@ -140,9 +140,7 @@ kwhttpd_ctx* kwhttpd_init(int argc, char* argv[])
         if (ctx->options[slot] && kwhttpd_feature_table.authorize == nullptr)
             elog_fatal(nullptr, "cannot protect with %s: %s", ctx->options[slot],
                        "Digest authentication is not part of this build");
-    if (ctx->options[OPT_SSL_CERT])
-        elog_fatal(nullptr, "cannot open %s: %s", ctx->options[OPT_SSL_CERT],
-                   "TLS is not part of this build");
+    if (ctx->options[OPT_SSL_CERT]) setup_tls_context(ctx);
     for (const char* number : {ctx->options[OPT_MAX_CONNECTIONS], ctx->options[OPT_MAX_BODY],
                                ctx->options[OPT_REQUEST_TIMEOUT], ctx->options[OPT_KEEP_ALIVE_TIMEOUT]})
         if (number == nullptr || std::strspn(number, "0123456789") != std::strlen(number) || !*number)
@@ -164,6 +162,7 @@ void kwhttpd_fini(kwhttpd_ctx* ctx)
     ctx->error_handlers.clear();
     ctx->acl.clear();
     close_listeners(ctx);
+    free_tls_context(ctx);
     for (char*& text : ctx->options) {
         std::free(text);
         text = nullptr;

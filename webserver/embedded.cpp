@@ -38,7 +38,7 @@ int clamp_to_int(std::size_t n)
 
 } // namespace
 
-const kwhttpd_io_class io_embedded = {"embedded", embedded_read, embedded_write, embedded_close};
+const kwhttpd_io_class io_embedded = {"embedded", embedded_read, embedded_write, embedded_close, nullptr};
 
 void kwhttpd_register_uri(kwhttpd_ctx* ctx, const char* pattern, kwhttpd_callback callback, void* user_data)
 {

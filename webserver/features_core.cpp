@@ -1,5 +1,6 @@
-// The core build: no optional feature.
+// The core build: no optional feature; files are served, directories are
+// not listed.
 
 #include "webserver/kwhttpd_internal.h"
 
-const kwhttpd_features kwhttpd_feature_table = {nullptr, nullptr, nullptr, nullptr};
+const kwhttpd_features kwhttpd_feature_table = {nullptr, nullptr, nullptr, serve_static_path, nullptr};

@@ -2,4 +2,5 @@
 
 #include "webserver/features.h"
 
-const kwhttpd_features kwhttpd_feature_table = {read_config_file, register_config_page, nullptr, nullptr};
+const kwhttpd_features kwhttpd_feature_table = {read_config_file, register_config_page, nullptr, serve_static_path,
+                                                   start_dir_listing};

@@ -48,7 +48,7 @@ constexpr int kStepsWithoutProgress = 3;
 
 } // namespace
 
-const kwhttpd_io_class io_memory = {"memory", read_memory, write_memory, nullptr};
+const kwhttpd_io_class io_memory = {"memory", read_memory, write_memory, nullptr, nullptr};
 
 std::string kwhttpd_serve_bytes(kwhttpd_ctx* ctx, std::string_view request, std::size_t piece)
 {

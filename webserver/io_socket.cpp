@@ -25,4 +25,4 @@ void close_socket(kwhttpd_stream* stream)
 
 } // namespace
 
-const kwhttpd_io_class io_socket = {"socket", read_socket, write_socket, close_socket};
+const kwhttpd_io_class io_socket = {"socket", read_socket, write_socket, close_socket, nullptr};

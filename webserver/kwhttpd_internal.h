@@ -7,6 +7,7 @@
 #include "webserver/kwhttpd.h"
 
 #include <netinet/in.h>
+#include <sys/stat.h>
 #include <sys/socket.h>
 
 #include <atomic>
@@ -74,9 +75,13 @@ struct kwhttpd_io_class {
     int (*read)(kwhttpd_stream*, char* buf, std::size_t len);
     int (*write)(kwhttpd_stream*, const char* data, std::size_t len);
     void (*close)(kwhttpd_stream*);
+    // Bytes the class holds decoded but not yet read, which no poll call
+    // announces; null when it holds none.
+    std::size_t (*pending)(const kwhttpd_stream*);
 };
 
 extern const kwhttpd_io_class io_socket;
+extern const kwhttpd_io_class io_ssl;
 extern const kwhttpd_io_class io_embedded;
 extern const kwhttpd_io_class io_memory;
 
@@ -145,6 +150,7 @@ struct kwhttpd_conn {
     const char* query = nullptr;
     const char* path_info = nullptr;
     std::string path;
+    std::string path_base;              // root or alias target: nothing above it is served
     std::string mime_type;
     kwhttpd_headers hdr;
     // Every header line: the name and the value, both NUL-terminated in `request`.
@@ -191,7 +197,7 @@ struct kwhttpd_listener {
 };
 
 struct kwhttpd_ctx {
-    void* ssl_ctx = nullptr; // the TLS context arrives with the TLS socket class
+    void* ssl_ctx = nullptr; // the TLS context (SSL_CTX), when "ssl_cert" is set
     std::list<kwhttpd_registered_uri> uris;
     std::list<kwhttpd_error_handler> error_handlers;
     std::list<kwhttpd_acl_entry> acl;
@@ -220,6 +226,8 @@ struct kwhttpd_features {
     // Serves a request that no callback takes: files, listings, uploads,
     // programs. Without it such a request is answered 404.
     void (*serve_path)(kwhttpd_conn*);
+    // Lists the directory `path` (its real path) as an HTML table.
+    void (*start_dir_listing)(kwhttpd_conn*, const std::string& path);
 };
 extern const kwhttpd_features kwhttpd_feature_table;
 
@@ -262,6 +270,17 @@ void close_listeners(kwhttpd_ctx* ctx);
 // True when the ACL lets the client in.
 bool acl_allows(const kwhttpd_ctx* ctx, const sockaddr_storage& peer);
 
+// TLS: the context from the "ssl_*" options (fatal on error), the TLS
+// object of an accepted socket (null when none can be made), one handshake
+// step (sets FLAG_TLS_READY, or FLAG_FINISHED on failure) and the close
+// notification that ends a reply.
+void setup_tls_context(kwhttpd_ctx* ctx);
+void free_tls_context(kwhttpd_ctx* ctx);
+void* ssl_attach(kwhttpd_ctx* ctx, int sock);
+void ssl_release(void* tls);
+void ssl_handshake_step(kwhttpd_stream* stream);
+void ssl_send_close_notify(kwhttpd_stream* stream);
+
 // Workers.
 kwhttpd_worker* add_worker(kwhttpd_ctx* ctx, bool with_thread);
 void stop_workers(kwhttpd_ctx* ctx);
@@ -299,6 +318,14 @@ int url_decode(const char* src, std::size_t src_len, char* dst, std::size_t dst_
 // that no head may hold.
 int get_headers_len(const char* buf, std::size_t len);
 std::time_t parse_http_date(const char* text, std::size_t len);
+
+// Static files (the file step).
+void serve_static_path(kwhttpd_conn* conn);
+// The type for a name (a URI or an index file name); "text/plain" when
+// neither "mime_types" nor the built-in table knows it.
+std::string lookup_mime_type(const kwhttpd_ctx* ctx, const char* name, std::size_t length);
+// The reply head and body of the regular file open in `loc.chan.sock`.
+void start_file_reply(kwhttpd_conn* conn, const struct stat& st);
 
 // Callbacks.
 void attach_callback(kwhttpd_conn* conn, kwhttpd_callback callback, void* user_data);

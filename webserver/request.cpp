@@ -335,11 +335,13 @@ void decide_what_to_do(kwhttpd_conn* conn)
         return;
     }
     conn->path = root + conn->uri;
+    conn->path_base = root;
     for (const std::string& alias : split_option_list(ctx->options[OPT_ALIASES])) {
         const std::size_t eq = alias.find('=');
         if (eq == std::string::npos || eq == 0) continue;
         if (conn->uri.compare(0, eq, alias, 0, eq) != 0) continue;
         conn->path = alias.substr(eq + 1) + conn->uri.substr(eq);
+        conn->path_base = alias.substr(eq + 1);
         break;
     }
 

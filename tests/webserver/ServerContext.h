@@ -12,10 +12,11 @@ namespace webserver_test {
 
 class ServerContext {
 public:
-    // `options` are "-name value" pairs after the program name.
+    // `options` are "-name value" pairs after the program name. The root
+    // does not exist, so a request no callback takes is answered 404.
     explicit ServerContext(std::vector<std::string> options = {})
     {
-        args_ = {"kwhttpd-unit", "-ports", ""};
+        args_ = {"kwhttpd-unit", "-ports", "", "-root", "/nonexistent-kwhttpd-root"};
         args_.insert(args_.end(), options.begin(), options.end());
         for (std::string& a : args_) argv_.push_back(a.data());
         argv_.push_back(nullptr);

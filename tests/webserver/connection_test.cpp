@@ -26,7 +26,8 @@ std::string statsOf(const TestHost& host)
 
 TEST(Connection, HostileRequestsWholeAndByteByByte)
 {
-    TestHost host({"-ports", "0"});
+    // No files to serve: a request no callback takes is answered 404.
+    TestHost host({"-ports", "0", "-root", "/nonexistent-kwhttpd-root"});
     ASSERT_GT(host.port(), 0) << host.errors();
     for (const HostileRequest& c : hostileRequests()) {
         for (const std::size_t piece : {std::size_t{0}, std::size_t{1}}) {
