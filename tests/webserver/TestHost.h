@@ -36,18 +36,16 @@ class TestHost {
 public:
     // `args` follow argv[0]; `argv0` replaces the program path as argv[0]
     // when set; `cwd` is the host's working directory when set; `stdin_fd`
-    // becomes its standard input when set; `wrapper` (a program and its
-    // arguments) runs the host when set, as a tracer does.
+    // becomes its standard input when set.
     explicit TestHost(std::vector<std::string> args, std::string argv0 = "", std::string cwd = "",
-                      int stdin_fd = -1, std::vector<std::string> wrapper = {})
+                      int stdin_fd = -1)
     {
         char err_pattern[] = "/tmp/kwhttpd-host-err-XXXXXX";
         const int err_fd = mkstemp(err_pattern);
         err_path_ = err_pattern;
         int out[2];
         if (err_fd < 0 || pipe(out) != 0) return;
-        std::vector<std::string> argv_text = wrapper;
-        argv_text.push_back(argv0.empty() ? KW_TEST_HOST : argv0);
+        std::vector<std::string> argv_text{argv0.empty() ? KW_TEST_HOST : argv0};
         argv_text.insert(argv_text.end(), args.begin(), args.end());
         pid_ = fork();
         if (pid_ == 0) {
@@ -58,7 +56,7 @@ public:
             std::vector<char*> argv;
             for (std::string& a : argv_text) argv.push_back(a.data());
             argv.push_back(nullptr);
-            execv(wrapper.empty() ? KW_TEST_HOST : wrapper.front().c_str(), argv.data());
+            execv(KW_TEST_HOST, argv.data());
             _exit(127);
         }
         close(out[1]);

@@ -1,7 +1,6 @@
 // The file step: files below "root" with ranges, validators and MIME types,
 // the directory step, the listing and the confinement of paths.
 
-#include "tests/common/CommandOutput.h"
 #include "tests/common/TempDir.h"
 #include "tests/common/TestFiles.h"
 #include "tests/webserver/TestHost.h"
@@ -268,21 +267,4 @@ TEST_F(StaticFiles, PathsStayBelowTheRoot)
             EXPECT_EQ(std::string::npos, reply.find("root:"));
         }
     }
-}
-
-TEST_F(StaticFiles, NothingOutsideTheRootIsOpened)
-{
-    if (commandOutput("command -v strace").empty()) GTEST_SKIP() << "strace is not installed";
-    const std::string trace = dir.path() + "/trace";
-    TestHost host({"-ports", "0", "-root", root}, "", "", -1,
-                  {"/usr/bin/strace", "-f", "-qq", "-e", "trace=open,openat,openat2", "-o", trace});
-    if (host.port() <= 0) GTEST_SKIP() << "the host does not run under strace here: " << host.errors();
-    for (const char* uri : {"/../secret", "/%2e%2e/secret", "/link", "/.htpasswd", "/fifo", "/file1000"})
-        get(host, uri);
-    host.stop();
-    const std::string opened = readFile(trace);
-    EXPECT_NE(std::string::npos, opened.find(root + "/file1000")) << opened;
-    EXPECT_EQ(std::string::npos, opened.find(dir.path() + "/secret")) << opened;
-    EXPECT_EQ(std::string::npos, opened.find("/etc/passwd")) << opened;
-    EXPECT_EQ(std::string::npos, opened.find(root + "/fifo")) << opened;
 }
