@@ -71,10 +71,10 @@ RangeAnswer requested_range(const kwhttpd_conn* conn, big_int_t size, big_int_t*
     if (range.ptr == nullptr || range.len == 0) return RangeAnswer::Whole;
     const std::string value(range.ptr, range.len);
     if (value.compare(0, 6, "bytes=") != 0 || value.find(',') != std::string::npos) return RangeAnswer::Whole;
-    const std::string spec = value.substr(6);
-    const std::size_t dash = spec.find('-');
-    const std::string from = spec.substr(0, dash);
-    const std::string to = dash == std::string::npos ? "" : spec.substr(dash + 1);
+    const std::string rangeText = value.substr(6);
+    const std::size_t dash = rangeText.find('-');
+    const std::string from = rangeText.substr(0, dash);
+    const std::string to = dash == std::string::npos ? "" : rangeText.substr(dash + 1);
     auto digits = [](const std::string& s) { return !s.empty() && s.size() <= 19 && s.find_first_not_of("0123456789") == std::string::npos; };
     if (dash == std::string::npos || (!from.empty() && !digits(from)) || (!to.empty() && !digits(to)) ||
         (from.empty() && to.empty()))
