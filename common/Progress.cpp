@@ -195,6 +195,12 @@ void Progress::step(const std::string& id, const std::string& title)
     }
 }
 
+void Progress::stepAndLog(const std::string& id, const std::string& title)
+{
+    step(id, title);
+    Log(0, true) << title;
+}
+
 void Progress::fail(const std::string& text)
 {
     try {

@@ -86,6 +86,8 @@ public:
     // The status operations never raise; a failure inside one is logged at level 2.
     static void stage(int stage, int steps);
     static void step(const std::string& id, const std::string& title);
+    // A step whose title the operator also reads in the log (level 0).
+    static void stepAndLog(const std::string& id, const std::string& title);
     static void fail(const std::string& text);
     static void finish();
 

@@ -155,6 +155,17 @@ TEST_F(ProgressTest, StagesAndStepsAreLogged)
     EXPECT_NE(log.text().find("Progress::step: 1/5 First step\n"), std::string::npos) << log.text();
 }
 
+TEST_F(ProgressTest, AStepAndLogIsAStepWhoseTitleTheOperatorReads)
+{
+    CapturedLog log(0);
+    Progress().stage(4, 1);
+    Progress::stepAndLog("install_start", "Installing packages");
+    EXPECT_EQ(log.text(), "Installing packages\n");
+    const std::vector<unsigned char> bytes = segmentBytes();
+    EXPECT_EQ(textAt(bytes, 4192, 80), "install_start");
+    EXPECT_EQ(textAt(bytes, 4272, 4096), "Installing packages");
+}
+
 TEST_F(ProgressTest, StepsBeyondTheAnnouncedCountRaiseIt)
 {
     Progress().stage(2, 8);
