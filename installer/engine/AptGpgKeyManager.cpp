@@ -59,6 +59,20 @@ AptGpgKeyManager::AptGpgKeyManager(const std::string& keyring, const std::string
 {
 }
 
+AptGpgKeyManager::~AptGpgKeyManager()
+{
+    // A key import starts an agent on the home directory. Left running, it can
+    // still be making its sockets while the home is removed, which leaves the
+    // directory behind, and it lingers after the run.
+    if (!imported_) return;
+    try {
+        if (executeCommand("command -v gpgconf", false, false) == 0)
+            executeCommand("gpgconf --homedir " + shellQuote(home_.path()) + " --kill gpg-agent", false, false);
+    } catch (...) {
+        Log(2, true) << "DEBUG: the key agent of " << home_.path() << " could not be stopped";
+    }
+}
+
 std::string AptGpgKeyManager::gpgCommand() const
 {
     return gpg_ + " --no-options --homedir " + shellQuote(home_.path()) + " --batch";

@@ -20,6 +20,9 @@ public:
     // Finds the gpg program ("gpg", "gpg2" or "gpg1") and makes the private home.
     // The paths are the system's; tests give their own.
     explicit AptGpgKeyManager(const std::string& keyring = keyringPath, const std::string& aptKey = aptKeyProgram);
+    // Stops the key agent that gpg started for the private home, then the home
+    // goes.
+    ~AptGpgKeyManager() override;
 
     void importKey(const std::string& keyText) override;
     // Writes the keyring (mode 0644) through a temporary file in its directory,
