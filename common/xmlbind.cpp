@@ -181,6 +181,46 @@ std::optional<Refusal> checkMarkup(const std::string& text)
     return std::nullopt;
 }
 
+// Whether TinyXML's writer copies "&#x...;" unescaped up to the next ";", as the
+// upstream release does (Debian's build escapes the "&").
+bool writerPassesCharacterReferences()
+{
+    static const bool passes = [] {
+        TIXML_STRING written;
+        TiXmlBase::EncodeString("&#x41;", &written);
+        return written == "&#x41;";
+    }();
+    return passes;
+}
+
+// The text as TinyXML's writer must be given it (see addText in the header).
+std::string writable(const std::string& text)
+{
+    static const char replacement[] = "\xEF\xBF\xBD";  // U+FFFD
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[at]);
+        const std::size_t length = utf8Length(text, at);
+        const bool nonCharacter = length == 3 && c == 0xEF && static_cast<unsigned char>(text[at + 1]) == 0xBF &&
+                                  static_cast<unsigned char>(text[at + 2]) >= 0xBE;
+        if (length == 0) {
+            result += replacement;
+            ++at;
+            continue;
+        }
+        if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r') || nonCharacter) {
+            result += replacement;
+        } else if (c == '&' && text.compare(at + 1, 2, "#x") == 0 && writerPassesCharacterReferences()) {
+            result += "&#x26;";
+        } else {
+            result.append(text, at, length);
+        }
+        at += length;
+    }
+    return result;
+}
+
 // A document that parsed but holds no element: cut off before its root, or
 // markup TinyXML stops at without an error (a DOCTYPE with an internal subset).
 std::string noRootMessage(const std::string& path)
@@ -390,7 +430,13 @@ Element getChild(const Element& element, const std::string& name)
 void addText(TiXmlElement* element, const std::string& text)
 {
     if (!element) throw err(0, "no element pointer");
-    element->LinkEndChild(new TiXmlText(text));
+    element->LinkEndChild(new TiXmlText(writable(text)));
+}
+
+void setAttribute(TiXmlElement* element, const std::string& name, const std::string& value)
+{
+    if (!element) throw err(0, "no element pointer");
+    element->SetAttribute(name, writable(value));
 }
 
 }  // namespace xmlbind

@@ -145,7 +145,21 @@ std::string getName(const Element& element);
 std::string getText(const Element& element, bool optional);
 // The first child element named `name`; raises notfound.
 Element getChild(const Element& element, const std::string& name);
-// Appends a text node holding a copy of `text`.
+
+// Building documents that are written out. Values may come from anywhere (the
+// catalogue, error messages, package names), and the written document must be
+// well-formed whatever their bytes: a byte sequence that is not UTF-8 and a
+// character XML does not allow (controls other than tab, line feed and carriage
+// return; U+FFFE, U+FFFF) become U+FFFD; TinyXML's writer escapes the reserved
+// characters and writes a control character (a line end too) as a character
+// reference. A TinyXML that copies a "&#x" unescaped up to the next ";" (the
+// upstream release does) gets such a text with its "&" as "&#x26;": the element
+// then holds the text as that writer needs it, and the written document reads
+// back as the original text.
+
+// Appends a text node holding the value.
 void addText(TiXmlElement* element, const std::string& text);
+// Sets the attribute (a new one goes last).
+void setAttribute(TiXmlElement* element, const std::string& name, const std::string& value);
 
 }  // namespace xmlbind

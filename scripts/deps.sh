@@ -6,7 +6,7 @@ packages="cmake g++ make git pkg-config ccache
   libboost-dev libboost-program-options-dev libboost-regex-dev libboost-thread-dev
   libboost-system-dev libboost-filesystem-dev libboost-date-time-dev
   libcurl4-openssl-dev libtinyxml-dev libssl-dev libpam0g-dev
-  libgtest-dev libgmock-dev libbenchmark-dev rpm python3 openssl curl
+  libgtest-dev libgmock-dev libbenchmark-dev rpm python3 openssl curl libxml2-utils
   clang libclang-rt-14-dev"
 
 missing=""

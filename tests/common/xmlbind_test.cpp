@@ -1,6 +1,7 @@
 #include "common/xmlbind.h"
 
 #include "tests/common/TempDir.h"
+#include "tests/common/XmlLint.h"
 
 #include <gtest/gtest.h>
 
@@ -531,6 +532,52 @@ TEST(Xmlbind, BuildSaveAndReload)
         EXPECT_EQ(e.code, -1);
         EXPECT_NE(e.message.find(dir.path() + "/missing/reply.xml"), std::string::npos) << e.message;
     }
+}
+
+// Values from anywhere go into a written document: xmllint must read it as
+// well-formed and give every value back, with what XML cannot carry (bytes that
+// are not UTF-8, disallowed controls, non-characters) replaced by U+FFFD.
+TEST(Xmlbind, WrittenValuesAreWellFormedAndReadBack)
+{
+    const std::string fffd = "\xEF\xBF\xBD";
+    struct Case {
+        const char* name;
+        std::string value;
+        std::string readBack;
+    };
+    const std::vector<Case> cases = {
+        {"reserved characters", "a < b & \"c\" 'd' > e", "a < b & \"c\" 'd' > e"},
+        {"line end, tab and carriage return", "one\ntwo\tthree\rfour", "one\ntwo\tthree\rfour"},
+        {"the end of a CDATA section", "x]]>y", "x]]>y"},
+        {"a character reference in the text", "&#x41; &#x3C;b&#x", "&#x41; &#x3C;b&#x"},
+        {"a character reference around markup", "&#x<evil/>;", "&#x<evil/>;"},
+        {"two-byte and four-byte UTF-8", "caf\xC3\xA9 \xF0\x9F\x93\xA6", "caf\xC3\xA9 \xF0\x9F\x93\xA6"},
+        {"a lone high byte", "a\xFFz", "a" + fffd + "z"},
+        {"a cut sequence at the end", "ab\xE2\x82", "ab" + fffd + fffd},
+        {"an overlong form", "\xC0\xBC", fffd + fffd},
+        {"a surrogate", "\xED\xA0\x80", fffd + fffd + fffd},
+        {"controls XML does not allow", std::string("a\x01" "b\x1F" "c\0d", 7), "a" + fffd + "b" + fffd + "c" + fffd + "d"},
+        {"non-characters", "\xEF\xBF\xBE\xEF\xBF\xBF", fffd + fffd},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        xmlbind::Document document;
+        document.LinkEndChild(new TiXmlDeclaration("1.0", "UTF-8", "yes"));
+        TiXmlElement* root = new TiXmlElement("kitwright");
+        document.LinkEndChild(root);
+        xmlbind::setAttribute(root, "value", c.value);
+        TiXmlElement* child = new TiXmlElement("text");
+        root->LinkEndChild(child);
+        xmlbind::addText(child, c.value);
+        std::ostringstream written;
+        written << document;
+
+        const XmlLint lint(written.str());
+        ASSERT_EQ(lint.complaints(), "") << written.str();
+        EXPECT_EQ(lint.attribute("/kitwright", "value"), c.readBack) << written.str();
+        EXPECT_EQ(lint.value("string(/kitwright/text)"), c.readBack) << written.str();
+    }
+    EXPECT_THROW(xmlbind::setAttribute(nullptr, "x", "y"), xmlbind::err);
 }
 
 }  // namespace
