@@ -4,6 +4,7 @@
 #include "installer/components/ComponentManager.h"
 #include "installer/components/KwRadioGroup.h"
 #include "installer/components/KwSubGroup.h"
+#include "installer/engine/Bootstrapper.h"
 #include "installer/options/Options.h"
 #include "installer/options/ParamManager.h"
 #include "installer/sources/FileFetcher.h"
@@ -14,6 +15,7 @@
 #include "common/Log.h"
 #include "common/Messages.h"
 #include "common/StringUtils.h"
+#include "common/xmlbind.h"
 #include "common/packages/PkgManager.h"
 #include "common/packages/Repository.h"
 
@@ -23,6 +25,20 @@
 #include <sstream>
 
 namespace {
+
+void loadBuildActions(Build::ActionList& actions, const TiXmlElement& element, const std::string& parentName,
+                      const std::string& config)
+{
+    // A bad action is the catalogue's fault, like any other bad element of the file.
+    try {
+        Bootstrapper::loadActions(actions, element, parentName);
+    } catch (const xmlbind::err& failure) {
+        throw error(1, 1, 1, 3) << "Can't parse " << config << ": " << failure.message;
+    } catch (error& failure) {
+        failure.addLevel(1, 1, 1, 3) << "Can't parse " << config;
+        throw;
+    }
+}
 
 // The directory of the build information file, with a trailing "/": the
 // examination scripts lie below it.
@@ -241,6 +257,8 @@ void BuildLoader::loadComponents(const BuildPtr& build, Mode mode, SourceConfig*
         component->classes.insert(record->classes.begin(), record->classes.end());
         component->bootstrapperPackages.assign(record->bootstrapper_packages.begin(),
                                                record->bootstrapper_packages.end());
+        if (record->bootstrapper)
+            loadBuildActions(component->bootstrapperActions, *record->bootstrapper, record->name, build->config());
         for (Package* package : record->packages) source->addPackage(package);
         for (Package* package : record->bootstrapper_packages) source->addPackage(package);
         if (record->settings) params_->createParams(component, record->settings);
@@ -275,7 +293,11 @@ void BuildLoader::loadBootstrapper(const BuildPtr& build, SourceConfig* source)
 {
     const BuildInfFile& file = *build->buildInfFile();
     if (!file.bootstrapper) return;
-    build->setPackages(file.bootstrapper_packages, Build::ActionList());
+    const ReleasePtr release = build->getParent();
+    if (!release) throw KW_INTERNAL_ERROR();
+    Build::ActionList actions;
+    loadBuildActions(actions, *file.bootstrapper, release->id(), build->config());
+    build->setPackages(file.bootstrapper_packages, actions);
     for (Package* package : file.bootstrapper_packages) source->addPackage(package);
 }
 

@@ -1,6 +1,7 @@
 #include "installer/catalogue/BuildLoader.h"
 
 #include "installer/catalogue/InstTypes.h"
+#include "installer/engine/Action.h"
 #include "installer/sources/SourceConfig.h"
 
 #include "common/packages/Package.h"
@@ -383,5 +384,59 @@ TEST_F(LoaderCatalogue, UnknownSystemFamilyRaises)
     } catch (const BuildLoader::ErrLoadRelease& failure) {
         expectCodes(failure, {3, 1, 1, 3});
         EXPECT_THAT(failure.text(), HasSubstr("no product sources for the system"));
+    }
+}
+
+// Build and component actions are read into their lists with their parents'
+// names; a bad action stops the load as bad catalogue data.
+TEST_F(LoaderCatalogue, BootstrapActionsOfBuildAndComponents)
+{
+    write("products.inf3", "<vendors><vendor><products><product id=\"zarni\" reference=\"zarni.inf3\"/>"
+                           "</products></vendor></vendors>");
+    product("zarni", {{"z1", "z.build.inf3"}});
+    const std::string componentActions =
+        "<bootstrapper><action sequence=\"post\" exec-cmd=\"echo base\"/></bootstrapper>";
+    build("z.build.inf3", "zarni",
+          component("base", componentActions) +
+              "<bootstrapper><action sequence=\"prep\" sequence-order=\"-1\" exec-cmd=\"echo build\"/>"
+              "<action sequence=\"pkgs\" stage=\"rollback\" exec-cmd=\"echo undo\"/></bootstrapper>");
+    loaded().read(debian12());
+    loaded().load({{"zarni", "z1"}}, debian12());
+    const KwComponentPtr base = loaded().components.getBaseComponent("zarni");
+    ASSERT_EQ(base->bootstrapperActions.size(), 1u);
+    EXPECT_EQ(base->bootstrapperActions[0]->parentName(), "base");
+    EXPECT_EQ(base->bootstrapperActions[0]->sequence(), "post");
+    const Build::ActionList& buildActions = base->getBuild()->bootstrapActions();
+    ASSERT_EQ(buildActions.size(), 2u);
+    EXPECT_EQ(buildActions[0]->parentName(), "z1");
+    EXPECT_EQ(buildActions[0]->sequenceOrder(), -1);
+    EXPECT_EQ(buildActions[1]->stage(), "rollback");
+
+    struct Case {
+        const char* name;
+        const char* action;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"no command", "<action sequence=\"prep\"/>",
+         "Can't parse z.build.inf3: There is no attribute 'exec-cmd' in element action"},
+        {"order no number", "<action sequence=\"prep\" exec-cmd=\"x\" sequence-order=\"first\"/>",
+         "Can't parse z.build.inf3\nInvalid number format.\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fresh();
+        write("products.inf3", "<vendors><vendor><products><product id=\"zarni\" reference=\"zarni.inf3\"/>"
+                               "</products></vendor></vendors>");
+        product("zarni", {{"z1", "z.build.inf3"}});
+        build("z.build.inf3", "zarni", component("base", std::string("<bootstrapper>") + c.action + "</bootstrapper>"));
+        loaded().read(debian12());
+        try {
+            loaded().load({{"zarni", "z1"}}, debian12());
+            ADD_FAILURE() << "loaded";
+        } catch (const BuildLoader::ErrLoadRelease& failure) {
+            expectCodes(failure, {1, 1, 1, 3});
+            EXPECT_THAT(failure.text(), HasSubstr(c.text));
+        }
     }
 }

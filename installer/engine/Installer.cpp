@@ -1,0 +1,87 @@
+#include "installer/engine/Installer.h"
+
+#include "installer/engine/ProductsProgress.h"
+#include "installer/engine/SystemSpecificConfigurator.h"
+
+#include "common/Log.h"
+#include "common/error.h"
+#include "common/fileops.h"
+#include "common/packages/PkgManager.h"
+
+#include <cerrno>
+#include <cstring>
+#include <exception>
+#include <fcntl.h>
+#include <unistd.h>
+
+std::string Installer::failureFlagPath() { return std::string(failureFlagDirectory) + failureFlagName; }
+
+Installer::Installer(Repository* repository, ComponentManager* components, SystemSpecificConfigurator* configurator)
+    : repository_(repository), components_(components), configurator_(configurator)
+{
+    Log(3, true) << "Installer::Installer: create ProductsProgress";
+    progress_.reset(new ProductsProgress());
+}
+
+Installer::~Installer() = default;
+
+void Installer::checkPackageSet() { Log(1, true) << "Check package set before installation"; }
+
+void Installer::install() { throw KW_INTERNAL_ERROR() << "the install step is not available yet"; }
+
+void Installer::installPrep() { throw KW_INTERNAL_ERROR() << "the prepare actions are not available yet"; }
+
+void Installer::installPost(bool) { throw KW_INTERNAL_ERROR() << "the post actions are not available yet"; }
+
+void Installer::setCommitChanges() { configurator_->setCommitChanges(); }
+
+bool Installer::isRemoverPackage(const Package* package) { return PkgManager::isRemover(package); }
+
+namespace {
+
+// The flag is created empty without following a link someone may have put in
+// its place.
+void createFlagFile(const std::string& path)
+{
+    fileops::create_directory(Installer::failureFlagDirectory);
+    const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (descriptor < 0) {
+        const int code = errno;
+        throw error(4, 1, 1, 2) << "cannot create " << path << ": " << std::strerror(code);
+    }
+    ::close(descriptor);
+}
+
+}  // namespace
+
+bool Installer::processFailureFlag(bool set)
+{
+    const std::string path = failureFlagPath();
+    try {
+        if (!set) {
+            if (fileops::exists(path)) fileops::remove(path);
+            return false;
+        }
+        if (fileops::exists(path)) {
+            Log(3, true) << "DEBUG installation failure flag file exists: " << path;
+            Log(1, true) << "WARNING: Failure of previous installation was detected! Bootstrapper post-actions will "
+                            "be executed for all components at the end of the current installation.";
+            return true;
+        }
+        Log(3, true) << "DEBUG installation failure flag file does not exist: " << path;
+        createFlagFile(path);
+        return false;
+    } catch (const std::exception& e) {
+        const std::string text = e.what();
+        Log(1, true) << "Exception occured while trying to process installation failure flag file: '" << path
+                     << "'. ERROR: " << text;
+    } catch (const error& e) {
+        const std::string text = e.text();
+        Log(1, true) << "Error occured while trying to process installation failure flag file: '" << path
+                     << "'. ERROR: " << text;
+    } catch (...) {
+        // Flag trouble must never fail the installation; whatever it was is logged.
+        Log(1, true) << "Unknown error occured while trying to process installation failure flag file: " << path;
+    }
+    return false;
+}
