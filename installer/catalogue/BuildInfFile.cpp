@@ -86,6 +86,7 @@ void BuildInfFile::read(const TiXmlElement& root)
 {
     os_name = CatalogueText::required(root, "os_name", fileName_);
     os_vendor = CatalogueText::required(root, "os_vendor", fileName_);
+    family_ = CatalogueText::packageFamilyOf(os_vendor);
     os_version = CatalogueText::required(root, "os_version", fileName_);
     os_arch = CatalogueText::required(root, "os_arch", fileName_);
     environment = CatalogueText::required(root, "environment", fileName_);
@@ -146,7 +147,7 @@ void BuildInfFile::readProduct(const TiXmlElement& root)
         std::vector<std::string> names;
         forChildren(group, "keypackage", [&](const TiXmlElement& name) {
             names.push_back(text(name));
-            CatalogueText::checkPackageName(names.back(), name, fileName_);
+            checkPackageName(names.back(), name);
         });
         forChildren(group, "upgrade_code", [&](const TiXmlElement& code) { upgrade_codes.push_back(text(code)); });
         forChildren(group, "product_code", [&](const TiXmlElement& code) { product_codes.push_back(text(code)); });
@@ -208,7 +209,7 @@ BuildInfFile::component_ptr BuildInfFile::readComponent(const TiXmlElement& elem
                                   bool packageName) {
             forChildren(parent, name, [&](const TiXmlElement& child) {
                 into.push_back(CatalogueText::required(child, "name", fileName_));
-                if (packageName) CatalogueText::checkPackageName(into.back(), child, fileName_);
+                if (packageName) checkPackageName(into.back(), child);
             });
         };
         names(group, "keypackage", keys.keypackages, true);
@@ -225,14 +226,14 @@ BuildInfFile::component_ptr BuildInfFile::readComponent(const TiXmlElement& elem
         if (!list) return;
         forChildren(*list, name, [&](const TiXmlElement& item) {
             into.push_back(optional(item, "name"));
-            if (!into.back().empty()) CatalogueText::checkPackageName(into.back(), item, fileName_);
+            if (!into.back().empty()) checkPackageName(into.back(), item);
         });
     };
     packageNames(element.FirstChildElement("expackages"), "expackage", component->expackages);
     packageNames(element.FirstChildElement("rmpackages"), "rmpackage", component->rmpackages);
     forChildren(element, "eztemplate", [&](const TiXmlElement& item) {
         component->eztemplates.push_back(CatalogueText::required(item, "name", fileName_));
-        CatalogueText::checkPackageName(component->eztemplates.back(), item, fileName_);
+        checkPackageName(component->eztemplates.back(), item);
     });
     const auto componentNames = [&](const char* name, std::vector<std::string>& into) {
         forChildren(element, name, [&](const TiXmlElement& item) {
@@ -336,10 +337,10 @@ void BuildInfFile::readExtCatalog(const TiXmlElement& root)
 
         const Feed feed = feedLoader()(url, "unix", release_version);
         for (const auto& item : feed) {
-            // Feed items live outside the catalogue's files but end up as package
-            // names in the same commands.
+            // Feed items live outside the catalogue's files and end up as names in
+            // the extension command, which serves both families.
             const std::string name = "ext-" + item.first;
-            CatalogueText::checkPackageName(name, *catalog, fileName_);
+            CatalogueText::checkPackageName(name, PackageFamily::either, *catalog, fileName_);
             // The template copy is the package's origin element for the rest of
             // the process.
             TiXmlElement* copy = static_cast<TiXmlElement*>(packageTemplate->Clone());
@@ -383,7 +384,7 @@ std::vector<std::string> BuildInfFile::readNameList(const TiXmlElement& root, co
         const std::string name =
             nameRequired ? CatalogueText::required(package, "name", fileName_) : optional(package, "name");
         // These names go to the resolver and to the package tools' command lines.
-        if (!name.empty() || nameRequired) CatalogueText::checkPackageName(name, package, fileName_);
+        if (!name.empty() || nameRequired) checkPackageName(name, package);
         names.push_back(name);
     });
     return names;
@@ -403,7 +404,7 @@ BuildInfFile::ElementCopy BuildInfFile::readBootstrapper(const TiXmlElement& ele
 
 Package* BuildInfFile::makePackage(const TiXmlElement& element, char kind)
 {
-    CatalogueText::checkPackageName(CatalogueText::required(element, "name", fileName_), element, fileName_);
+    checkPackageName(CatalogueText::required(element, "name", fileName_), element);
     // The file name is joined to the repository directory to download the package.
     const std::string file = CatalogueText::required(element, "file", fileName_);
     if (!file.empty()) CatalogueText::checkRelativePath(file, element, "file", fileName_);
@@ -437,6 +438,11 @@ BuildInfFile::examine_t BuildInfFile::readExamine(const TiXmlElement& element)
     step.options = optional(element, "options");
     step.always = flag(element, "always");
     return step;
+}
+
+void BuildInfFile::checkPackageName(const std::string& name, const TiXmlElement& element) const
+{
+    CatalogueText::checkPackageName(name, family_, element, fileName_);
 }
 
 std::string BuildInfFile::text(const TiXmlElement& element, bool multiline)

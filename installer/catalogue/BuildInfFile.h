@@ -1,6 +1,7 @@
 #pragma once
 
 #include "installer/catalogue/ExamineStep.h"
+#include "installer/catalogue/PackageFamily.h"
 
 #include <boost/shared_ptr.hpp>
 
@@ -24,7 +25,7 @@ class TiXmlElement;
 //
 // The file comes from the installation source and is checked as it is read:
 // every text is free of control characters, package names are names the package
-// tools take, and catalogue data errors are repository errors naming the file
+// tools of the build's system take, and catalogue data errors are repository errors naming the file
 // and the element.
 //
 // Package records are handed to the process (Repository::keep) as they are
@@ -174,11 +175,15 @@ private:
     ElementCopy readBootstrapper(const TiXmlElement& element, std::vector<Package*>& packages);
     Package* makePackage(const TiXmlElement& element, char kind);
     examine_t readExamine(const TiXmlElement& element);
+    // A package name of this build's family (of the system it is for).
+    void checkPackageName(const std::string& name, const TiXmlElement& element) const;
     std::string text(const TiXmlElement& element, bool multiline = false);
     bool readGpgCheck(const TiXmlElement& root);
 
     // The local file name, for messages about its content.
     std::string fileName_;
+    // Set from os_vendor before any package name is read.
+    PackageFamily family_ = PackageFamily::either;
 };
 
 typedef boost::shared_ptr<BuildInfFile> BuildInfFilePtr;

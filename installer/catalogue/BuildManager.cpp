@@ -223,8 +223,10 @@ void BuildManager::parseProductFile(const CatalogueEntry& entry, const std::stri
     forChildren(*root, "keypackages", [&](const TiXmlElement& group) {
         std::vector<std::string> names;
         texts(group, "keypackage", names);
-        // Key package names are looked up in the installed-package database.
-        for (const std::string& name : names) CatalogueText::checkPackageName(name, group, path);
+        // Key package names are looked up in the installed-package database; a
+        // product file serves systems of both families.
+        for (const std::string& name : names)
+            CatalogueText::checkPackageName(name, PackageFamily::either, group, path);
         keyPackages.push_back(names);
         texts(group, "upgrade_code", upgradeCodes);
         texts(group, "product_code", productCodes);

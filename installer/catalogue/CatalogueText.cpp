@@ -1,7 +1,20 @@
 #include "installer/catalogue/CatalogueText.h"
 
 #include "common/Messages.h"
+#include "common/Opsys.h"
 #include "common/StringUtils.h"
+
+#include <sstream>
+
+std::ostream& operator<<(std::ostream& out, PackageFamily family)
+{
+    switch (family) {
+    case PackageFamily::debian: return out << "Debian";
+    case PackageFamily::rpm: return out << "RPM";
+    case PackageFamily::either: return out << "Debian or RPM";
+    }
+    return out << "unknown";
+}
 
 namespace CatalogueText {
 
@@ -87,22 +100,44 @@ void checkRelativePath(const std::string& path, const TiXmlElement& element, con
                             "' leaves the installation source");
 }
 
-bool isPackageName(const std::string& name)
+PackageFamily packageFamilyOf(const std::string& vendor)
+{
+    // The one home of the vendor families is Opsys.
+    const Opsys system("", vendor, "", "", "");
+    if (system.isDebian()) return PackageFamily::debian;
+    if (system.isRedHat()) return PackageFamily::rpm;
+    return PackageFamily::either;
+}
+
+bool isPackageName(const std::string& name, PackageFamily family)
 {
     if (name.empty() || name.size() > 255) return false;
-    const auto alnum = [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-    };
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    const auto lower = [](char c) { return c >= 'a' && c <= 'z'; };
+    const auto upper = [](char c) { return c >= 'A' && c <= 'Z'; };
+    if (family == PackageFamily::debian) {
+        // Debian policy: lower-case letters, digits and "+-.", a letter or digit first.
+        if (!lower(name[0]) && !digit(name[0])) return false;
+        for (const char c : name)
+            if (!lower(c) && !digit(c) && c != '+' && c != '-' && c != '.') return false;
+        return true;
+    }
+    // The rpm rule is the wider one, so it also serves names of either family.
+    const auto alnum = [&](char c) { return lower(c) || upper(c) || digit(c); };
     if (!alnum(name[0])) return false;
     for (const char c : name)
         if (!alnum(c) && c != '+' && c != '-' && c != '.' && c != '_' && c != '~' && c != '^') return false;
     return true;
 }
 
-void checkPackageName(const std::string& name, const TiXmlElement& element, const std::string& file)
+void checkPackageName(const std::string& name, PackageFamily family, const TiXmlElement& element,
+                      const std::string& file)
 {
-    if (!isPackageName(name))
-        throw dataError(element, file, quoteString(name) + " is not a valid package name");
+    if (!isPackageName(name, family)) {
+        std::ostringstream problem;
+        problem << quoteString(name) << " is not a valid " << family << " package name";
+        throw dataError(element, file, problem.str());
+    }
 }
 
 bool isPackageVersionText(const std::string& text, bool architecture)

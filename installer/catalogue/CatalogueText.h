@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/error.h"
+#include "installer/catalogue/PackageFamily.h"
 
 #include <tinyxml.h>
 
@@ -54,11 +55,18 @@ bool isInsideSource(const std::string& path);
 void checkRelativePath(const std::string& path, const TiXmlElement& element, const char* attribute,
                        const std::string& file);
 
-// A name the package tools take as a package name: a letter or digit first, then
-// letters, digits and "+-._~^", at most 255 characters. Such a name never reads
-// as an option, a path or a shell word.
-bool isPackageName(const std::string& name);
-void checkPackageName(const std::string& name, const TiXmlElement& element, const std::string& file);
+// The family of the system a build is for, from its vendor: Debian and Ubuntu,
+// or the RedHat family; any other vendor gives `either`.
+PackageFamily packageFamilyOf(const std::string& vendor);
+
+// A name the family's package tools take as a package name, at most 255
+// characters: for Debian "[a-z0-9][a-z0-9+.-]*"; for RPM (and for either family)
+// a letter or digit first, then letters, digits and "+-._~^". Neither rule lets
+// a name read as an option, a path or more than one shell word.
+bool isPackageName(const std::string& name, PackageFamily family);
+// Refuses what isPackageName refuses, naming the family.
+void checkPackageName(const std::string& name, PackageFamily family, const TiXmlElement& element,
+                      const std::string& file);
 
 // The version, release and architecture texts of a package record go to the
 // package tools' command lines beside its name: letters, digits and "+-._~:^"

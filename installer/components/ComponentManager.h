@@ -138,7 +138,7 @@ public:
     // the components to remove, then the extra removers and upgrades. What the
     // system offers comes from `available`, which must be given.
     void getPackagesToInstall(std::vector<const Package*>& list, Repository& repository,
-                              const AvailablePackageLookup* available);
+                              AvailablePackageLookup* available);
     // Appends the packages that must be present before the main installation:
     // the bootstrapper packages of the components to install and, once per
     // product, those of their build.
@@ -179,7 +179,7 @@ typedef boost::shared_ptr<ComponentManager> ComponentManagerPtr;
 // system offers (`available` may be null).
 class ComponentManager::CheckInstalled : public ComponentManager::Visitor {
 public:
-    CheckInstalled(const Repository& repository, const AvailablePackageLookup* available)
+    CheckInstalled(const Repository& repository, AvailablePackageLookup* available)
         : repository_(repository), available_(available)
     {
     }
@@ -187,7 +187,7 @@ public:
 
 private:
     const Repository& repository_;
-    const AvailablePackageLookup* available_;
+    AvailablePackageLookup* available_;
 };
 
 // Collects every component's key package names, for the configurator to learn

@@ -40,7 +40,7 @@ bool isRemover(const Package* package)
 // One list being built, with the lookups its steps share.
 class ListBuilder {
 public:
-    ListBuilder(PackageList& list, Repository& repository, const AvailablePackageLookup* available)
+    ListBuilder(PackageList& list, Repository& repository, AvailablePackageLookup* available)
         : list_(list), repository_(repository), available_(available)
     {
     }
@@ -211,7 +211,7 @@ private:
 
     PackageList& list_;
     Repository& repository_;
-    const AvailablePackageLookup* available_;
+    AvailablePackageLookup* available_;
 };
 
 }  // namespace
@@ -225,7 +225,7 @@ std::string ComponentManager::listedPackages(const std::vector<const Package*>& 
 }
 
 void ComponentManager::getPackagesToInstall(std::vector<const Package*>& list, Repository& repository,
-                                            const AvailablePackageLookup* available)
+                                            AvailablePackageLookup* available)
 {
     class PackagesToInstall : public Visitor {
     public:
@@ -263,7 +263,7 @@ void ComponentManager::getPackagesToInstall(std::vector<const Package*>& list, R
         ListBuilder& builder_;
     };
 
-    checked_pointer<const AvailablePackageLookup> checked(available);
+    checked_pointer<AvailablePackageLookup> checked(available);
     ListBuilder builder(list, repository, &*checked);
     Log(2, true) << "Getting packages to installation list:";
     PackagesToInstall walk(builder);

@@ -74,7 +74,7 @@ private:
 class ComponentStatusChecker {
 public:
     ComponentStatusChecker(KwComponent& component, const Repository& repository,
-                           const AvailablePackageLookup* available)
+                           AvailablePackageLookup* available)
         : component_(component), repository_(repository), lookup_(available)
     {
     }
@@ -245,7 +245,7 @@ private:
 
     KwComponent& component_;
     const Repository& repository_;
-    const AvailablePackageLookup* lookup_;
+    AvailablePackageLookup* lookup_;
     bool installedLatest_ = false;
     bool isInstalled_ = false;
     bool available_ = false;
@@ -256,7 +256,7 @@ private:
 
 }  // namespace
 
-void KwComponent::checkInstalled(const Repository& repository, const AvailablePackageLookup* available)
+void KwComponent::checkInstalled(const Repository& repository, AvailablePackageLookup* available)
 {
     if (installMode_ == MODE_ERROR) {
         const std::string fullName = getFullName();
@@ -267,7 +267,7 @@ void KwComponent::checkInstalled(const Repository& repository, const AvailablePa
 }
 
 const Package* KwComponent::findLatest(const std::string& name, const Repository& repository,
-                                       const AvailablePackageLookup* available, bool lazy) const
+                                       AvailablePackageLookup* available, bool lazy) const
 {
     const std::string base = baseName(name);
     const Package* candidates[3] = {nullptr, nullptr, nullptr};

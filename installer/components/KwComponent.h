@@ -120,13 +120,13 @@ public:
     // and offered records) and what `available` (may be null) offers. Installed
     // packages that identify the component but are missing from its build
     // packages are appended to them.
-    void checkInstalled(const Repository& repository, const AvailablePackageLookup* available);
+    void checkInstalled(const Repository& repository, AvailablePackageLookup* available);
     // The best candidate for a package name (a path counts by its last element):
     // the component's own build package, the repository's latest record (with
     // `lazy`, only one its lazy addon build allows) and what `available` offers;
     // a later one wins only with a higher version. Null when there is none.
     const Package* findLatest(const std::string& name, const Repository& repository,
-                              const AvailablePackageLookup* available, bool lazy) const;
+                              AvailablePackageLookup* available, bool lazy) const;
     // The latest record of the name that does not come from another lazy addon
     // build than the component's.
     const Package* findLatestLazy(const Repository& repository, const std::string& name) const;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "installer/components/AvailablePackageLookup.h"
+
 #include <memory>
 #include <set>
 #include <string>
@@ -26,12 +28,12 @@ class SourceManager;
 // after a rollback leaves the restored files alone.
 //
 // Used from one thread at a time.
-class SystemSpecificConfigurator {
+class SystemSpecificConfigurator : public AvailablePackageLookup {
 public:
     // The source manager and repository of the run are borrowed; both outlive
     // the configurator.
     SystemSpecificConfigurator(SourceManager* sources, Repository* repository);
-    virtual ~SystemSpecificConfigurator();
+    ~SystemSpecificConfigurator() override;
     SystemSpecificConfigurator(const SystemSpecificConfigurator&) = delete;
     SystemSpecificConfigurator& operator=(const SystemSpecificConfigurator&) = delete;
 
@@ -47,8 +49,10 @@ public:
     // The flavour's warnings about the system configuration, computed once.
     std::string checkConfiguration();
     // What the system repositories offer for the name (the flavour keeps the
-    // record until the process ends), or null; before configure an error.
-    const Package* getAvailablePackage(const std::string& name);
+    // record until the process ends), or null; before configure an error. The
+    // drivers hand the configurator to the component state check and the package
+    // list as their lookup.
+    const Package* getAvailablePackage(const std::string& name) override;
     void removeTemporarySources();
     void finishPersistentConfiguration();
     // The persistent configuration stays when the run ends.

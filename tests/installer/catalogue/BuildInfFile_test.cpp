@@ -3,6 +3,7 @@
 #include "common/Opsys.h"
 #include "common/packages/ExtCatalogPackage.h"
 #include "common/packages/Package.h"
+#include "common/StringUtils.h"
 #include "tests/common/CapturedLog.h"
 #include "tests/common/ErrorExpectations.h"
 #include "tests/common/TempDir.h"
@@ -198,7 +199,7 @@ TEST(BuildInfFile, Refusals)
         {"bad package name", head + ">" + product + "<component name=\"c\" description=\"d\">" + package("a;reboot") + "</component></build>",
          {1, 1, 1, 3},
          "Invalid catalogue data in the element 'package' (row 1, col 298) of the file F: \"a;reboot\" is not a "
-         "valid package name\n"},
+         "valid Debian package name\n"},
         {"shell word in a package version",
          head + ">" + product + "<component name=\"c\" description=\"d\"><package name=\"a\" version=\"1.0;reboot\" "
              "release=\"1\" arch=\"amd64\" file=\"a.deb\"/></component></build>",
@@ -227,7 +228,7 @@ TEST(BuildInfFile, Refusals)
         {"excluded package name", head + ">" + product + "<component name=\"c\" description=\"d\"><keypackages><keypackage name=\"k\"/></keypackages><expackages><expackage name=\"--purge\"/></expackages></component></build>",
          {1, 1, 1, 3},
          "Invalid catalogue data in the element 'expackage' (row 1, col 359) of the file F: \"--purge\" is not a "
-         "valid package name\n"},
+         "valid Debian package name\n"},
         {"headers file leaves the source", head + ">" + product + baseComponent + "<thirdparty thirdparty_dir=\"t\" headers_file=\"../../h\"/></build>",
          {1, 1, 1, 3},
          "Invalid catalogue data in the element 'thirdparty' (row 1, col 374) of the file F: the path \"../../h\" in "
@@ -248,6 +249,60 @@ TEST(BuildInfFile, Refusals)
         }
     }
     expectError([] { BuildInfFile("", "c"); }, {1, 1, 1, 3}, "The 'config' build attribute is empty.\n");
+}
+
+// A build's package names follow the rules of its system's package tools: Debian
+// names are lower case without "_", rpm names may have both; a build of neither
+// family takes a name of either.
+TEST(BuildInfFile, PackageNamesFollowTheBuildsFamily)
+{
+    struct Case {
+        const char* name;
+        std::string vendor;
+        std::string packageName;
+        const char* refusedAs;  // the family the refusal names; nullptr: accepted
+    };
+    const std::string tooLong(256, 'a');
+    const Case cases[] = {
+        {"plain name, Debian", "Debian", "zarni-base", nullptr},
+        {"plain name, rpm", "RedHat", "zarni-base", nullptr},
+        {"plus signs, Ubuntu", "Ubuntu", "g++-12", nullptr},
+        {"one character, Debian", "Debian", "z", nullptr},
+        {"upper case, Debian", "Debian", "Zarni-Base", "Debian"},
+        {"upper case, rpm", "CentOS", "Zarni-Base", nullptr},
+        {"underscore, Debian", "Debian", "lib_zarni", "Debian"},
+        {"underscore, rpm", "AlmaLinux", "lib_zarni", nullptr},
+        {"tilde, Debian", "Debian", "zarni~beta", "Debian"},
+        {"tilde, rpm", "RedHat", "zarni~beta", nullptr},
+        {"caret, Ubuntu", "Ubuntu", "zarni^1", "Debian"},
+        {"underscore, neither family", "Bell", "lib_Zarni", nullptr},
+        {"option, Debian", "Debian", "-zarni", "Debian"},
+        {"option, rpm", "RedHat", "-zarni", "RPM"},
+        {"blank, rpm", "RedHat", "zarni base", "RPM"},
+        {"shell word, rpm", "Rocky", "zarni;reboot", "RPM"},
+        {"path, rpm", "RedHat", "zarni/../x", "RPM"},
+        {"non-ASCII letter, rpm", "RedHat", "zarn\xc3\xad", "RPM"},
+        {"shell word, neither family", "Bell", "zarni$(id)", "Debian or RPM"},
+        {"256 characters, Debian", "Debian", tooLong, "Debian"},
+        {"256 characters, rpm", "RedHat", tooLong, "RPM"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const WrittenFile written(
+            "<build os_name=\"Linux\" os_vendor=\"" + c.vendor +
+            "\" os_version=\"9\" os_arch=\"x86_64\" environment=\"\" build_dir=\"d\">" + product +
+            "<component name=\"c\" description=\"d\"><keypackages><keypackage name=\"k\"/></keypackages>"
+            "<expackages><expackage name=\"" + c.packageName + "\"/></expackages></component></build>");
+        if (!c.refusedAs) {
+            EXPECT_THAT(written.read()->components[0]->expackages, ElementsAre(c.packageName));
+            continue;
+        }
+        expectError([&] { written.read(); }, {1, 1, 1, 3},
+                    ::testing::AllOf(::testing::StartsWith("Invalid catalogue data in the element 'expackage' (row 1, "),
+                                     ::testing::EndsWith(" of the file " + written.path() + ": " +
+                                                         quoteString(c.packageName) + " is not a valid " + c.refusedAs +
+                                                         " package name\n")));
+    }
 }
 
 TEST(BuildInfFile, GpgCheckWords)

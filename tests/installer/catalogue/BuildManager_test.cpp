@@ -234,7 +234,7 @@ TEST_F(WrittenCatalogue, ProductFileRefusals)
     struct Case {
         const char* name;
         std::string productFile;
-        std::string text;  // "P" stands for the product file's path
+        std::string text;  // " P" stands for the product file's path
     };
     const std::string builds = release("r1", "1.0");
     const Case cases[] = {
@@ -255,14 +255,14 @@ TEST_F(WrittenCatalogue, ProductFileRefusals)
          "best_with\n"},
         {"key package name", productFile(builds, "<keypackages><keypackage>-rf</keypackage></keypackages>"),
          "Invalid catalogue data in the element 'keypackages' (row 1, col 21) of the file P: \"-rf\" is not a valid "
-         "package name\n"},
+         "Debian or RPM package name\n"},
     };
     write("products.inf3", rootFile("<product id=\"zarni\" name=\"Zarni\" reference=\"zarni.inf3\"/>"));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         write("zarni.inf3", c.productFile);
         std::string expected = c.text;
-        boost::replace_all(expected, "P", path("zarni.inf3"));
+        boost::replace_all(expected, " P", " " + path("zarni.inf3"));
         expectError([&] { read(); }, {1, 1, 1, 3}, ::testing::StartsWith(expected));
     }
 }

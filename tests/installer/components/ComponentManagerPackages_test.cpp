@@ -27,7 +27,7 @@ namespace {
 // The system offers nothing beyond the repository.
 class NothingOffered : public AvailablePackageLookup {
 public:
-    const Package* getAvailablePackage(const std::string&) const override { return nullptr; }
+    const Package* getAvailablePackage(const std::string&) override { return nullptr; }
 };
 
 // "name version arch" of each package, removers as "name arch".

@@ -20,7 +20,7 @@ namespace {
 // What the system package manager offers, by name.
 class OfferedPackages : public AvailablePackageLookup {
 public:
-    const Package* getAvailablePackage(const std::string& name) const override
+    const Package* getAvailablePackage(const std::string& name) override
     {
         const auto it = offered.find(name);
         return it == offered.end() ? nullptr : it->second;
@@ -78,7 +78,7 @@ protected:
         package->setBuildTime(time);
         return package;
     }
-    KwComponentPtr checked(const KwComponentPtr& component, const AvailablePackageLookup* available = nullptr)
+    KwComponentPtr checked(const KwComponentPtr& component, AvailablePackageLookup* available = nullptr)
     {
         // The drivers check the releases before the components.
         product.release->checkState(&repository);

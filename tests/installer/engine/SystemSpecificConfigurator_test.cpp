@@ -3,6 +3,7 @@
 #include "installer/sources/Downloader.h"
 
 #include "common/error.h"
+#include "common/packages/DebPackage.h"
 #include "common/packages/Repository.h"
 #include "tests/common/ErrorExpectations.h"
 #include "tests/common/ScopedEnvironment.h"
@@ -42,11 +43,16 @@ public:
     void registerFile(const std::string& path) { backupFile(path); }
 
     std::map<std::string, std::string> files;
+    std::map<std::string, const Package*> offered;
     int checks = 0;
     int temporaryRemovals = 0;
 
 protected:
-    const Package* doGetAvailablePackage(const std::string&) override { return nullptr; }
+    const Package* doGetAvailablePackage(const std::string& name) override
+    {
+        const auto it = offered.find(name);
+        return it == offered.end() ? nullptr : it->second;
+    }
     void doConfigure() override { reconfigureSources(); }
     std::string doCheckConfiguration() override
     {
@@ -96,6 +102,22 @@ TEST_F(Configurator, ConfiguresOnceAndChecksOnce)
 
 // A run that did not succeed puts every persistent file back byte for byte and
 // removes the ones it created; a second finish changes nothing.
+// The drivers hand the run's configurator to the component state check and the
+// package list as their lookup: it answers through the flavour, and refuses
+// before it is configured.
+TEST_F(Configurator, IsTheLookupOfWhatTheSystemOffers)
+{
+    const DebPackage offered("zarni-base", "1.2-1");
+    configurator.offered["zarni-base"] = &offered;
+    AvailablePackageLookup& lookup = configurator;
+    if (const auto failed = expectError([&] { lookup.getAvailablePackage("zarni-base"); }))
+        expectCodes(*failed, {3, 1, 1, 3});
+
+    configurator.configure();
+    EXPECT_EQ(lookup.getAvailablePackage("zarni-base"), &offered);
+    EXPECT_EQ(lookup.getAvailablePackage("zarni-web"), nullptr);
+}
+
 TEST_F(Configurator, RollbackRestoresThePreviousFiles)
 {
     const std::string previous("deb http://old.zarni.example/ bookworm main\n\0binary", 52);
