@@ -18,7 +18,7 @@ ProductsReporter::ProductsReporter(std::int32_t status, BuildManager* builds) : 
 std::ostream& ProductsReporter::put(std::ostream& out) const
 {
     const std::vector<ReleasePtr> releases = builds_->getReleases(0);
-    if (releases.empty()) return Reporter(statusError, Messages::get("releases_reporter_list_empty").c_str()).put(out);
+    if (releases.empty()) return Reporter(statusError, Messages::get("releases_reporter_list_empty")).put(out);
 
     std::vector<ProductPtr> products;
     std::set<std::string> listed;

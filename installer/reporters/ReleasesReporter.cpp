@@ -33,8 +33,8 @@ std::ostream& ReleasesReporter::put(std::ostream& out) const
 {
     const std::vector<ReleasePtr> kept = builds_->getReleases(0);
     if (kept.empty()) {
-        if (mode_ == modeUpdates) return Reporter(statusOk, Messages::get("releases_reporter_no_updates").c_str()).put(out);
-        return Reporter(statusError, Messages::get("releases_reporter_list_empty").c_str()).put(out);
+        if (mode_ == modeUpdates) return Reporter(statusOk, Messages::get("releases_reporter_no_updates")).put(out);
+        return Reporter(statusError, Messages::get("releases_reporter_list_empty")).put(out);
     }
 
     const Options& options = Options::getInstance();
