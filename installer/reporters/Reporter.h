@@ -28,7 +28,7 @@ public:
     // A null message counts as empty.
     Reporter(std::int32_t status, const char* message);
     // A null class counts as empty.
-    Reporter(std::int32_t status, const std::string& message, const char* errorClass);
+    Reporter(std::int32_t status, const std::string& message, const char* errorClass = nullptr);
     virtual ~Reporter();
 
     // Text form: "\n", "\nERROR: " or "\nBUSY: " by status, the message and a line

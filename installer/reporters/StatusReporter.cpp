@@ -48,7 +48,7 @@ TiXmlElement progressElement(const Progress::Record& record)
 
 }  // namespace
 
-StatusReporter::StatusReporter(std::int32_t status, const std::string& message) : Reporter(status, message, "") {}
+StatusReporter::StatusReporter(std::int32_t status, const std::string& message) : Reporter(status, message) {}
 
 StatusReporter StatusReporter::forLockState()
 {

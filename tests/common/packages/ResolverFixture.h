@@ -18,12 +18,12 @@
 #include <string>
 #include <sys/stat.h>
 
-// A repository read from a scenario directory of tests/data/resolver: the
-// installed records (installed.cache, kind 's'), the system's offer
-// (offered.cache, 'u') and the product's build (build.cache, 'b').
-inline void loadScenario(Repository& repository, const std::string& scenario)
+// A repository read from a directory of package cache files: the installed
+// records (installed.cache, kind 's'), the system's offer (offered.cache, 'u')
+// and the product's build (build.cache, 'b').
+inline void loadCacheFiles(Repository& repository, const std::string& directory)
 {
-    const std::string dir = std::string(KW_TEST_DATA_DIR) + "/resolver/" + scenario + "/";
+    const std::string dir = directory + "/";
     struct File {
         const char* name;
         Package::type_t kind;
@@ -40,8 +40,14 @@ inline void loadScenario(Repository& repository, const std::string& scenario)
         std::fclose(stream);
         any = true;
     }
-    ASSERT_TRUE(any) << "no scenario files in " << dir;
+    ASSERT_TRUE(any) << "no package cache files in " << dir;
     repository.resolveRequires();
+}
+
+// The same from a scenario directory of tests/data/resolver.
+inline void loadScenario(Repository& repository, const std::string& scenario)
+{
+    loadCacheFiles(repository, std::string(KW_TEST_DATA_DIR) + "/resolver/" + scenario);
 }
 
 // The one record of the name and kind.

@@ -9,22 +9,24 @@
 #include <sstream>
 #include <string>
 
-// What a reporter prints in either form: every reporter test starts from text
-// output and no status prefix, catches standard error, and leaves the
+// What a reporter prints in either form. For its life it starts from text
+// output and no status prefix, catches standard error, and then leaves the
 // process-wide output settings as it found them.
-class ReporterTest : public ::testing::Test {
-protected:
-    ReporterTest() : savedXml_(xmlOutput), savedPrefix_(statusPrefix), savedError_(std::cerr.rdbuf(error_.rdbuf()))
+class ReporterOutput {
+public:
+    ReporterOutput() : savedXml_(xmlOutput), savedPrefix_(statusPrefix), savedError_(std::cerr.rdbuf(error_.rdbuf()))
     {
         xmlOutput = false;
         statusPrefix.clear();
     }
-    ~ReporterTest() override
+    ~ReporterOutput()
     {
         std::cerr.rdbuf(savedError_);
         xmlOutput = savedXml_;
         statusPrefix = savedPrefix_;
     }
+    ReporterOutput(const ReporterOutput&) = delete;
+    ReporterOutput& operator=(const ReporterOutput&) = delete;
 
     // The answer in text form.
     static std::string text(const Reporter& reporter)
@@ -34,12 +36,18 @@ protected:
         out << reporter;
         return out.str();
     }
-    // The answer in XML form.
+    // The answer in XML form; what was written before a raised error is lost.
     static std::string xml(const Reporter& reporter)
     {
         xmlOutput = true;
         std::ostringstream out;
-        out << reporter;
+        try {
+            out << reporter;
+        } catch (...) {
+            // Text output again for the test's next step; the caller sees the failure.
+            xmlOutput = false;
+            throw;
+        }
         xmlOutput = false;
         return out.str();
     }
@@ -61,3 +69,5 @@ private:
     std::ostringstream error_;
     std::streambuf* savedError_;
 };
+
+class ReporterTest : public ::testing::Test, protected ReporterOutput {};

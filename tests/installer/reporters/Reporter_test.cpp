@@ -71,6 +71,7 @@ TEST_F(ReporterStatus, TheThreeConstructors)
     const Reporter full(1, std::string("m"), "user");
     EXPECT_EQ(full.errorClass, "user");
     EXPECT_EQ(Reporter(1, std::string("m"), nullptr).errorClass, "");
+    EXPECT_EQ(Reporter(1, std::string("m")).errorClass, "");
 }
 
 // Messages carry whatever an error or the catalogue said: the document stays
