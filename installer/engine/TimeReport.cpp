@@ -7,10 +7,9 @@
 
 #include "common/Log.h"
 #include "common/error.h"
+#include "common/fileops.h"
 #include "common/packages/Version.h"
 #include "common/xmlbind.h"
-
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -34,18 +33,6 @@ std::string timestamp()
     char text[32];
     std::strftime(text, sizeof text, "%Y%m%dT%H%M%S", &local);
     return text;
-}
-
-bool isDirectory(const std::string& path)
-{
-    struct stat info;
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-bool exists(const std::string& path)
-{
-    struct stat info;
-    return ::lstat(path.c_str(), &info) == 0;
 }
 
 }  // namespace
@@ -156,20 +143,20 @@ void TimeReport::save()
     }
     action->InsertEndChild(components);
 
-    if (!isDirectory(directory)) {
+    if (!fileops::is_directory(directory)) {
         Log(2, true) << "Unable to save time statistics: missed directory " << directory;
         return;
     }
     const std::string path = std::string(directory) + "/" + fileName;
     xmlbind::Document document;
-    const bool loaded = exists(path) && document.LoadFile(path);
+    const bool loaded = fileops::exists(path) && document.LoadFile(path);
     TiXmlElement* root = loaded ? document.RootElement() : nullptr;
     if (!root || root->ValueStr() != "reports") {
-        if (exists(path)) {
+        if (fileops::exists(path)) {
             // Earlier records are never thrown away: the unreadable file stays
             // beside the new one.
             std::string aside = path + ".bad-" + now;
-            for (int n = 1; exists(aside); ++n) aside = path + ".bad-" + now + "-" + std::to_string(n);
+            for (int n = 1; fileops::exists(aside); ++n) aside = path + ".bad-" + now + "-" + std::to_string(n);
             if (std::rename(path.c_str(), aside.c_str()) != 0) {
                 const std::string reason = std::strerror(errno);
                 Log(2, true) << "Unable to save time statistics to file: " << path

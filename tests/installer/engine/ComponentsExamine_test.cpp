@@ -249,14 +249,24 @@ TEST_F(ComponentsExamineTest, PlaceholdersReachTheScriptAsArguments)
     EXPECT_NE(::stat(planted.c_str(), &info), 0) << "a placeholder value ran a command";
 }
 
+// The installed version comes from the package database, which any package may
+// write: it reaches the script as text.
 TEST_F(ComponentsExamineTest, TheFromVersionIsTheInstalledProductVersion)
 {
-    installed("1.5");
+    const std::string planted = work_.path() + "/x";
+    const std::string version = "1.5 $(touch " + planted + ") 'q'";
+    installed(version);
     addComponent("base", {makeStep("pre_upgrade", "versions", "checks/argv.sh",
                                    "{FROM_RELEASE_VERSION} {TO_RELEASE_VERSION}")},
                  KwComponent::MODE_UPGRADE);
-    EXPECT_TRUE(examine()->doPreExamine(false));
-    EXPECT_THAT(argv(), ElementsAre("1.5", "2.0"));
+    auto examine = this->examine();
+    ASSERT_EQ(examine->preExaminations().size(), 1u);
+    EXPECT_EQ(examine->preExaminations()[0].fromVersion, release_->installedVersion());
+    EXPECT_TRUE(examine->doPreExamine(false));
+    EXPECT_THAT(argv(), ElementsAre(release_->installedVersion(), "2.0"));
+    EXPECT_THAT(release_->installedVersion(), HasSubstr("$(touch "));
+    struct stat info;
+    EXPECT_NE(::stat(planted.c_str(), &info), 0) << "the version ran a command";
 }
 
 // Build-level examinations take the release's mode: install, upgrade (minor or
