@@ -56,6 +56,8 @@ std::string Examination::expandOptions(const RunValues& run) const
     const std::string& text = script.options();
     std::string expanded;
     Quoting quoting = Quoting::none;
+    bool anyPlaceholder = false;
+    bool substitution = false;
     for (std::string::size_type at = 0; at < text.size();) {
         const auto placeholder = std::find_if(values.begin(), values.end(), [&](const auto& value) {
             return text.compare(at, value.first.size(), value.first) == 0;
@@ -63,11 +65,14 @@ std::string Examination::expandOptions(const RunValues& run) const
         if (placeholder != values.end()) {
             expanded += wordFor(placeholder->second, quoting);
             at += placeholder->first.size();
+            anyPlaceholder = true;
             continue;
         }
         const char c = text[at];
         expanded += c;
         ++at;
+        if (quoting != Quoting::single && (c == '`' || (c == '$' && at < text.size() && text[at] == '(')))
+            substitution = true;
         if (quoting == Quoting::single) {
             if (c == '\'') quoting = Quoting::none;
         } else if (c == '\\' && at < text.size() && (quoting == Quoting::none || escapedInDoubleQuotes(text[at]))) {
@@ -84,6 +89,12 @@ std::string Examination::expandOptions(const RunValues& run) const
     if (quoting != Quoting::none)
         throw error(1, 1, 1, 3) << (Messages::format("err_examine_launch_failed") % script.name())
                                 << " Its options end inside a quoted text: " << quoteString(text);
+    // Text inside a command substitution is read by the shell a second time, where
+    // a value's quoting no longer holds; no placeholder may stand near one.
+    if (anyPlaceholder && substitution)
+        throw error(1, 1, 1, 3) << (Messages::format("err_examine_launch_failed") % script.name())
+                                << " Its options run a command substitution beside placeholders: "
+                                << quoteString(text);
     return expanded;
 }
 

@@ -25,7 +25,9 @@ struct Examination {
     // as exactly one shell word, whatever the value holds, and whether the
     // placeholder stands bare, inside double or inside single quotes. The rest of
     // the text is the catalogue's own shell words. A value is never searched for
-    // further placeholders. Options that end inside a quoted text raise a
+    // further placeholders. Options that end inside a quoted text, and options
+    // with placeholders that also hold a command substitution ("$(" or a
+    // backquote, where the shell would read a value a second time), raise a
     // catalogue data error naming the examination.
     std::string expandOptions(const RunValues& run) const;
 

@@ -114,6 +114,23 @@ TEST(Examination, OptionsEndingInsideQuotesAreRefused)
     }
 }
 
+// Inside "$(...)" or backquotes the shell parses a value again: a value such as
+// "a; touch x" would run there, whatever quoting it was given.
+TEST(Examination, CommandSubstitutionsBesidePlaceholdersAreRefused)
+{
+    for (const char* options : {"\"$(echo {PRESET})\"", "`echo {RC}`", "{RC} $(date)"}) {
+        SCOPED_TRACE(options);
+        expectError([&] { makeExamination(options).expandOptions(runValues()); }, {1, 1, 1, 3},
+                    ::testing::StartsWith("Failed to launch the checking script 'check'. Its options run a command "
+                                          "substitution beside placeholders: \""));
+    }
+    // Without placeholders, or quoted, they are the catalogue's own words.
+    EXPECT_EQ(shellWords(makeExamination("$(echo a) '$(x)' \\`").expandOptions(runValues())),
+              (std::vector<std::string>{"a", "$(x)", "`"}));
+    EXPECT_EQ(shellWords(makeExamination("'$(x)' {RC}").expandOptions(runValues())),
+              (std::vector<std::string>{"$(x)", "0"}));
+}
+
 TEST(Examination, PrintsItsScriptAndOwner)
 {
     std::ostringstream text;
