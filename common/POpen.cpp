@@ -19,8 +19,10 @@
 namespace {
 
 constexpr std::size_t kReadChunk = 8192;
-// The pump wakes at least this often to look at the termination state.
+// The pump wakes at least this often to look at the termination state ...
 constexpr int kPollMilliseconds = 1;
+// ... and, once the pipes are done and only the child's end is awaited, this often.
+constexpr int kIdlePollMilliseconds = 10;
 
 bool setNonBlocking(int fd)
 {
@@ -62,7 +64,7 @@ void POpen::closeEnd(int& fd)
     fd = -1;
 }
 
-void POpen::start(const std::string& command, const std::string& directory)
+void POpen::start(const std::string& command, const std::string& directory, bool ownGroup)
 {
     ignoreBrokenPipes();
     for (int* pipe : {input_, output_, error_}) {
@@ -77,6 +79,7 @@ void POpen::start(const std::string& command, const std::string& directory)
     ShellLaunch launch(command, ShellLaunch::cLocaleAndLanguage);
     launch.setDirectory(directory);
     launch.setFailureText("execl");
+    launch.setOwnProcessGroup(ownGroup);
 
     const pid_t pid = fork();
     if (pid < 0) {
@@ -89,6 +92,11 @@ void POpen::start(const std::string& command, const std::string& directory)
         launch.exec(251);
     }
     pid_ = pid;
+    started_ = std::chrono::steady_clock::now();
+    ownGroup_ = ownGroup;
+    // Both sides set the group, so that it exists before the parent can signal it,
+    // whichever runs first (the parent's call fails once the child has exec'd).
+    if (ownGroup) setpgid(pid, pid);
     Log(3, true) << "POpen (child pid=" << pid_ << "): " << command;
     // Only the child holds its ends: then the output pipes report an end of file
     // once the command and its descendants are done, and a command that stops
@@ -152,24 +160,81 @@ void POpen::drain(int& fd, std::ostream& to, bool echo)
     }
 }
 
+void POpen::signalChild(int signalNumber) const
+{
+    kill(ownGroup_ ? -pid_ : pid_, signalNumber);
+}
+
+void POpen::watchStop()
+{
+    const auto now = std::chrono::steady_clock::now();
+    if (!stopped_) {
+        if (cancelable_ && Progress::takeTerminationRequest()) {
+            Log(3, true) << "DEBUG: send SIGTERM to child process " << pid_
+                         << " because Zarni Installer was canceled by user.";
+        } else if (timeLimit_.count() > 0 && now - started_ >= timeLimit_) {
+            timedOut_ = true;
+            Log(2, true) << "Child process " << pid_ << " still runs after " << timeLimit_.count()
+                         << " ms, send SIGTERM";
+        } else {
+            return;
+        }
+        stopped_ = true;
+        stoppedAt_ = now;
+        signalChild(SIGTERM);
+        return;
+    }
+    if (!killed_ && stopGrace_.count() >= 0 && now - stoppedAt_ >= stopGrace_) {
+        Log(2, true) << "Child process " << pid_ << " did not end on SIGTERM, send SIGKILL";
+        killed_ = true;
+        signalChild(SIGKILL);
+    }
+}
+
+bool POpen::childEnded(int& status, bool block)
+{
+    if (ownGroup_ && stopped_) {
+        // Looked at without reaping: until the leader is reaped its id cannot name
+        // another process group, so the kill below reaches only what is left of
+        // this command.
+        siginfo_t info;
+        std::memset(&info, 0, sizeof info);
+        int result;
+        do {
+            result = waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOWAIT | (block ? 0 : WNOHANG));
+        } while (result < 0 && errno == EINTR);
+        if (result < 0) {
+            const int failure = errno;
+            throw error(4, 1, 0, 2) << "Failed to wait for the external command: " << std::strerror(failure);
+        }
+        if (info.si_pid != pid_) return false;
+        kill(-pid_, SIGKILL);
+        block = true;
+    }
+    pid_t result;
+    do {
+        result = waitpid(pid_, &status, block ? 0 : WNOHANG);
+    } while (result < 0 && errno == EINTR);
+    if (result < 0) {
+        const int failure = errno;
+        throw error(4, 1, 0, 2) << "Failed to wait for the external command: " << std::strerror(failure);
+    }
+    return result == pid_;
+}
+
 int POpen::wait(bool echo)
 {
     if (waited_) return status_;
     if (input_[1] != -1 && !setNonBlocking(input_[1])) closeEnd(input_[1]);
 
+    // Without a stop to watch for, a child whose pipes are done is simply waited for.
+    const bool watching = cancelable_ || timeLimit_.count() > 0;
     bool reaped = false;
     int status = 0;
     for (;;) {
-        if (input_[1] == -1 && output_[0] == -1 && error_[0] == -1) {
-            // Every pipe is done: only the child's end remains to wait for.
-            pid_t result;
-            do {
-                result = waitpid(pid_, &status, 0);
-            } while (result < 0 && errno == EINTR);
-            if (result < 0) {
-                const int failure = errno;
-                throw error(4, 1, 0, 2) << "Failed to wait for the external command: " << std::strerror(failure);
-            }
+        const bool pipesDone = input_[1] == -1 && output_[0] == -1 && error_[0] == -1;
+        if (pipesDone && !watching) {
+            childEnded(status, true);
             break;
         }
 
@@ -178,7 +243,7 @@ int POpen::wait(bool echo)
             {output_[0], POLLIN, 0},
             {error_[0], POLLIN, 0},
         };
-        const int ready = poll(watched, 3, kPollMilliseconds);
+        const int ready = poll(watched, 3, pipesDone ? kIdlePollMilliseconds : kPollMilliseconds);
         if (ready < 0 && errno != EINTR) {
             const int failure = errno;
             throw error(4, 1, 0, 2) << "Failed to watch the pipes of an external command: " << std::strerror(failure);
@@ -194,20 +259,11 @@ int POpen::wait(bool echo)
             if (error_[0] != -1 && watched[2].revents != 0) readChunk(error_[0], *errorStream_, echo);
         }
 
-        if (cancelable_ && Progress::takeTerminationRequest()) {
-            Log(3, true) << "DEBUG: send SIGTERM to child process " << pid_
-                         << " because Zarni Installer was canceled by user.";
-            kill(pid_, SIGTERM);
-        }
+        watchStop();
 
-        const pid_t result = waitpid(pid_, &status, WNOHANG);
-        if (result == pid_) {
+        if (childEnded(status, false)) {
             reaped = true;
             break;
-        }
-        if (result < 0 && errno != EINTR) {
-            const int failure = errno;
-            throw error(4, 1, 0, 2) << "Failed to wait for the external command: " << std::strerror(failure);
         }
     }
     if (reaped) {
@@ -222,6 +278,15 @@ int POpen::wait(bool echo)
     return status_;
 }
 
+std::unique_ptr<POpen> POpen::create(const std::string& command, std::istream* input, std::ostream* output,
+                                     std::ostream* errorOutput, const std::string& directory, bool ownGroup)
+{
+    if (!input || !output || !errorOutput) throw KW_INTERNAL_ERROR();
+    std::unique_ptr<POpen> process(new POpen(input, output, errorOutput));
+    process->start(command, directory, ownGroup);
+    return process;
+}
+
 std::unique_ptr<POpen> startProcess(const std::string& command, std::istream* input, std::ostream* output,
                                     std::ostream* errorOutput)
 {
@@ -231,8 +296,11 @@ std::unique_ptr<POpen> startProcess(const std::string& command, std::istream* in
 std::unique_ptr<POpen> startProcessInDir(const std::string& command, std::istream* input, std::ostream* output,
                                          std::ostream* errorOutput, const std::string& directory)
 {
-    if (!input || !output || !errorOutput) throw KW_INTERNAL_ERROR();
-    std::unique_ptr<POpen> process(new POpen(input, output, errorOutput));
-    process->start(command, directory);
-    return process;
+    return POpen::create(command, input, output, errorOutput, directory, false);
+}
+
+std::unique_ptr<POpen> startProcessGroup(const std::string& command, std::istream* input, std::ostream* output,
+                                         std::ostream* errorOutput)
+{
+    return POpen::create(command, input, output, errorOutput, std::string(), true);
 }

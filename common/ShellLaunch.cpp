@@ -98,6 +98,7 @@ void ShellLaunch::tryExec(int keep) const
     sigset_t none;
     sigemptyset(&none);
     sigprocmask(SIG_SETMASK, &none, nullptr);
+    if (ownProcessGroup_) setpgid(0, 0);
 
     // Nothing of the installer (log file, lock file, other commands' pipes) leaks
     // into the command, also where a descriptor lacks its close-on-exec flag.

@@ -26,6 +26,10 @@ public:
     // The working directory the child changes to; a failing change is ignored.
     void setDirectory(const std::string& directory) { directory_ = directory; }
 
+    // The child becomes the leader of a process group of its own, so that a
+    // signal to the group reaches everything the command starts.
+    void setOwnProcessGroup(bool own) { ownProcessGroup_ = own; }
+
     // The prefix the child writes to its standard error when exec fails; the
     // system's text and a line end follow it.
     void setFailureText(const std::string& text) { failureText_ = text; }
@@ -36,9 +40,9 @@ public:
     void redirect(int input, int output, int errorOutput, int failureCode) const;
 
     // Child side (async-signal-safe): restores the default SIGPIPE action and an
-    // empty signal mask, closes every descriptor above 2 except keep, changes the
-    // directory and executes the shell. Returns only when exec failed, with errno
-    // telling why.
+    // empty signal mask, leads a process group of its own when asked, closes
+    // every descriptor above 2 except keep, changes the directory and executes
+    // the shell. Returns only when exec failed, with errno telling why.
     void tryExec(int keep = -1) const;
 
     // Child side (async-signal-safe): closes every descriptor from `first` on,
@@ -57,6 +61,7 @@ private:
     std::string directory_;
     std::string failureText_;
     int highestDescriptor_;
+    bool ownProcessGroup_ = false;
 };
 
 // Ignores SIGPIPE for the whole installer (once), so that writing into a pipe whose

@@ -23,6 +23,8 @@ const MessagePair kTable[] = {
     {"dpkg_register_new_arch", "Registering %s architecture support"},
     {"examine_unpassed", "Components and product validation detected at least one important issue:"},
     {"examine_post_results", "Components and product check results:"},
+    {"examine_signal", "The check was ended by the signal %s."},
+    {"examine_time_limit", "The check did not finish within %s seconds and was stopped."},
     {"check_system_packages", "Checking for installed packages... "},
     {"read_system_packages", "Retrieving information about the installed packages... "},
     {"status_not_locked", "Zarni Installer is not running."},

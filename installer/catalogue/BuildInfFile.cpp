@@ -432,8 +432,11 @@ BuildInfFile::examine_t BuildInfFile::readExamine(const TiXmlElement& element)
     step.scope = CatalogueText::required(element, "scope", fileName_);
     step.name = CatalogueText::required(element, "name", fileName_);
     step.script = CatalogueText::required(element, "script", fileName_);
-    // The runner finds the script below the directory of this file.
-    CatalogueText::checkRelativePath(step.script, element, "script", fileName_);
+    // The runner finds the script below the directory of this file, or below the
+    // source root when the path begins with "/".
+    const std::string::size_type first = step.script.find_first_not_of('/');
+    CatalogueText::checkRelativePath(first == std::string::npos ? step.script : step.script.substr(first), element,
+                                     "script", fileName_);
     step.launcher = optional(element, "launcher");
     step.options = optional(element, "options");
     step.always = flag(element, "always");

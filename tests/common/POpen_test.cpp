@@ -6,10 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <poll.h>
 #include <sys/wait.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
+#include <fstream>
 #include <signal.h>
 #include <sstream>
 #include <string>
@@ -119,6 +122,73 @@ TEST(POpen, AProcessThatIsNotCancelableIgnoresTerminationRequests)
     EXPECT_EQ(result.output, "ran\n");
     EXPECT_TRUE(Progress::takeTerminationRequest()) << "the request is still pending";
     Progress::resetTermination();
+}
+
+// Whether the process has ended (gone, or a zombie nobody reaped yet), waiting for
+// at most five seconds: a signal is delivered when the process next runs.
+bool endsSoon(pid_t pid)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    for (;;) {
+        std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+        std::string text;
+        std::getline(stat, text);
+        const std::size_t close = text.rfind(')');
+        if (!stat || close == std::string::npos || text.compare(close, 3, ") Z") == 0) return true;
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        ::poll(nullptr, 0, 10);
+    }
+}
+
+double secondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// A command that leads its own group and outlives its time limit is stopped with
+// everything it started, also a descendant that ignores SIGTERM; SIGKILL follows
+// the grace time when SIGTERM alone does not end the command.
+TEST(POpen, ATimeLimitStopsTheWholeGroup)
+{
+    struct Case {
+        const char* name;
+        const char* command;
+        int endingSignal;
+    };
+    const Case cases[] = {
+        {"ends on SIGTERM", "(trap '' TERM; exec sleep 30) & echo $!; wait", SIGTERM},
+        {"ignores SIGTERM", "trap '' TERM; (exec sleep 30) & echo $!; wait; wait", SIGKILL},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::istringstream in;
+        std::ostringstream out, err;
+        const auto start = std::chrono::steady_clock::now();
+        std::unique_ptr<POpen> process = startProcessGroup(c.command, &in, &out, &err);
+        process->setTimeLimit(std::chrono::milliseconds(300));
+        process->setStopGrace(std::chrono::milliseconds(200));
+        const int status = process->wait(false);
+        EXPECT_LT(secondsSince(start), 5.0);
+        EXPECT_TRUE(process->timedOut());
+        ASSERT_TRUE(WIFSIGNALED(status)) << status;
+        EXPECT_EQ(WTERMSIG(status), c.endingSignal);
+        const pid_t descendant = static_cast<pid_t>(std::atoi(out.str().c_str()));
+        ASSERT_GT(descendant, 0) << out.str();
+        EXPECT_TRUE(endsSoon(descendant)) << "the descendant still runs";
+    }
+}
+
+TEST(POpen, ACommandWithinItsTimeLimitRunsToItsEnd)
+{
+    std::istringstream in;
+    std::ostringstream out, err;
+    std::unique_ptr<POpen> process = startProcessGroup("echo in-time; exit 4", &in, &out, &err);
+    process->setTimeLimit(std::chrono::seconds(60));
+    const int status = process->wait(false);
+    EXPECT_FALSE(process->timedOut());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 4);
+    EXPECT_EQ(out.str(), "in-time\n");
 }
 
 TEST(POpen, AllThreeStreamsAreRequired)

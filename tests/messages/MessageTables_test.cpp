@@ -59,7 +59,7 @@ const std::map<std::string, int> kArguments = {
     {"param_password_too_short", 1},
     // installer set
     {"download_total_progress", 2}, {"download_retry_progress", 2}, {"download_retry", 2},
-    {"dpkg_register_new_arch", 1}, {"releases_no_avail", 1}, {"insttypes_page_hdr1", 1},
+    {"dpkg_register_new_arch", 1}, {"examine_signal", 1}, {"examine_time_limit", 1}, {"releases_no_avail", 1}, {"insttypes_page_hdr1", 1},
     {"components_page_body2", 1}, {"components_page_num_selected", 2}, {"options_page_body2", 1},
     {"options_page_body5", 1}, {"packages_page_body_install", 1}, {"packages_page_body_upgrade", 1},
     {"packages_page_body_remove", 1}, {"warn_deprecated_option", 1}, {"err_dep_from_pkg_unresolved", 2},
@@ -78,7 +78,7 @@ struct Set {
 };
 
 const Set kEnglishSets[] = {
-    {"installer", loadInstallerMessages_en_US, 254},
+    {"installer", loadInstallerMessages_en_US, 256},
     {"web", loadWebMessages_en_US, 130},
     {"common", loadCommonMessages_en_US, 226},
 };

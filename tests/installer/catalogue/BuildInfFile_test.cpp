@@ -138,6 +138,7 @@ TEST(BuildInfFile, ComponentAttributes)
         "<package name=\"p1\" version=\"1\" release=\"1\" arch=\"amd64\" file=\"p1.deb\" md5=\"0123456789abcdef0123456789abcdef\" buildtime=\"1\" size=\"1\"><settings id=\"first\"/></package>"
         "<package name=\"p2\" version=\"1\" release=\"1\" arch=\"amd64\" file=\"p2.deb\" md5=\"0123456789abcdef0123456789abcdef\" buildtime=\"1\" size=\"1\"><settings id=\"second\"/></package>"
         "<examine scope=\"post\" name=\"e\" script=\"s.sh\" launcher=\"/bin/sh\" options=\"-x\"/>"
+        "<examine scope=\"post_any\" name=\"root\" script=\"/checks/r.sh\"/>"
         "</component><component name=\"off\" description=\"d\" uninstall_support=\"false\">"
         "<keypackages><keypackage name=\"o\"/></keypackages></component></build>");
     const auto file = written.read();
@@ -160,8 +161,10 @@ TEST(BuildInfFile, ComponentAttributes)
     EXPECT_TRUE(c.requires.empty());
     ASSERT_TRUE(c.settings);
     EXPECT_EQ(*c.settings->Attribute(std::string("id")), "second");
-    ASSERT_EQ(c.examines.size(), 1u);
+    ASSERT_EQ(c.examines.size(), 2u);
     EXPECT_EQ(c.examines[0].launcher, "/bin/sh");
+    // A leading "/" names the source root, not the system's.
+    EXPECT_EQ(c.examines[1].script, "/checks/r.sh");
     EXPECT_FALSE(c.examines[0].always);
     EXPECT_FALSE(file->components[1]->uninstall_support);
 }
@@ -233,6 +236,11 @@ TEST(BuildInfFile, Refusals)
          {1, 1, 1, 3},
          "Invalid catalogue data in the element 'thirdparty' (row 1, col 374) of the file F: the path \"../../h\" in "
          "the attribute 'headers_file' leaves the installation source\n"},
+        {"examine script leaves the source from its root",
+         head + ">" + product + baseComponent + "<examine scope=\"pre_any\" name=\"e\" script=\"/../e.sh\"/></build>",
+         {1, 1, 1, 3},
+         "Invalid catalogue data in the element 'examine' (row 1, col 300) of the file F: the path \"../e.sh\" in "
+         "the attribute 'script' leaves the installation source\n"},
         {"type without components", head + ">" + product + baseComponent + "<installation_types><type name=\"t\"/></installation_types></build>",
          {3, 1, 1, 3}, ""},
     };
