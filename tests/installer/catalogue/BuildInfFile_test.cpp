@@ -239,7 +239,7 @@ TEST(BuildInfFile, Refusals)
         {"examine script leaves the source from its root",
          head + ">" + product + baseComponent + "<examine scope=\"pre_any\" name=\"e\" script=\"/../e.sh\"/></build>",
          {1, 1, 1, 3},
-         "Invalid catalogue data in the element 'examine' (row 1, col 300) of the file F: the path \"../e.sh\" in "
+         "Invalid catalogue data in the element 'examine' (row 1, col 374) of the file F: the path \"../e.sh\" in "
          "the attribute 'script' leaves the installation source\n"},
         {"type without components", head + ">" + product + baseComponent + "<installation_types><type name=\"t\"/></installation_types></build>",
          {3, 1, 1, 3}, ""},
