@@ -20,6 +20,7 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <sstream>
 #include <string>
 
@@ -123,6 +124,24 @@ TEST_F(LockTest, ASecondProcessIsRefusedAndSeesTheHolderUntilItIsKilled)
     EXPECT_EQ(Lock::test(0), 0);
     Lock taken(0, false);
     EXPECT_EQ(testFromOtherProcess(0), getpid());
+}
+
+TEST_F(LockTest, TryTakeGivesNothingWhileAnotherProcessHoldsTheSlot)
+{
+    const pid_t holder = startHolder(0);
+    EXPECT_EQ(Lock::tryTake(0), nullptr);
+    EXPECT_EQ(Lock::test(0), holder);
+
+    ASSERT_EQ(kill(holder, SIGKILL), 0);
+    ASSERT_EQ(waitpid(holder, nullptr, 0), holder);
+    children.clear();
+    {
+        std::unique_ptr<Lock> taken = Lock::tryTake(0);
+        ASSERT_NE(taken, nullptr);
+        EXPECT_EQ(testFromOtherProcess(0), getpid());
+    }
+    EXPECT_EQ(testFromOtherProcess(0), 0);
+    expectError([] { Lock::tryTake(3); }, {3, 1, 1, 3}, ::testing::HasSubstr("attempt to lock a file"));
 }
 
 TEST_F(LockTest, TestNeverReportsTheCallingProcess)
