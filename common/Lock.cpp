@@ -82,9 +82,21 @@ void dropUser(LockState& s)
 
 Lock::Lock(unsigned slot, bool wait) : slot_(slot)
 {
-    if (slot >= slotCount) throw badSlot();
+    acquire(wait, true);
+}
+
+std::unique_ptr<Lock> Lock::tryTake(unsigned slot)
+{
+    std::unique_ptr<Lock> lock(new Lock(slot));
+    if (!lock->acquire(false, false)) return nullptr;
+    return lock;
+}
+
+bool Lock::acquire(bool wait, bool raiseWhenHeld)
+{
+    if (slot_ >= slotCount) throw badSlot();
     LockState& s = state();
-    std::lock_guard<std::mutex> slotGuard(s.slotMutex[slot]);
+    std::lock_guard<std::mutex> slotGuard(s.slotMutex[slot_]);
     int fd;
     {
         std::lock_guard<std::mutex> guard(s.mutex);
@@ -92,8 +104,8 @@ Lock::Lock(unsigned slot, bool wait) : slot_(slot)
         ++s.users;
         fd = s.fd;
     }
-    if (s.holders[slot] == 0) {
-        struct flock range = byteRange(slot, F_WRLCK);
+    if (s.holders[slot_] == 0) {
+        struct flock range = byteRange(slot_, F_WRLCK);
         for (;;) {
             errno = 0;
             if (fcntl(fd, wait ? F_SETLKW : F_SETLK, &range) == 0) break;
@@ -101,15 +113,20 @@ Lock::Lock(unsigned slot, bool wait) : slot_(slot)
             if (failure == EINTR) continue;
             std::lock_guard<std::mutex> guard(s.mutex);
             dropUser(s);
-            if (!wait && (failure == EAGAIN || failure == EACCES)) throw error(4, 2, 1, 1) << Messages::get("err_lock_locked");
+            const bool heldElsewhere = !wait && (failure == EAGAIN || failure == EACCES);
+            if (heldElsewhere && !raiseWhenHeld) return false;
+            if (heldElsewhere) throw error(4, 2, 1, 1) << Messages::get("err_lock_locked");
             throw error(4, 2, 1, 2) << (Messages::format("err_lock_failed") % s.path % std::strerror(failure));
         }
     }
-    ++s.holders[slot];
+    ++s.holders[slot_];
+    held_ = true;
+    return true;
 }
 
 Lock::~Lock()
 {
+    if (!held_) return;
     LockState& s = state();
     std::lock_guard<std::mutex> slotGuard(s.slotMutex[slot_]);
     if (--s.holders[slot_] == 0) {

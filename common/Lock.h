@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 // Process-wide, crash-safe locks between installer processes: POSIX record locks
@@ -26,6 +27,10 @@ public:
     // or made), (4,2,1,2) "err_lock_failed", and the internal
     // error (3,1,1,3) "err_bad_semnum" for a slot above 2.
     Lock(unsigned slot, bool wait);
+    // Takes the slot without waiting; null when another process holds it. The
+    // check and the taking are one step, so of two processes racing for a free
+    // slot exactly one gets it. Other failures raise as the constructor.
+    static std::unique_ptr<Lock> tryTake(unsigned slot);
     // Releases the slot; failures are logged, never raised.
     ~Lock();
     Lock(const Lock&) = delete;
@@ -44,5 +49,12 @@ public:
     static void setFilePath(const std::string& path);
 
 private:
+    // A Lock that holds nothing yet.
+    explicit Lock(unsigned slot) : slot_(slot) {}
+    // Takes the slot; false (nothing held) when it is held elsewhere and
+    // neither waiting nor raising was asked for.
+    bool acquire(bool wait, bool raiseWhenHeld);
+
     unsigned slot_;
+    bool held_ = false;
 };

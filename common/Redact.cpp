@@ -1,6 +1,7 @@
 #include "common/Redact.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace redact {
 
@@ -19,5 +20,83 @@ std::string url(const std::string& text)
 }
 
 std::string secret(const std::string& value) { return value.empty() ? std::string() : std::string(mask); }
+
+namespace {
+
+// Whether `name` (an option without its dashes) is `option` or an abbreviation
+// of it at least `shortest` characters long, as getopt_long and the command
+// syntax accept unambiguous prefixes.
+bool names(const std::string& name, const std::string& option, std::size_t shortest)
+{
+    return name.size() >= shortest && name.size() <= option.size() && option.compare(0, name.size(), name) == 0;
+}
+
+bool isPasswordKey(const std::string& key)
+{
+    std::string upper = key;
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return upper.find("PASSW") != std::string::npos;
+}
+
+// "name=value" with the value masked; a text without "=" is all value.
+std::string maskSetting(const std::string& setting)
+{
+    const std::string::size_type equals = setting.find('=');
+    if (equals == std::string::npos) return secret(setting);
+    return setting.substr(0, equals + 1) + mask;
+}
+
+enum class Value { plain, password, setting };
+
+Value valueKind(const std::string& name)
+{
+    if (names(name, "proxy-password", 8)) return Value::password;
+    if (names(name, "set-option", 5) || names(name, "options", 3)) return Value::setting;
+    return Value::plain;
+}
+
+}  // namespace
+
+std::vector<std::string> arguments(const std::vector<std::string>& commandLine)
+{
+    std::vector<std::string> shown;
+    Value pending = Value::plain;
+    bool settingList = false;  // "--options" takes every following word up to the next option
+    for (const std::string& argument : commandLine) {
+        const bool isOption = argument.size() > 1 && argument[0] == '-';
+        // The option's own value is the next word whatever it looks like.
+        if (pending == Value::password) {
+            shown.push_back(secret(argument));
+        } else if (pending == Value::setting || (!isOption && settingList)) {
+            shown.push_back(maskSetting(argument));
+        } else if (argument.compare(0, 2, "--") == 0) {
+            const std::string::size_type equals = argument.find('=');
+            const std::string name = argument.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
+            const Value kind = valueKind(name);
+            settingList = kind == Value::setting && names(name, "options", 3);
+            if (equals == std::string::npos) {
+                shown.push_back(argument);
+                pending = kind;
+                continue;
+            }
+            const std::string value = argument.substr(equals + 1);
+            if (kind == Value::password)
+                shown.push_back(argument.substr(0, equals + 1) + secret(value));
+            else if (kind == Value::setting)
+                shown.push_back(argument.substr(0, equals + 1) + maskSetting(value));
+            else
+                shown.push_back(argument.substr(0, equals + 1) + url(value));
+        } else {
+            const std::string::size_type equals = argument.find('=');
+            if (!isOption && equals != std::string::npos && isPasswordKey(argument.substr(0, equals)))
+                shown.push_back(maskSetting(argument));
+            else
+                shown.push_back(url(argument));
+            if (isOption) settingList = false;
+        }
+        pending = Value::plain;
+    }
+    return shown;
+}
 
 }  // namespace redact

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // The one place that hides secrets in text that is logged or shown: the log file
 // and the error reports leave the machine, so a password must never reach them.
@@ -18,5 +19,13 @@ std::string url(const std::string& text);
 // A secret value as it may be shown: the mask, or empty when no secret is set
 // (so the reader still sees whether one was given).
 std::string secret(const std::string& value);
+
+// A command line of the installer as it may be shown (banner, error report,
+// mail): the value of "--proxy-password", the value part of each "name=value" of
+// "--set-option" and "--options", and any "KEY=value" whose key names a password
+// (an rc setting such as PROXY_PASSWORD) are masked; URLs lose their password.
+// Options are recognised also in the "--name=value" form and abbreviated, as the
+// option parsers accept them.
+std::vector<std::string> arguments(const std::vector<std::string>& commandLine);
 
 }  // namespace redact

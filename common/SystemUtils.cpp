@@ -54,7 +54,7 @@ bool writeWithoutSigpipe(std::FILE* stream, const std::string& data)
 
 }  // namespace
 
-void sendMail(const std::string& address, const std::string& subject, const std::string& body)
+bool sendMail(const std::string& address, const std::string& subject, const std::string& body)
 {
     const std::string command = "mail -s " + shellQuote(subject) + " " + shellQuote(address);
     std::FILE* pipe = ::popen(command.c_str(), "w");
@@ -63,11 +63,13 @@ void sendMail(const std::string& address, const std::string& subject, const std:
                   << "Mail cmd failed: " << command << std::endl
                   << "The body of mail:" << std::endl
                   << body << std::endl;
-        return;
+        return false;
     }
     const bool written = writeWithoutSigpipe(pipe, body);
     const int status = ::pclose(pipe);
-    if (!written || status != 0) Log(1, true) << Messages::get("err_send_mail");
+    const bool sent = written && status == 0;
+    if (!sent) Log(1, true) << Messages::get("err_send_mail");
+    return sent;
 }
 
 std::string getFqdn()

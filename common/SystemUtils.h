@@ -10,8 +10,9 @@ struct addrinfo;
 
 // Sends `body` with the system's "mail" command. Subject and address are quoted
 // for the shell. Never raises: a command that cannot be started is reported on
-// standard error with the body, a failing one in the log (level 1).
-void sendMail(const std::string& address, const std::string& subject, const std::string& body);
+// standard error with the body, a failing one in the log (level 1). Returns
+// whether the command took the whole body and exited with 0.
+bool sendMail(const std::string& address, const std::string& subject, const std::string& body);
 
 // The host's fully qualified name from the resolver's canonical name; empty (and
 // a level-2 log line) when there is none with a dot in it.

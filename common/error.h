@@ -55,6 +55,8 @@ public:
     int retry() const { return retry_; }
     int systemState() const { return systemState_; }
     int support() const { return support_; }
+    // Overrides the support need, where a handler knows more than the raiser.
+    void setSupport(int support) { support_ = support; }
 
 private:
     std::list<std::string> messages_;

@@ -205,6 +205,21 @@ std::string Options::getWebInterfaceCommandLine()
     return getCommandLine() + " --web-interface --with-ssl --disable-browser";
 }
 
+bool Options::asksForXmlOutput(const std::vector<std::string>& commandLine)
+{
+    const bool legacy = commandLine.size() < 2 || (!commandLine[1].empty() && commandLine[1][0] == '-');
+    // The shortest forms the parsers take for the option and no other.
+    const std::string option = legacy ? "--enable-xml-output" : "--xml";
+    const std::size_t shortest = legacy ? std::string("--enable-x").size() : std::string("--x").size();
+    for (std::size_t i = 1; i < commandLine.size(); ++i) {
+        const std::string& word = commandLine[i];
+        if (word == "--") break;
+        if (word.size() >= shortest && word.size() <= option.size() && option.compare(0, word.size(), word) == 0)
+            return true;
+    }
+    return false;
+}
+
 void Options::setDefaultPageOverride(const std::string& page)
 {
     webUiStartPage = page;

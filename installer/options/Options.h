@@ -164,6 +164,11 @@ public:
     static std::string getCommandLine();
     // getCommandLine with the options that turn a run into the web back end.
     static std::string getWebInterfaceCommandLine();
+    // Whether a command line (program path first) asks for XML output, read from
+    // its words alone ("--enable-xml-output" in the legacy syntax, "--xml" in the
+    // command syntax, abbreviated as their parsers accept): for answers given
+    // where the record must not be built, such as the refusal of a non-root user.
+    static bool asksForXmlOutput(const std::vector<std::string>& commandLine);
 
     // The first page of the web wizard, also exported to KW_WEB_UI_DEFAULT_PAGE_OVERRIDE
     // for a restarted installer.

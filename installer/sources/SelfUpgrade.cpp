@@ -554,11 +554,7 @@ std::vector<std::string> SelfUpgrade::get_arguments_with_state(const std::string
 std::string SelfUpgrade::argumentsForLog(const std::vector<std::string>& arguments)
 {
     std::string line;
-    bool secretNext = false;
-    for (const std::string& argument : arguments) {
-        line += " '" + (secretNext ? redact::secret(argument) : redact::url(argument)) + "'";
-        secretNext = argument == "--proxy-password";
-    }
+    for (const std::string& argument : redact::arguments(arguments)) line += " '" + argument + "'";
     return line;
 }
 

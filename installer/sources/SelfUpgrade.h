@@ -93,7 +93,7 @@ public:
     static std::vector<std::string> selectionArguments(
         const std::vector<std::pair<std::string, std::string>>& selected);
     // The arguments as the restart's log line shows them: each in single quotes,
-    // URLs' passwords and the proxy password hidden.
+    // secrets hidden as redact::arguments hides them.
     static std::string argumentsForLog(const std::vector<std::string>& arguments);
 
     // Replaces the process with the cached binary (its path replacing the first

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/common/PrivateNamespace.h"
+
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/wait.h>
@@ -38,23 +40,11 @@ inline std::string runOnIsolatedHost(const std::function<std::string()>& body)
                 result = "the isolated body raised an exception";
             }
         }
-        std::size_t written = 0;
-        while (written < result.size()) {
-            const ssize_t step = ::write(channel[1], result.data() + written, result.size() - written);
-            if (step <= 0) break;
-            written += static_cast<std::size_t>(step);
-        }
+        privatehost::writeAll(channel[1], result);
         ::_exit(0);
     }
     ::close(channel[1]);
-    std::string result;
-    char buffer[4096];
-    ssize_t count;
-    while ((count = ::read(channel[0], buffer, sizeof buffer)) != 0) {
-        if (count < 0 && errno == EINTR) continue;
-        if (count < 0) break;
-        result.append(buffer, static_cast<std::size_t>(count));
-    }
+    const std::string result = privatehost::readAll(channel[0]);
     ::close(channel[0]);
     int status = 0;
     while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {

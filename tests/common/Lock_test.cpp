@@ -17,9 +17,11 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <sstream>
 #include <string>
 
@@ -123,6 +125,71 @@ TEST_F(LockTest, ASecondProcessIsRefusedAndSeesTheHolderUntilItIsKilled)
     EXPECT_EQ(Lock::test(0), 0);
     Lock taken(0, false);
     EXPECT_EQ(testFromOtherProcess(0), getpid());
+}
+
+TEST_F(LockTest, TryTakeGivesNothingWhileAnotherProcessHoldsTheSlot)
+{
+    const pid_t holder = startHolder(0);
+    EXPECT_EQ(Lock::tryTake(0), nullptr);
+    EXPECT_EQ(Lock::test(0), holder);
+
+    ASSERT_EQ(kill(holder, SIGKILL), 0);
+    ASSERT_EQ(waitpid(holder, nullptr, 0), holder);
+    children.clear();
+    {
+        std::unique_ptr<Lock> taken = Lock::tryTake(0);
+        ASSERT_NE(taken, nullptr);
+        EXPECT_EQ(testFromOtherProcess(0), getpid());
+    }
+    EXPECT_EQ(testFromOtherProcess(0), 0);
+    expectError([] { Lock::tryTake(3); }, {3, 1, 1, 3}, ::testing::HasSubstr("attempt to lock a file"));
+}
+
+// The busy check and the taking are one step: of many processes racing for the
+// free slot exactly one gets it, and each of the others finds it held.
+TEST_F(LockTest, OfManyRacingProcessesExactlyOneTakesTheSlot)
+{
+    constexpr int racers = 50;
+    int go[2], results[2], done[2];
+    ASSERT_EQ(pipe(go), 0);
+    ASSERT_EQ(pipe(results), 0);
+    ASSERT_EQ(pipe(done), 0);
+    std::vector<pid_t> pids;
+    for (int i = 0; i < racers; ++i) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            close(go[1]);
+            close(results[0]);
+            close(done[1]);
+            char c;
+            (void)!read(go[0], &c, 1);  // all start when the parent closes its end
+            char result = 'e';
+            std::unique_ptr<Lock> lock;
+            try {
+                lock = Lock::tryTake(0);
+                result = lock ? 'w' : 'b';
+            } catch (...) {
+                // Reported as 'e'.
+            }
+            (void)!write(results[1], &result, 1);
+            (void)!read(done[0], &c, 1);  // the winner holds the slot until every racer answered
+            _exit(0);
+        }
+        pids.push_back(pid);
+    }
+    close(go[0]);
+    close(results[1]);
+    close(done[0]);
+    close(go[1]);
+    std::string answers;
+    char c;
+    while (answers.size() < static_cast<std::size_t>(racers) && read(results[0], &c, 1) == 1) answers += c;
+    close(done[1]);
+    close(results[0]);
+    for (pid_t pid : pids) waitpid(pid, nullptr, 0);
+    EXPECT_EQ(answers.size(), static_cast<std::size_t>(racers));
+    EXPECT_EQ(std::count(answers.begin(), answers.end(), 'w'), 1);
+    EXPECT_EQ(std::count(answers.begin(), answers.end(), 'b'), racers - 1);
 }
 
 TEST_F(LockTest, TestNeverReportsTheCallingProcess)

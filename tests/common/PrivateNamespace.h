@@ -1,17 +1,25 @@
 #pragma once
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <grp.h>
 #include <sched.h>
 #include <signal.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 // Tests that would touch fixed system resources (the shared-memory key of the
 // progress status, /bin/sh, the control-group files, fixed paths in /tmp) run in
@@ -116,3 +124,352 @@ private:
     pid_t pid_ = -1;
     bool done_ = false;
 };
+
+// --- A private host for a whole program run ---
+//
+// runInPrivateHost runs one program (execv) in a forked child inside private
+// mount, IPC and PID namespaces, where the fixed places a run writes to are
+// private:
+//   /tmp, /root         an empty tmpfs each (lock file, home directory);
+//   /var, /opt          the machine's own, with every write going to a tmpfs
+//                       (log, feedback, self-upgrade cache, report tool);
+//   /sys/fs/cgroup      an empty tmpfs (no process can leave its control group).
+// Directories the test made (TempDir, RecordedTools) stay visible when named in
+// `visible`; files named in `planted` appear at fixed paths (a stand-in for a
+// tool the program runs by its absolute path). The run's own process is not
+// the namespace's init: when it ends, whatever it left running (a detached
+// child) is waited for, then the namespace ends and takes every process with it.
+
+struct PrivateHostRun {
+    std::vector<std::string> argv;          // argv[0] is the program's path
+    std::vector<std::string> environment;   // "NAME=value" over the test's environment
+    std::vector<std::string> visible;       // directories below /tmp the run must see
+    std::vector<std::pair<std::string, std::string>> planted;  // fixed path, file to show there
+    uid_t user = 0;                          // 0 or kOtherUser
+    mode_t umask = 022;
+    std::string input;                      // the program's standard input
+    // Runs inside (as root, before the program); what it returns lives until the
+    // program has ended (a lock holder, say).
+    std::function<std::shared_ptr<void>()> prepare;
+    // Runs inside after everything ended, before the listing; its text is the
+    // result's `inspected`.
+    std::function<std::string()> inspect;
+};
+
+struct PrivateHostResult {
+    std::string skipped;  // why the namespaces were refused; empty when the run ran
+    int exitCode = -1;    // -1 when the program did not exit normally
+    int signal = 0;       // the signal that ended it
+    std::string out;
+    std::string err;
+    // What the run left in the private places, one "<type><mode> <path>" line per
+    // entry, sorted by path: type "d" directory, "f" file, "l" link, "o" other; the mode
+    // in octal. Directories of the machine's own (copied up by the overlay) are
+    // left out.
+    std::string listing;
+    std::string inspected;
+};
+
+namespace privatehost {
+
+// Everything the descriptor gives until its end.
+inline std::string readAll(int fd)
+{
+    std::string text;
+    char buffer[65536];
+    ssize_t count;
+    while ((count = ::read(fd, buffer, sizeof buffer)) != 0) {
+        if (count < 0 && errno == EINTR) continue;
+        if (count < 0) break;
+        text.append(buffer, static_cast<std::size_t>(count));
+    }
+    return text;
+}
+
+// Writes all of text; false when the descriptor took less.
+inline bool writeAll(int fd, const std::string& text)
+{
+    std::size_t written = 0;
+    while (written < text.size()) {
+        const ssize_t step = ::write(fd, text.data() + written, text.size() - written);
+        if (step < 0 && errno == EINTR) continue;
+        if (step <= 0) break;
+        written += static_cast<std::size_t>(step);
+    }
+    return written == text.size();
+}
+
+inline std::string readWhole(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::string();
+    const std::string text = readAll(fd);
+    ::close(fd);
+    return text;
+}
+
+inline bool writeWhole(const std::string& path, const std::string& text, mode_t mode = 0600)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+    if (fd < 0) return false;
+    const bool written = writeAll(fd, text);
+    ::close(fd);
+    return written;
+}
+
+inline void makeDirectories(const std::string& path)
+{
+    for (std::string::size_type at = 1; at != std::string::npos; at = path.find('/', at + 1))
+        ::mkdir(path.substr(0, at).c_str(), 0755);
+    ::mkdir(path.c_str(), 0755);
+}
+
+// Fields as "<length>\n<bytes>", so any bytes survive the pipe.
+inline void putField(std::string& out, const std::string& field)
+{
+    out += std::to_string(field.size()) + "\n" + field;
+}
+
+inline bool takeField(const std::string& in, std::size_t& at, std::string& field)
+{
+    const std::string::size_type end = in.find('\n', at);
+    if (end == std::string::npos) return false;
+    const std::size_t length = std::strtoul(in.substr(at, end - at).c_str(), nullptr, 10);
+    if (end + 1 + length > in.size()) return false;
+    field = in.substr(end + 1, length);
+    at = end + 1 + length;
+    return true;
+}
+
+// Lists `dir` below `shown` (the path the run saw), leaving out what `skip`
+// names and directories `existed` says the machine had already.
+inline void listTree(const std::string& dir, const std::string& shown, const std::function<bool(const std::string&)>& skip,
+                     const std::function<bool(const std::string&)>& existed, std::vector<std::string>& lines)
+{
+    DIR* stream = ::opendir(dir.c_str());
+    if (!stream) return;
+    std::vector<std::string> names;
+    while (const struct dirent* entry = ::readdir(stream)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..") names.push_back(name);
+    }
+    ::closedir(stream);
+    for (const std::string& name : names) {
+        const std::string path = dir + "/" + name;
+        const std::string shownPath = shown + "/" + name;
+        if (skip(shownPath)) continue;
+        struct stat info;
+        if (::lstat(path.c_str(), &info) != 0) continue;
+        const char type = S_ISDIR(info.st_mode) ? 'd' : S_ISREG(info.st_mode) ? 'f' : S_ISLNK(info.st_mode) ? 'l' : 'o';
+        // An overlay's whiteout (a removed file of the machine's) is a character device.
+        if (type == 'o' && S_ISCHR(info.st_mode) && info.st_rdev == 0) continue;
+        if (!(type == 'd' && existed(shownPath))) {
+            char mode[8];
+            std::snprintf(mode, sizeof mode, "%o", static_cast<unsigned>(info.st_mode & 07777));
+            lines.push_back(std::string(1, type) + mode + " " + shownPath);
+        }
+        if (type == 'd') listTree(path, shownPath, skip, existed, lines);
+    }
+}
+
+// The namespace's init: prepares the private places, runs the program, waits
+// for everything, and returns the serialized result.
+inline std::string hostInit(const PrivateHostRun& run)
+{
+    const std::string scratch = "/tmp/.kitwright-private-host";
+    auto fail = [](const std::string& why) {
+        std::string result;
+        putField(result, "SKIP: " + why + ": " + std::strerror(errno));
+        return result;
+    };
+    if (::mount("proc", "/proc", "proc", MS_NOSUID | MS_NODEV | MS_NOEXEC, nullptr) != 0) return fail("mount /proc");
+
+    // The test's own directories, reachable again after /tmp is covered.
+    std::vector<int> visibleFds;
+    for (const std::string& dir : run.visible) visibleFds.push_back(::open(dir.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    for (const char* dir : {"/tmp", "/root", "/sys/fs/cgroup"})
+        if (::mount("tmpfs", dir, "tmpfs", 0, "mode=1777") != 0) return fail(std::string("tmpfs over ") + dir);
+    ::chmod("/root", 0700);
+    makeDirectories(scratch);
+    ::chmod(scratch.c_str(), 0700);
+    for (std::size_t i = 0; i < run.visible.size(); ++i) {
+        if (visibleFds[i] < 0) return fail("open " + run.visible[i]);
+        makeDirectories(run.visible[i]);
+        const std::string source = "/proc/self/fd/" + std::to_string(visibleFds[i]);
+        if (::mount(source.c_str(), run.visible[i].c_str(), nullptr, MS_BIND, nullptr) != 0) return fail("bind " + run.visible[i]);
+        ::close(visibleFds[i]);
+    }
+
+    // /var and /opt: the machine's, written to a tmpfs.
+    for (const char* dir : {"var", "opt"}) {
+        const std::string lower = scratch + "/" + dir + "-machine";
+        const std::string upper = scratch + "/" + dir + "-changes";
+        const std::string work = scratch + "/" + dir + "-work";
+        for (const std::string& d : {lower, upper, work}) makeDirectories(d);
+        if (::mount((std::string("/") + dir).c_str(), lower.c_str(), nullptr, MS_BIND | MS_REC, nullptr) != 0)
+            return fail(std::string("bind /") + dir);
+        const std::string data = "lowerdir=" + lower + ",upperdir=" + upper + ",workdir=" + work;
+        if (::mount("overlay", (std::string("/") + dir).c_str(), "overlay", 0, data.c_str()) != 0)
+            return fail(std::string("overlay over /") + dir);
+    }
+
+    // Planted files: the file's directory becomes an overlay with the stand-in on top.
+    int plantedIndex = 0;
+    for (const auto& plant : run.planted) {
+        const std::string dir = plant.first.substr(0, plant.first.rfind('/'));
+        const std::string name = plant.first.substr(plant.first.rfind('/') + 1);
+        const std::string top = scratch + "/planted-" + std::to_string(plantedIndex++);
+        makeDirectories(top);
+        if (::symlink(plant.second.c_str(), (top + "/" + name).c_str()) != 0) return fail("plant " + plant.first);
+        const std::string data = "lowerdir=" + top + ":" + dir;
+        if (::mount("overlay", dir.c_str(), "overlay", MS_RDONLY, data.c_str()) != 0) return fail("overlay over " + dir);
+    }
+
+    std::shared_ptr<void> kept;
+    if (run.prepare) kept = run.prepare();
+
+    writeWhole(scratch + "/stdin", run.input);
+    std::vector<std::string> environment;
+    for (char** variable = environ; *variable; ++variable) environment.push_back(*variable);
+    for (const std::string& setting : run.environment) {
+        const std::string name = setting.substr(0, setting.find('=') + 1);
+        for (std::string& existing : environment)
+            if (existing.compare(0, name.size(), name) == 0) existing.clear();
+        environment.push_back(setting);
+    }
+    std::vector<std::string> arguments = run.argv;
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) argv.push_back(&argument[0]);
+    argv.push_back(nullptr);
+    std::vector<char*> envp;
+    for (std::string& setting : environment)
+        if (!setting.empty()) envp.push_back(&setting[0]);
+    envp.push_back(nullptr);
+
+    std::fflush(nullptr);
+    const pid_t program = ::fork();
+    if (program == 0) {
+        const int in = ::open((scratch + "/stdin").c_str(), O_RDONLY);
+        const int out = ::open((scratch + "/stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int err = ::open((scratch + "/stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (in < 0 || out < 0 || err < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0) _exit(126);
+        ::umask(run.umask);
+        if (run.user != 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(kOtherGroup) != 0 || ::setuid(run.user) != 0))
+            _exit(126);
+        ::execve(argv[0], argv.data(), envp.data());
+        _exit(127);
+    }
+    int status = 0;
+    while (::waitpid(program, &status, 0) < 0 && errno == EINTR) {
+    }
+    kept.reset();
+    // What the program left running (a detached child) finishes its work.
+    while (::waitpid(-1, nullptr, 0) > 0 || errno == EINTR) {
+    }
+
+    std::string inspected;
+    if (run.inspect) inspected = run.inspect();
+
+    std::vector<std::string> lines;
+    const auto skipNothing = [](const std::string&) { return false; };
+    const auto existedNot = [](const std::string&) { return false; };
+    const auto skipTmp = [&](const std::string& path) {
+        if (path == scratch) return true;
+        for (const std::string& dir : run.visible)
+            if (path == dir || dir.compare(0, path.size() + 1, path + "/") == 0) return true;
+        return false;
+    };
+    listTree("/tmp", "/tmp", skipTmp, existedNot, lines);
+    listTree("/root", "/root", skipNothing, existedNot, lines);
+    for (const char* dir : {"var", "opt"}) {
+        const std::string lower = scratch + "/" + dir + "-machine";
+        const std::string prefix = std::string("/") + dir;
+        const auto existed = [&](const std::string& path) {
+            struct stat info;
+            return ::lstat((lower + path.substr(prefix.size())).c_str(), &info) == 0;
+        };
+        listTree(scratch + "/" + dir + "-changes", prefix, skipNothing, existed, lines);
+    }
+    // By path: a directory before what it holds.
+    std::sort(lines.begin(), lines.end(),
+              [](const std::string& a, const std::string& b) { return a.substr(a.find(' ')) < b.substr(b.find(' ')); });
+    std::string listing;
+    for (const std::string& line : lines) listing += line + "\n";
+
+    std::string result;
+    putField(result, "");
+    putField(result, WIFEXITED(status) ? std::to_string(WEXITSTATUS(status)) : "-1");
+    putField(result, WIFSIGNALED(status) ? std::to_string(WTERMSIG(status)) : "0");
+    putField(result, readWhole(scratch + "/stdout"));
+    putField(result, readWhole(scratch + "/stderr"));
+    putField(result, listing);
+    putField(result, inspected);
+    return result;
+}
+
+}  // namespace privatehost
+
+inline PrivateHostResult runInPrivateHost(const PrivateHostRun& run)
+{
+    PrivateHostResult result;
+    int channel[2];
+    if (::pipe2(channel, O_CLOEXEC) != 0) {
+        result.skipped = "no pipe";
+        return result;
+    }
+    std::fflush(nullptr);
+    const pid_t outer = ::fork();
+    if (outer == 0) {
+        ::close(channel[0]);
+        std::string answer;
+        if (::unshare(CLONE_NEWNS | CLONE_NEWIPC | CLONE_NEWPID) != 0 ||
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
+            privatehost::putField(answer, std::string("SKIP: private namespaces are not allowed here: ") + std::strerror(errno));
+        } else {
+            const pid_t init = ::fork();
+            if (init == 0) {
+                std::string hostAnswer;
+                try {
+                    hostAnswer = privatehost::hostInit(run);
+                } catch (...) {
+                    // The child has no test framework to report to: the answer says it.
+                    privatehost::putField(hostAnswer, "the private host raised an exception");
+                }
+                privatehost::writeAll(channel[1], hostAnswer);
+                _exit(0);
+            }
+            ::close(channel[1]);
+            while (::waitpid(init, nullptr, 0) < 0 && errno == EINTR) {
+            }
+            _exit(0);
+        }
+        privatehost::writeAll(channel[1], answer);
+        _exit(0);
+    }
+    ::close(channel[1]);
+    const std::string answer = privatehost::readAll(channel[0]);
+    ::close(channel[0]);
+    while (::waitpid(outer, nullptr, 0) < 0 && errno == EINTR) {
+    }
+
+    std::size_t at = 0;
+    std::string failure, code, signal;
+    if (!privatehost::takeField(answer, at, failure)) {
+        result.skipped = "the private host gave no answer";
+        return result;
+    }
+    if (!failure.empty()) {
+        result.skipped = failure;
+        return result;
+    }
+    privatehost::takeField(answer, at, code);
+    privatehost::takeField(answer, at, signal);
+    privatehost::takeField(answer, at, result.out);
+    privatehost::takeField(answer, at, result.err);
+    privatehost::takeField(answer, at, result.listing);
+    privatehost::takeField(answer, at, result.inspected);
+    result.exitCode = std::atoi(code.c_str());
+    result.signal = std::atoi(signal.c_str());
+    return result;
+}

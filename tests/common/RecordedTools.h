@@ -21,7 +21,9 @@ public:
         : path_("PATH", dir_.path()),
           log_("KW_TEST_TOOL_LOG", dir_.path() + "/calls"),
           output_("KW_TEST_TOOL_OUTPUT"),
-          fail_("KW_TEST_TOOL_FAIL")
+          fail_("KW_TEST_TOOL_FAIL"),
+          record_("KW_TEST_TOOL_RECORD"),
+          recordedEnvironment_("KW_TEST_TOOL_ENV")
     {
         for (const char* name : names) add(name);
     }
@@ -43,6 +45,13 @@ public:
     }
     // The tool exits with 1.
     void fail(const std::string& name) { ::setenv("KW_TEST_TOOL_FAIL", name.c_str(), 1); }
+    // The calls of these tools (blank-separated) are followed by their standard
+    // input and the values of these environment variables (blank-separated).
+    void recordInputAndEnvironment(const std::string& names, const std::string& variables)
+    {
+        ::setenv("KW_TEST_TOOL_RECORD", names.c_str(), 1);
+        ::setenv("KW_TEST_TOOL_ENV", variables.c_str(), 1);
+    }
 
     // Every call so far, in order; the tool's own directory shows as "TOOLS".
     std::vector<std::string> calls() const
@@ -64,4 +73,6 @@ private:
     ScopedEnvironment log_;
     ScopedEnvironment output_;
     ScopedEnvironment fail_;
+    ScopedEnvironment record_;
+    ScopedEnvironment recordedEnvironment_;
 };

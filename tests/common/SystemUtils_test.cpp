@@ -68,7 +68,7 @@ TEST(SystemUtils, MailGetsSubjectAndAddressUnchanged)
     const std::string address = "root@localhost; touch " + commands.dir() + "/injected";
     const std::string body = "line 1\nline 2 'quoted' $(not run)\n";
     CapturedLog log(1);
-    sendMail(address, subject, body);
+    EXPECT_TRUE(sendMail(address, subject, body));
 
     EXPECT_EQ(readFile(commands.dir() + "/args"), std::string("-s\0", 3) + subject + '\0' + address + '\0');
     EXPECT_EQ(readFile(commands.dir() + "/body"), body);
@@ -83,7 +83,7 @@ TEST(SystemUtils, FailingOrMissingMailOnlyWarns)
     commands.add("mail", "#!/bin/sh\nexit 3\n");
     {
         CapturedLog log(1);
-        sendMail("root@localhost", "subject", std::string(1 << 20, 'b'));
+        EXPECT_FALSE(sendMail("root@localhost", "subject", std::string(1 << 20, 'b')));
         EXPECT_EQ(log.text(), Messages::get("err_send_mail") + "\n");
     }
     commands.only();
@@ -91,7 +91,7 @@ TEST(SystemUtils, FailingOrMissingMailOnlyWarns)
     {
         // The shell cannot find the command and closes the pipe under the body.
         CapturedLog log(1);
-        sendMail("root@localhost", "subject", std::string(1 << 20, 'b'));
+        EXPECT_FALSE(sendMail("root@localhost", "subject", std::string(1 << 20, 'b')));
         EXPECT_EQ(log.text(), Messages::get("err_send_mail") + "\n");
     }
 }

@@ -675,3 +675,41 @@ TEST_F(OptionsInstanceTest, FallbackAfterAFailedBuild)
     });
     EXPECT_EQ(report, "");
 }
+
+// The words alone tell whether XML output is asked for, as the parsers read them.
+TEST_F(OptionsTest, XmlOutputReadFromTheWordsAlone)
+{
+    struct Case {
+        std::vector<std::string> arguments;
+        bool xml;
+    };
+    const std::vector<Case> cases = {
+        {{}, false},
+        {{"--enable-xml-output"}, true},
+        {{"--query-status", "--enable-xml"}, true},
+        {{"--query-status"}, false},
+        {{"--enable-feedback"}, false},
+        {{"list", "--xml"}, true},
+        {{"list", "--xm"}, true},
+        {{"list"}, false},
+        {{"list", "--enable-xml-output"}, false},
+        {{"--query-status", "--xml"}, false},
+    };
+    for (const Case& c : cases) {
+        std::string shown;
+        for (const std::string& word : c.arguments) shown += word + " ";
+        SCOPED_TRACE(shown);
+        std::vector<std::string> commandLine = {"kitwright"};
+        commandLine.insert(commandLine.end(), c.arguments.begin(), c.arguments.end());
+        EXPECT_EQ(Options::asksForXmlOutput(commandLine), c.xml);
+        xmlOutput = false;
+        try {
+            build(c.arguments);
+            EXPECT_EQ(xmlOutput, c.xml) << "the parser reads it otherwise";
+        } catch (...) {
+            // A command line the parsers refuse: only the words were asked.
+            EXPECT_FALSE(c.xml) << "the parser refused a command line with XML output";
+        }
+        xmlOutput = false;
+    }
+}

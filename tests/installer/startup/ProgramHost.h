@@ -1,0 +1,96 @@
+#pragma once
+
+#include "tests/common/PrivateNamespace.h"
+#include "tests/common/RecordedTools.h"
+#include "tests/common/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The built program run as a whole in a private host (runInPrivateHost): its
+// lock file, log and feedback directories, report tool and home directory are
+// private to the run, and it finds stand-ins for the outside tools it calls:
+// "mail" first on PATH and "getenforce" at /usr/bin/getenforce, both recording
+// their arguments, standard input and the proxy variables (see RecordedTools).
+// The driver and wizard tests reuse it; `terminal` drives the program through a
+// terminal in tmux.
+class ProgramHost {
+public:
+    ProgramHost() : testPath_(std::getenv("PATH") ? std::getenv("PATH") : ""), tools_({"mail", "getenforce"})
+    {
+        tools_.recordInputAndEnvironment("mail getenforce", "HTTP_PROXY FTP_PROXY HTTP_PROXY_AUTH");
+        // The runs get their PATH explicitly; the test itself keeps its tools (xmllint).
+        ::setenv("PATH", testPath_.c_str(), 1);
+    }
+
+    // One run: the arguments after the program path and what to change.
+    struct Run {
+        std::vector<std::string> arguments;
+        uid_t user = 0;
+        mode_t umask = 022;
+        std::vector<std::string> environment;  // "NAME=value"
+        std::string input;
+        std::function<std::shared_ptr<void>()> prepare;  // see PrivateHostRun
+        std::function<std::string()> inspect;
+    };
+
+    PrivateHostResult run(const Run& run) const
+    {
+        PrivateHostRun host;
+        host.argv = {KW_PROGRAM};
+        host.argv.insert(host.argv.end(), run.arguments.begin(), run.arguments.end());
+        host.environment = {"PATH=" + tools_.directory() + ":/usr/sbin:/usr/bin:/sbin:/bin"};
+        host.environment.insert(host.environment.end(), run.environment.begin(), run.environment.end());
+        host.visible = {tools_.directory(), scratch_.path()};
+        host.planted = {{"/usr/bin/getenforce", std::string(KW_SOURCE_DIR) + "/tests/bin/recording-tool"}};
+        host.user = run.user;
+        host.umask = run.umask;
+        host.input = run.input;
+        host.prepare = run.prepare;
+        host.inspect = run.inspect;
+        return runInPrivateHost(host);
+    }
+    PrivateHostResult run(const std::vector<std::string>& arguments) const
+    {
+        Run plain;
+        plain.arguments = arguments;
+        return run(plain);
+    }
+
+    // A bash script (no rc files) run in the private host, as root unless another
+    // user is given, with a directory holding the program as "kitwright" first on
+    // PATH: for a terminal front (tmux) or any command around the program.
+    PrivateHostResult script(const std::string& text, uid_t user = 0) const
+    {
+        const std::string bin = scratch_.path() + "/bin";
+        ::mkdir(bin.c_str(), 0755);
+        (void)!::symlink(KW_PROGRAM, (bin + "/kitwright").c_str());
+        PrivateHostRun host;
+        host.argv = {"/bin/bash", "--norc", "-c", text};
+        host.user = user;
+        host.environment = {"PATH=" + bin + ":" + tools_.directory() + ":/usr/sbin:/usr/bin:/sbin:/bin", "HOME=/root",
+                            "TERM=xterm"};
+        host.visible = {tools_.directory(), scratch_.path()};
+        return runInPrivateHost(host);
+    }
+
+    // What the stand-ins recorded, in order.
+    std::vector<std::string> calls() const { return tools_.calls(); }
+    RecordedTools& tools() { return tools_; }
+    // A directory the test and the run share.
+    const std::string& scratch() const { return scratch_.path(); }
+
+private:
+    std::string testPath_;
+    RecordedTools tools_;
+    TempDir scratch_;
+};
+
+// Skips the test when the namespaces are refused here.
+#define KW_SKIP_WITHOUT_PRIVATE_HOST(result)                                  \
+    if (!(result).skipped.empty()) GTEST_SKIP() << (result).skipped

@@ -1,0 +1,557 @@
+#include "installer/startup/Startup.h"
+
+#include "common/BuildInfo.h"
+#include "common/Messages.h"
+#include "common/Progress.h"
+#include "installer/options/Options.h"
+#include "installer/options/OutputSettings.h"
+#include "installer/reporters/Reporter.h"
+#include "installer/startup/SystemExit.h"
+#include "tests/common/CapturedLog.h"
+#include "tests/common/PrivateNamespace.h"
+#include "tests/common/TempDir.h"
+#include "tests/common/XmlLint.h"
+#include "tests/installer/options/ProcessOptions.h"
+#include "tests/installer/startup/ProgramHost.h"
+
+#include <gtest/gtest.h>
+#include <gmock/gmock.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+using ::testing::HasSubstr;
+using ::testing::MatchesRegex;
+using ::testing::Not;
+
+namespace {
+
+std::string versionLine()
+{
+    return Messages::get("Kitwright") + " " + kwVersion() + " (revision " + kwRevision() + ")\n";
+}
+
+// The status document a reporter prints for these values.
+std::string statusDocument(int status, const std::string& message, const std::string& errorClass,
+                           const std::string& prefix = "")
+{
+    const std::string previous = statusPrefix;
+    statusPrefix = prefix;
+    std::ostringstream out;
+    Reporter(status, message, errorClass.c_str()).printXml(out);
+    statusPrefix = previous;
+    return out.str();
+}
+
+// What an in-process options record of this command line prints for its help.
+std::string commandHelp(const std::vector<std::string>& commandLine)
+{
+    processOptions();
+    Options options(commandLine);
+    options.helpWidth = 80;
+    std::ostringstream out;
+    options.printCommandHelp(out);
+    return out.str();
+}
+
+std::string usageText(void (*print)(std::ostream&))
+{
+    std::ostringstream out;
+    print(out);
+    return out.str();
+}
+
+// Whether xmllint accepts the text as a well-formed document.
+bool wellFormed(const std::string& document) { return XmlLint(document).complaints().empty(); }
+
+// Every run past the options checks the self-upgrade cache, which is made when missing.
+const std::string cacheListing = "d700 /var/cache/kestavine_installer\n";
+const std::string sharedLogListing = cacheListing +
+                                     "d755 /var/log/zarni\nd700 /var/log/zarni/install\n"
+                                     "f600 /var/log/zarni/install/kitwright3.log\n";
+// The status answer of a refused command line starts so.
+const std::string refusal = "\nERROR: ";
+
+// --- A lock holder inside the private host ---
+
+int holderSignals = -1;
+
+void recordHolderSignal(int number)
+{
+    const char* text = number == SIGHUP ? "HUP\n" : number == SIGTERM ? "TERM\n" : "other\n";
+    (void)!::write(holderSignals, text, std::strlen(text));
+}
+
+// A root process holding a record lock on byte 0 of the installer's lock file,
+// as a running installer does, writing each termination signal it gets to
+// `signalsFile`.
+std::function<std::shared_ptr<void>()> lockHolder(const std::string& signalsFile)
+{
+    return [signalsFile] {
+        return std::make_shared<LingeringProcess>(0, [signalsFile] {
+            holderSignals = ::open(signalsFile.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+            struct sigaction action;
+            std::memset(&action, 0, sizeof action);
+            action.sa_handler = recordHolderSignal;
+            ::sigaction(SIGHUP, &action, nullptr);
+            ::sigaction(SIGTERM, &action, nullptr);
+            const int fd = ::open("/tmp/kvo-installer.lock", O_RDWR | O_CREAT, 0600);
+            struct flock range;
+            std::memset(&range, 0, sizeof range);
+            range.l_type = F_WRLCK;
+            range.l_whence = SEEK_SET;
+            range.l_start = 0;
+            range.l_len = 1;
+            return holderSignals >= 0 && fd >= 0 && ::fcntl(fd, F_SETLK, &range) == 0;
+        });
+    };
+}
+
+std::string readText(const std::string& path)
+{
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+// Each row: what the program prints, how it exits, and what it leaves behind.
+TEST(Startup, ExitCodesAndAnswers)
+{
+    ProgramHost host;
+    struct Case {
+        const char* name;
+        std::vector<std::string> arguments;
+        uid_t user;
+        std::string out;
+        ::testing::Matcher<const std::string&> err;
+        int exitCode;
+        std::string listing;
+    };
+    const std::string notRoot = Messages::get("err_not_root");
+    const std::vector<Case> cases = {
+        {"--version", {"--version"}, 0, versionLine(), "", 0, sharedLogListing},
+        {"-v", {"-v"}, 0, versionLine(), "", 0, sharedLogListing},
+        {"version", {"version"}, 0, versionLine(), "", 0, sharedLogListing},
+        {"bare version: no log", {"--print-version-of-this-binary"}, 0, std::string(kwVersion()) + "\n", "", 0, ""},
+        {"option help", {"--help-options"}, 0, usageText(Options::printUsage), "", 0, sharedLogListing},
+        {"-h", {"-h"}, 0, usageText(Options::printCommandsUsage), "", 0, sharedLogListing},
+        {"help", {"help"}, 0, usageText(Options::printCommandsUsage), "", 0, sharedLogListing},
+        {"help install", {"help", "install"}, 0, commandHelp({"kitwright", "help", "install"}), "", 0,
+         sharedLogListing},
+        {"completion: no log", {"help", "install", "-c"}, 0, commandHelp({"kitwright", "help", "install", "-c"}), "", 0,
+         cacheListing},
+        {"stop with nothing running", {"stop"}, 0, Messages::get("stop_already_stopped") + "\n", "", 0,
+         "f600 /tmp/kvo-installer.lock\n" + sharedLogListing},
+        {"unknown command", {"frobnicate"}, 0, refusal, "", 1, ""},
+        {"unknown option of a command", {"install", "--bogus"}, 0, refusal, "", 1, ""},
+        {"unknown legacy option", {"--bogus"}, 0, refusal, HasSubstr("--bogus"), 1, ""},
+        {"not root", {"--version"}, kOtherUser, "", notRoot + "\n", 1, ""},
+        {"not root with XML output", {"--query-status", "--enable-xml-output"}, kOtherUser,
+         statusDocument(1, notRoot, ""), HasSubstr(notRoot), 0, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramHost::Run run;
+        run.arguments = c.arguments;
+        run.user = c.user;
+        const PrivateHostResult result = host.run(run);
+        KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+        if (c.out == refusal) {
+            // A refused command line: an error status (its text in RefusalsNameTheirCause).
+            EXPECT_THAT(result.out, ::testing::StartsWith(refusal));
+        } else {
+            EXPECT_EQ(result.out, c.out);
+        }
+        EXPECT_THAT(result.err, c.err);
+        EXPECT_EQ(result.exitCode, c.exitCode);
+        EXPECT_EQ(result.listing, c.listing);
+    }
+}
+
+TEST(Startup, RefusalsNameTheirCause)
+{
+    ProgramHost host;
+    const PrivateHostResult command = host.run({"frobnicate"});
+    KW_SKIP_WITHOUT_PRIVATE_HOST(command);
+    EXPECT_THAT(command.out, HasSubstr("frobnicate"));
+
+    const PrivateHostResult option = host.run({"install", "--bogus"});
+    const std::string hint = (Messages::format("err_opt_parse_add") % "install").str();
+    EXPECT_THAT(option.out, HasSubstr("bogus"));
+    EXPECT_THAT(option.out, HasSubstr(hint));
+
+    const PrivateHostResult xml = host.run({"--query-status", "--enable-xml-output", "--no-such-option"});
+    EXPECT_EQ(xml.exitCode, 0);
+    EXPECT_TRUE(wellFormed(xml.out)) << xml.out;
+    EXPECT_THAT(xml.out, HasSubstr("status=\"query_error\""));
+    EXPECT_EQ(xml.listing, "");
+
+    ProgramHost::Run notRoot;
+    notRoot.arguments = {"--query-status", "--enable-xml-output"};
+    notRoot.user = kOtherUser;
+    const PrivateHostResult refused = host.run(notRoot);
+    EXPECT_TRUE(wellFormed(refused.out)) << refused.out;
+}
+
+// A driver mode takes the lock and runs its driver; until the drivers are built
+// each fails plainly.
+TEST(Startup, DriverModesFailPlainlyUntilBuilt)
+{
+    ProgramHost host;
+    const PrivateHostResult result = host.run({"list"});
+    KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_THAT(result.out, HasSubstr("ERROR: The command-line mode is not available in this build"));
+    EXPECT_THAT(result.listing, HasSubstr("f600 /tmp/kvo-installer.lock\n"));
+    EXPECT_THAT(result.listing, HasSubstr("f600 /var/log/zarni/install/kitwright3.log\n"));
+}
+
+TEST(Startup, BusyAnswers)
+{
+    ProgramHost host;
+    const std::string signals = host.scratch() + "/signals";
+    const std::string locked = Messages::get("status_locked_by_another");
+    struct Case {
+        const char* name;
+        std::vector<std::string> arguments;
+        std::string out;
+        int exitCode;
+    };
+    const std::vector<Case> cases = {
+        {"an installation", {"list"}, "\nBUSY: " + locked + "\n", 1},
+        {"an installation, XML", {"list", "--xml"}, statusDocument(2, locked, ""), 0},
+        {"the legacy releases list", {"--show-releases"}, "\nERROR: Installer is busy.\n", 1},
+        {"the legacy releases list, XML", {"--show-releases", "--enable-xml-output"},
+         statusDocument(1, "Installer is busy.", ""), 0},
+        {"the bare version while locked", {"--print-version-of-this-binary"}, std::string(kwVersion()) + "\n", 0},
+        {"an XML installation in the background", {"install", "--xml"}, statusDocument(2, locked, "", "install_"), 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramHost::Run run;
+        run.arguments = c.arguments;
+        run.prepare = lockHolder(signals);
+        const PrivateHostResult result = host.run(run);
+        KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+        EXPECT_EQ(result.out, c.out);
+        EXPECT_EQ(result.exitCode, c.exitCode);
+        EXPECT_EQ(readText(signals), "");
+    }
+}
+
+TEST(Startup, StopSignalsTheHolder)
+{
+    ProgramHost host;
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string received;
+    };
+    for (const Case& c : {Case{{"stop"}, "HUP\n"}, Case{{"stop", "--terminate"}, "TERM\n"}}) {
+        SCOPED_TRACE(c.received);
+        const std::string signals = host.scratch() + "/signals-" + c.received.substr(0, c.received.size() - 1);
+        ProgramHost::Run run;
+        run.arguments = c.arguments;
+        run.prepare = lockHolder(signals);
+        const PrivateHostResult result = host.run(run);
+        KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+        EXPECT_EQ(result.out, Messages::get("stop_sent") + "\n");
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_EQ(readText(signals), c.received);
+    }
+}
+
+// The detached process takes the lock and tells the foreground, which announces
+// the installation and ends with 0; the detached run goes on and logs.
+TEST(Startup, BackgroundInstallationStartsOnceTheLockIsHeld)
+{
+    ProgramHost host;
+    ProgramHost::Run run;
+    run.arguments = {"install", "--xml"};
+    run.inspect = [] { return readText("/var/log/zarni/install/kitwright3.log"); };
+    const PrivateHostResult result = host.run(run);
+    KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+    EXPECT_EQ(result.out, statusDocument(0, "Installation started", "", "install_"));
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_THAT(result.inspected, HasSubstr("Installer was successfully started."));
+    EXPECT_THAT(result.inspected, HasSubstr("Error: The command-line mode is not available"));
+}
+
+TEST(Startup, LogFiles)
+{
+    ProgramHost host;
+    const auto perRunFiles = [](int count) {
+        return [count]() -> std::shared_ptr<void> {
+            privatehost::makeDirectories("/var/log/zarni/install");
+            for (int day = 1; day <= count; ++day) {
+                char name[96];
+                std::snprintf(name, sizeof name, "/var/log/zarni/install/kitwright3_2020-01-%02d_0000.log", day);
+                privatehost::writeWhole(name, "old\n");
+            }
+            privatehost::writeWhole("/var/log/zarni/install/other.log", "other\n");
+            return nullptr;
+        };
+    };
+    const auto countPerRun = [](const std::string& listing) {
+        int count = 0;
+        for (std::string::size_type at = 0; (at = listing.find("/kitwright3_", at)) != std::string::npos; ++at) ++count;
+        return count;
+    };
+
+    {
+        SCOPED_TRACE("25 old per-run files, 20 kept: the 19 newest and the new one");
+        ProgramHost::Run run;
+        run.arguments = {"--version", "--separate-logs"};
+        run.prepare = perRunFiles(25);
+        const PrivateHostResult result = host.run(run);
+        KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+        EXPECT_EQ(countPerRun(result.listing), 20);
+        EXPECT_THAT(result.listing, Not(HasSubstr("kitwright3_2020-01-06_0000.log")));
+        EXPECT_THAT(result.listing, HasSubstr("kitwright3_2020-01-07_0000.log"));
+        EXPECT_THAT(result.listing, HasSubstr("other.log"));
+        EXPECT_THAT(result.listing, MatchesRegex("(.|\n)*f600 /var/log/zarni/install/kitwright3_20[0-9-]+_[0-9]{4}\\.log\n(.|\n)*"));
+    }
+    {
+        SCOPED_TRACE("the kept count of the rc file");
+        ProgramHost::Run run;
+        run.arguments = {"--version", "--separate-logs"};
+        const auto files = perRunFiles(25);
+        run.prepare = [files] {
+            privatehost::writeWhole("/root/.kitwrightrc", "MAX_STORED_SEPARATE_LOGS=5\n");
+            return files();
+        };
+        const PrivateHostResult result = host.run(run);
+        EXPECT_EQ(countPerRun(result.listing), 5);
+    }
+    {
+        SCOPED_TRACE("--truncate-log empties the shared file; without it the run appends");
+        for (const bool truncate : {false, true}) {
+            ProgramHost::Run run;
+            run.arguments = {"--version"};
+            if (truncate) run.arguments.push_back("--truncate-log");
+            run.prepare = [] {
+                privatehost::makeDirectories("/var/log/zarni/install");
+                privatehost::writeWhole("/var/log/zarni/install/kitwright3.log", "an earlier run\n");
+                return nullptr;
+            };
+            run.inspect = [] { return readText("/var/log/zarni/install/kitwright3.log"); };
+            const PrivateHostResult result = host.run(run);
+            EXPECT_EQ(result.inspected.find("an earlier run") != std::string::npos, !truncate);
+            EXPECT_THAT(result.inspected, HasSubstr("Command line arguments: "));
+        }
+    }
+    {
+        SCOPED_TRACE("a log directory that cannot be made ends the run");
+        ProgramHost::Run run;
+        run.arguments = {"--version"};
+        run.prepare = [] {
+            privatehost::makeDirectories("/var/log/zarni");
+            privatehost::writeWhole("/var/log/zarni/install", "not a directory\n");
+            return nullptr;
+        };
+        const PrivateHostResult result = host.run(run);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_THAT(result.out, ::testing::StartsWith("\nERROR: Unable to create directory: /var/log/zarni/install\n"));
+    }
+    {
+        SCOPED_TRACE("modes 0700 and 0600 under umask 000");
+        ProgramHost::Run run;
+        run.arguments = {"--version"};
+        run.umask = 0;
+        const PrivateHostResult result = host.run(run);
+        EXPECT_EQ(result.listing, sharedLogListing);
+    }
+}
+
+// The children see the proxy of the options (the SELinux query of a failing run
+// shows their environment); a proxy the operator exported stays; the password
+// reaches no log, mail or output.
+TEST(Startup, ProxyEnvironmentOfTheChildren)
+{
+    ProgramHost host;
+    const std::vector<std::string> proxy = {"list", "--proxy-host", "proxy.zarni.example", "--proxy-port", "8080",
+                                            "--proxy-user", "op", "--proxy-password", "s3cret", "--email",
+                                            "ops@mail.zarni.example"};
+    ProgramHost::Run run;
+    run.arguments = proxy;
+    run.inspect = [] { return readText("/var/log/zarni/install/kitwright3.log"); };
+    const PrivateHostResult result = host.run(run);
+    KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+    EXPECT_EQ(result.exitCode, 1);
+    const std::vector<std::string> calls = host.calls();
+    EXPECT_THAT(calls, ::testing::IsSupersetOf({"getenforce env: HTTP_PROXY=proxy.zarni.example:8080",
+                                                "getenforce env: FTP_PROXY=proxy.zarni.example:8080",
+                                                "getenforce env: HTTP_PROXY_AUTH=op:s3cret"}));
+    EXPECT_THAT(result.inspected, HasSubstr("--proxy-password *** "));
+    for (const std::string& text : {result.inspected, result.out, result.err})
+        EXPECT_THAT(text, Not(HasSubstr("s3cret")));
+    // The mail's command line and body; its recorded environment is the children's.
+    for (const std::string& call : calls) {
+        if (call.compare(0, 8, "mail -s ") == 0 || call.compare(0, 12, "mail stdin: ") == 0) {
+            EXPECT_THAT(call, Not(HasSubstr("s3cret")));
+        }
+    }
+
+    ProgramHost preset;
+    run.environment = {"HTTP_PROXY=own.zarni.example:3128"};
+    const PrivateHostResult kept = preset.run(run);
+    EXPECT_THAT(preset.calls(), ::testing::IsSupersetOf({"getenforce env: HTTP_PROXY=own.zarni.example:3128",
+                                                         "getenforce env: FTP_PROXY unset",
+                                                         "getenforce env: HTTP_PROXY_AUTH unset"}));
+    EXPECT_EQ(kept.exitCode, 1);
+}
+
+TEST(Startup, NoticeMail)
+{
+    {
+        SCOPED_TRACE("a run that reached a driver sends once, with the failure subject");
+        ProgramHost host;
+        const PrivateHostResult result = host.run({"list", "--email", "ops@mail.zarni.example"});
+        KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+        std::vector<std::string> mails;
+        for (const std::string& call : host.calls())
+            if (call.compare(0, 8, "mail -s ") == 0) mails.push_back(call);
+        ASSERT_EQ(mails.size(), 1u);
+        EXPECT_THAT(mails[0], MatchesRegex("mail -s Failed to update the Panel at .* ops@mail.zarni.example"));
+        EXPECT_THAT(host.calls(), ::testing::Contains("mail stdin: Zarni Installer."));
+    }
+    {
+        SCOPED_TRACE("a mail command that fails gives no sent line");
+        ProgramHost host;
+        host.tools().fail("mail");
+        ProgramHost::Run run;
+        run.arguments = {"list", "--email", "ops@mail.zarni.example"};
+        run.inspect = [] { return readText("/var/log/zarni/install/kitwright3.log"); };
+        const PrivateHostResult result = host.run(run);
+        EXPECT_THAT(result.inspected, Not(HasSubstr("A message was sent to")));
+        EXPECT_THAT(result.inspected, HasSubstr(Messages::get("err_send_mail")));
+    }
+    {
+        SCOPED_TRACE("a version answer sends nothing");
+        ProgramHost host;
+        const PrivateHostResult result = host.run({"--version", "--notify-email", "ops@mail.zarni.example"});
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_TRUE(host.calls().empty());
+    }
+}
+
+// --- The ways out of a run, in process ---
+
+TEST(Startup, WaysOut)
+{
+    struct Case {
+        const char* name;
+        bool xml;
+        std::function<void()> body;
+        int exitCode;
+        std::string out;
+    };
+    const std::string internal = "Internal error: unexpected exception caught";
+    const std::vector<Case> cases = {
+        {"SystemExit 0", false, [] { driver::raiseSystemExit(0); }, 0, ""},
+        {"SystemExit 1", false, [] { driver::raiseSystemExit(1); }, 1, ""},
+        {"SystemExit 7", true, [] { driver::raiseSystemExit(7); }, 7, ""},
+        {"a standard exception", false, [] { errno = 0; throw std::runtime_error("boom"); }, 1,
+         "\nERROR: " + internal + ". Description: \"boom\"\n"},
+        {"a standard exception with errno", false, [] { errno = ENOENT; throw std::runtime_error("boom"); }, 1,
+         "\nERROR: " + internal + ". Description: \"boom\", errno=2: " + std::strerror(ENOENT) + "\n"},
+        {"anything else", false, [] { throw 42; }, 1, "\nERROR: " + internal + "\n"},
+        {"anything else, XML", true, [] { throw 42; }, 1, statusDocument(1, internal, "")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        xmlOutput = c.xml;
+        std::ostringstream out;
+        std::streambuf* const previous = std::cout.rdbuf(out.rdbuf());
+        CapturedLog log(1);
+        const int code = runInstaller(c.body);
+        std::cout.rdbuf(previous);
+        xmlOutput = false;
+        EXPECT_EQ(code, c.exitCode);
+        EXPECT_EQ(out.str(), c.out);
+    }
+}
+
+// A termination signal acted on ends with 2, also with XML output, and leaves the
+// shared status failed.
+TEST(Startup, InterruptionEndsWithTwo)
+{
+    for (const bool xml : {false, true}) {
+        SCOPED_TRACE(xml ? "XML" : "text");
+        const int result = runInPrivateMountNamespace([&] {
+            std::string why;
+            if (!enterPrivateIpcNamespace(&why)) return kNamespaceRefused;
+            ::mount("tmpfs", "/tmp", "tmpfs", 0, nullptr);
+            xmlOutput = xml;
+            std::ostringstream out;
+            std::cout.rdbuf(out.rdbuf());
+            Progress::resetTermination();
+            const int code = runInstaller([] {
+                Progress::onSignal(SIGTERM);
+                Progress::checkTermination();
+            });
+            Progress::SharedStatus status;
+            const bool failed = status.data().failed == 1;
+            return code * 10 + (failed ? 1 : 0) + (out.str() == (xml ? statusDocument(1, Messages::get("user_canceled"),
+                                                                                      "user")
+                                                                      : "\nERROR: " + Messages::get("user_canceled") + "\n")
+                                                      ? 100
+                                                      : 0);
+        });
+        if (result == kNamespaceRefused) GTEST_SKIP() << "private namespaces are not allowed here";
+        EXPECT_EQ(result, 121) << "exit code * 10 + shared status failed + 100 for the expected answer";
+    }
+}
+
+// The status query answers with the lock state, also while another installer
+// holds the lock; launching the web wizard while one runs is a busy answer.
+TEST(Startup, StatusQueryAndBusyLaunch)
+{
+    ProgramHost host;
+    const std::string signals = host.scratch() + "/signals";
+    struct Case {
+        const char* name;
+        std::vector<std::string> arguments;
+        bool locked;
+        std::string text;  // in the answer
+        bool xml;
+    };
+    const std::vector<Case> cases = {
+        {"not running", {"--query-status"}, false, Messages::get("status_not_locked"), false},
+        {"not running, XML", {"--query-status", "--enable-xml-output"}, false, "query_ok", true},
+        {"running", {"--query-status"}, true, Messages::get("status_locked_by_another"), false},
+        {"running, XML", {"--query-status", "--enable-xml-output"}, true, "query_busy", true},
+        {"web wizard launch while running", {"--service-mode"}, true, Messages::get("status_busy"), false},
+        {"web wizard launch while running, XML", {"--service-mode", "--enable-xml-output"}, true, "busy", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramHost::Run run;
+        run.arguments = c.arguments;
+        if (c.locked) run.prepare = lockHolder(signals);
+        const PrivateHostResult result = host.run(run);
+        KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+        EXPECT_EQ(result.exitCode, 0);
+        if (c.xml) {
+            const XmlLint answer(result.out);
+            EXPECT_EQ(answer.complaints(), "") << result.out;
+            EXPECT_EQ(answer.attribute("/kitwright", "status"), c.text);
+        } else {
+            EXPECT_THAT(result.out, HasSubstr(c.text));
+        }
+        EXPECT_EQ(result.err, "");
+    }
+    EXPECT_EQ(readText(signals), "");
+}
