@@ -1,9 +1,13 @@
 #include "installer/engine/Installer.h"
 
+#include "installer/engine/Bootstrapper.h"
+#include "installer/engine/ExtensionPackages.h"
 #include "installer/engine/ProductsProgress.h"
 #include "installer/engine/SystemSpecificConfigurator.h"
 
 #include "common/Log.h"
+#include "common/Messages.h"
+#include "common/Progress.h"
 #include "common/error.h"
 #include "common/fileops.h"
 #include "common/packages/PkgManager.h"
@@ -27,11 +31,49 @@ Installer::~Installer() = default;
 
 void Installer::checkPackageSet() { Log(1, true) << "Check package set before installation"; }
 
-void Installer::install() { throw KW_INTERNAL_ERROR() << "the install step is not available yet"; }
+void Installer::install()
+{
+    Progress::checkTermination();
+    Progress::stage(4, 1);
+    Progress::stepAndLog("install_start", Messages::get("installling_pkgs"));
+    ExtensionPackages extensions(repository_.get());
+    extensions.removePackages(resolved_);
+    Progress::checkTermination();
+    installPrep();
+    const bool previousFailure = processFailureFlag(true);
+    try {
+        doInstall(resolved_);
+    } catch (const error&) {
+        Log(3, true) << "DEBUG: Bootstrapper::performPkgsFailureActions";
+        Bootstrapper::performPkgsFailureActions(*components_);
+        throw;
+    }
+    // A stop requested while the package manager ran was held back there; it is
+    // acted on before the post actions, so that the flag stays and the next run
+    // runs them for every component.
+    Progress::checkTermination();
+    installPost(previousFailure);
+    processFailureFlag(false);
+    Progress::checkTermination();
+    extensions.installPackages(resolved_);
+    Progress::checkTermination();
+    Log(1, true) << "Install command successfully completed";
+}
 
-void Installer::installPrep() { throw KW_INTERNAL_ERROR() << "the prepare actions are not available yet"; }
+void Installer::installPrep()
+{
+    if (!bootstrapper_.empty()) doInstall(bootstrapper_);
+    Log(3, true) << "installPrep: Perform PREP actions";
+    if (!Bootstrapper::performActions(*components_, "prep", false))
+        throw error(4, 0, 2, 2) << Messages::get("err_prep_actions_failed");
+}
 
-void Installer::installPost(bool) { throw KW_INTERNAL_ERROR() << "the post actions are not available yet"; }
+void Installer::installPost(bool previousFailure)
+{
+    Log(3, true) << "installPost: Perform POST actions";
+    if (!Bootstrapper::performActions(*components_, "post", previousFailure))
+        throw error(4, 0, 2, 2) << Messages::get("err_post_actions_failed");
+}
 
 void Installer::setCommitChanges() { configurator_->setCommitChanges(); }
 

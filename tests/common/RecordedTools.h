@@ -21,7 +21,9 @@ public:
         : path_("PATH", dir_.path()),
           log_("KW_TEST_TOOL_LOG", dir_.path() + "/calls"),
           output_("KW_TEST_TOOL_OUTPUT"),
-          fail_("KW_TEST_TOOL_FAIL")
+          fail_("KW_TEST_TOOL_FAIL"),
+          environment_("KW_TEST_TOOL_ENV"),
+          exit_("KW_TEST_TOOL_EXIT")
     {
         for (const char* name : names) add(name);
     }
@@ -43,6 +45,13 @@ public:
     }
     // The tool exits with 1.
     void fail(const std::string& name) { ::setenv("KW_TEST_TOOL_FAIL", name.c_str(), 1); }
+    // The tool writes `text` on standard error and exits with `code`.
+    void exitWith(const std::string& name, int code, const std::string& text)
+    {
+        ::setenv("KW_TEST_TOOL_EXIT", (name + ":" + std::to_string(code) + ":" + text).c_str(), 1);
+    }
+    // Every call line ends with " [<variable>=<value>]" ("unset" when it is not set).
+    void recordVariable(const std::string& variable) { ::setenv("KW_TEST_TOOL_ENV", variable.c_str(), 1); }
 
     // Every call so far, in order; the tool's own directory shows as "TOOLS".
     std::vector<std::string> calls() const
@@ -64,4 +73,6 @@ private:
     ScopedEnvironment log_;
     ScopedEnvironment output_;
     ScopedEnvironment fail_;
+    ScopedEnvironment environment_;
+    ScopedEnvironment exit_;
 };
