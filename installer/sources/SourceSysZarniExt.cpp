@@ -43,7 +43,7 @@ std::unique_ptr<ExtCatalogPackage> makeExtension(const std::string& id, const st
     element.SetAttribute("arch", "noarch");
     std::unique_ptr<Package> made = Package::createFromXml(xmlbind::Element(&element), Package::typeExtension);
     auto* extension = dynamic_cast<ExtCatalogPackage*>(made.get());
-    if (!extension) throw KW_INTERNAL_ERROR() << "no extension record for " << id;
+    if (!extension) throw KW_INTERNAL_ERROR() << " (no extension record for " << id << ")";
     made.release();
     std::unique_ptr<ExtCatalogPackage> result(extension);
     result->setCode(id);
