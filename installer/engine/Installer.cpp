@@ -4,18 +4,23 @@
 #include "installer/engine/ExtensionPackages.h"
 #include "installer/engine/ProductsProgress.h"
 #include "installer/engine/SystemSpecificConfigurator.h"
+#include "installer/options/Options.h"
 
 #include "common/Log.h"
 #include "common/Messages.h"
+#include "common/Opsys.h"
 #include "common/Progress.h"
 #include "common/error.h"
 #include "common/fileops.h"
+#include "common/packages/InstallStepResolver.h"
 #include "common/packages/PkgManager.h"
+#include "common/packages/Repository.h"
 
 #include <cerrno>
 #include <cstring>
 #include <exception>
 #include <fcntl.h>
+#include <unordered_map>
 #include <unistd.h>
 
 std::string Installer::failureFlagPath() { return std::string(failureFlagDirectory) + failureFlagName; }
@@ -78,6 +83,66 @@ void Installer::installPost(bool previousFailure)
 void Installer::setCommitChanges() { configurator_->setCommitChanges(); }
 
 bool Installer::isRemoverPackage(const Package* package) { return PkgManager::isRemover(package); }
+
+void Installer::prepareInstallStep(PackageList& group, const PackageList& installList, Repository& repository)
+{
+    const std::string arch = Opsys().arch();
+    InstallStepResolver::completeGroup(repository, group, installList, arch,
+                                       Options::getInstance().forceRemovePackagesTree);
+}
+
+namespace {
+
+// The repository's own, changeable record for a record of its list.
+class ListedRecords {
+public:
+    explicit ListedRecords(Repository& repository)
+    {
+        for (Package* package : repository.getPackages()) records_.emplace(package, package);
+    }
+    Package& operator[](const Package* package) const
+    {
+        const auto found = records_.find(package);
+        if (found == records_.end()) throw KW_INTERNAL_ERROR() << " (a record the repository does not list)";
+        return *found->second;
+    }
+
+private:
+    std::unordered_map<const Package*, Package*> records_;
+};
+
+}  // namespace
+
+void Installer::updateSystemRepository(Repository& repository, const PackageList& installed)
+{
+    const ListedRecords records(repository);
+    std::vector<Package*> gone;
+    for (const Package* package : installed) {
+        for (const Package* obsoleted : repository.getObsoletedBy(package))
+            if (obsoleted->getType() == Package::typeSystem) gone.push_back(&records[obsoleted]);
+        if (isRemoverPackage(package)) continue;
+        for (const Package* same : repository.findByName(package->getName()))
+            if (same != package && same->getType() == Package::typeSystem &&
+                same->getVersion().compare(package->getVersion()) < 0)
+                gone.push_back(&records[same]);
+    }
+    for (Package* record : gone) record->setType(static_cast<char>(Package::typePurge));
+    for (const Package* package : installed)
+        if (!isRemoverPackage(package)) records[package].setType(static_cast<char>(Package::typeSystem));
+    repository.invalidateCaches();
+    repository.purgeMarkedPackages();
+}
+
+std::unique_ptr<Repository> Installer::makeSmallRepository(const PackageList& resolved, Repository& repository)
+{
+    const ListedRecords records(repository);
+    auto small = std::make_unique<Repository>();
+    for (const Package* package : resolved) small->addPackage(&records[package], package->getSource());
+    for (Package* package : repository.getPackages())
+        if (package->getType() == Package::typeSystem) small->addPackage(package, package->getSource());
+    small->resolveRequires();
+    return small;
+}
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include "installer/engine/ProductsProgress.h"
 #include "installer/engine/SystemSpecificConfigurator.h"
 
+#include "common/Opsys.h"
 #include "common/Progress.h"
 #include "common/packages/DebPackage.h"
 #include "common/packages/ExtCatalogPackage.h"
@@ -13,7 +14,9 @@
 #include "tests/common/CapturedLog.h"
 #include "tests/common/ErrorExpectations.h"
 #include "tests/common/RecordedTools.h"
+#include "tests/common/packages/ResolverFixture.h"
 #include "tests/installer/components/ComponentTree.h"
+#include "tests/installer/options/ProcessOptions.h"
 #include "tests/installer/sources/ExtensionStandIn.h"
 
 #include <gmock/gmock.h>
@@ -31,6 +34,7 @@
 #include <fstream>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -414,4 +418,98 @@ TEST(InstallerInstall, Scenarios)
             Progress::resetTermination();
         });
     }
+}
+
+namespace {
+
+// The group of a resolver scenario's build records, completed by the install step.
+class InstallStepResolution : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        processOptions();
+        PkgManager::resetReportedWarnings();
+        PkgManager::setPreferredPackageNames({});
+    }
+
+    Installer::PackageList buildRecords() const
+    {
+        Installer::PackageList list;
+        for (const Package* package : repository.getPackages())
+            if (package->getType() == Package::typeBuild) list.push_back(package);
+        return list;
+    }
+
+    Repository repository;
+};
+
+}  // namespace
+
+TEST_F(InstallStepResolution, CompletesTheGroupOfAChain)
+{
+    if (Opsys().arch() != "x86_64") GTEST_SKIP() << "the scenario's records are for x86_64";
+    loadScenario(repository, "simple-chain");
+    const Installer::PackageList installList = buildRecords();
+    Installer::PackageList group = installList;
+    CapturedLogLines log;
+    Installer::prepareInstallStep(group, installList, repository);
+    EXPECT_EQ(namesOf(group), "app liba libb");
+    EXPECT_THAT(log.text(), HasSubstr("DEBUG: prepareInstallStep: resolve results for package(s):\n"));
+    EXPECT_THAT(log.text(), HasSubstr("DEBUG: ----  end of resolving results ---- \n"));
+}
+
+// The resolver's own explanation of an unresolvable requirement leaves the step
+// unchanged.
+TEST_F(InstallStepResolution, AnUnresolvableRequirementStopsTheStep)
+{
+    loadScenario(repository, "unresolvable");
+    const Installer::PackageList installList = buildRecords();
+    Installer::PackageList group = installList;
+    CapturedLogLines log;
+    expectError([&] { Installer::prepareInstallStep(group, installList, repository); }, {5, 1, 1, 3},
+                "Unable to install the \"app\" package.\n");
+    EXPECT_THAT(log.text(), HasSubstr("dependency 'libfoo' is unresolved"));
+}
+
+TEST_F(InstallStepResolution, InstalledRecordsReplaceWhatTheyObsoleteAndOlderVersions)
+{
+    loadScenario(repository, "obsoleter-repairs-conflict");
+    loadScenario(repository, "upgrade-keeps-requirers");
+    const Package* newtool = recordOf(repository, "newtool", Package::typeUpdates);
+    const Package* lib = recordOf(repository, "lib", Package::typeBuild);
+    ASSERT_NE(newtool, nullptr);
+    ASSERT_NE(lib, nullptr);
+    ASSERT_NE(repository.findInstalled("oldtool"), nullptr);
+    ASSERT_NE(repository.findInstalled("client"), nullptr);
+    const Package* remover = repository.addRemoverFor("client", "");
+
+    Installer::updateSystemRepository(repository, {newtool, lib, remover});
+
+    EXPECT_EQ(repository.findInstalled("newtool"), newtool);
+    EXPECT_EQ(repository.findInstalled("lib"), lib);
+    EXPECT_EQ(repository.findByName("lib").size(), 1u);
+    EXPECT_EQ(repository.findInstalled("oldtool"), nullptr);
+    EXPECT_EQ(repository.findInstalled("client"), nullptr);
+    EXPECT_EQ(remover->getType(), Package::typeDummy);
+    for (const Package* purged : repository.getPurgedPackages()) EXPECT_EQ(purged->getType(), Package::typePurge);
+    EXPECT_EQ(repository.getPurgedPackages().size(), 3u);
+}
+
+TEST_F(InstallStepResolution, TheSmallRepositoryListsResolvedAndInstalledRecords)
+{
+    loadScenario(repository, "upgrade-keeps-requirers");
+    const Package* lib = recordOf(repository, "lib", Package::typeBuild);
+    const Package* client = recordOf(repository, "client", Package::typeSystem);
+    const Source* source = lib->getSource();
+    {
+        const std::unique_ptr<Repository> small = Installer::makeSmallRepository({lib}, repository);
+        std::set<std::string> listed;
+        for (const Package* package : small->getPackages())
+            listed.insert(std::string(package->getName()) + "~" + static_cast<char>(package->getType()));
+        EXPECT_EQ(listed, (std::set<std::string>{"lib~b", "lib~s", "client~s"}));
+        EXPECT_THAT(small->getRequired(client), ::testing::Contains(recordOf(repository, "lib", Package::typeSystem)));
+    }
+    EXPECT_EQ(lib->getSource(), source);
+    EXPECT_TRUE(repository.isListed(lib));
+    EXPECT_EQ(recordOf(repository, "lib", Package::typeBuild), lib);
 }
