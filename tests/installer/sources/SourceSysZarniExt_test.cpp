@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <string>
 
 using ::testing::ElementsAre;
@@ -73,29 +74,29 @@ TEST(SourceSysZarniExt, ListedExtensionsBecomeInstalledRecords)
 TEST(SourceSysZarniExt, NoCommandNoListingOrAFailingOne)
 {
     RecordedTools tools{};
-    expectWithExtensionStandIn([&] {
-        Repository repository;
-        ComponentManager components;
-        SourceSysZarniExt source(&repository, &components);
+    // Reads a source of its own in the stand-in's namespaces and checks it.
+    auto check = [](bool withCommand, const std::function<void(SourceSysZarniExt&, Repository&)>& body) {
+        expectWithExtensionStandIn([&] {
+            Repository repository;
+            ComponentManager components;
+            SourceSysZarniExt source(&repository, &components);
+            body(source, repository);
+        }, withCommand);
+    };
+    check(false, [](SourceSysZarniExt& source, Repository&) {
         CapturedLogLines log;
         EXPECT_THAT(source.listInstalledExtensions(), IsEmpty());
         EXPECT_THAT(log.text(), HasSubstr("DEBUG skip detecting installed extensions: /usr/local/kvo/bin/extension "
                                           "does not exist\n"));
-    }, false);
-    expectWithExtensionStandIn([&] {
-        Repository repository;
-        ComponentManager components;
-        SourceSysZarniExt source(&repository, &components);
+    });
+    check(true, [](SourceSysZarniExt& source, Repository&) {
         CapturedLogLines log;
         EXPECT_THAT(source.listInstalledExtensions(), IsEmpty());
         EXPECT_THAT(log.text(), HasSubstr("Detected installed extensions: \n"));
     });
     tools.answer("extension", "foo - Foo\n");
     tools.fail("extension");
-    expectWithExtensionStandIn([&] {
-        Repository repository;
-        ComponentManager components;
-        SourceSysZarniExt source(&repository, &components);
+    check(true, [](SourceSysZarniExt& source, Repository& repository) {
         expectError([&] { source.readBrief(); }, {4, 2, 2, 2}, HasSubstr("extension"));
         EXPECT_THAT(repository.getPackages(), IsEmpty());
     });
