@@ -178,3 +178,23 @@ std::string shellQuote(const std::string& text)
     result += '\'';
     return result;
 }
+
+std::string percentEncode(const std::string& text)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    std::string result;
+    for (const char c : text) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        const bool unreserved = (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') ||
+                                (byte >= '0' && byte <= '9') || byte == '-' || byte == '.' || byte == '_' ||
+                                byte == '~';
+        if (unreserved) {
+            result += c;
+        } else {
+            result += '%';
+            result += digits[byte >> 4];
+            result += digits[byte & 0x0f];
+        }
+    }
+    return result;
+}

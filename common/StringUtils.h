@@ -51,3 +51,6 @@ std::string escapeQuoted(const std::string& text);
 // single quotes, each single quote inside written as '\''. Every text that is put
 // into a shell command line goes through this.
 std::string shellQuote(const std::string& text);
+// The text as a URL query value: every byte but letters, digits and "-._~" as
+// "%XX" (upper-case hexadecimal).
+std::string percentEncode(const std::string& text);

@@ -21,6 +21,7 @@
 #include <atomic>
 #include <cstring>
 #include <ostream>
+#include <sstream>
 #include <utility>
 
 namespace {
@@ -405,4 +406,12 @@ std::ostream& operator<<(std::ostream& out, const Package* package)
     else
         out << "(no package)";
     return out;
+}
+
+std::string packageListText(const std::vector<const Package*>& packages)
+{
+    if (packages.empty()) return "(empty)";
+    std::ostringstream text;
+    for (const Package* package : packages) text << package << " ";
+    return text.str();
 }

@@ -209,3 +209,6 @@ std::ostream& operator<<(std::ostream& out, const Package& package);
 // The same for a record pointer, so that `Log(3, true) << package` shows the
 // record, not its address; a null pointer shows as "(no package)".
 std::ostream& operator<<(std::ostream& out, const Package* package);
+// Each record printed and followed by a blank, as the log lines of package lists
+// show them; "(empty)" for none.
+std::string packageListText(const std::vector<const Package*>& packages);

@@ -20,14 +20,14 @@
 
 namespace {
 
-BuildInfFile::Feed noFeed(const std::string&, const std::string&, const std::string&)
+BuildInfFile::Feed catalogueFeed(const std::string& url, const std::string& platform, const std::string& version)
 {
-    throw error(1, 1, 1, 2) << "the Extensions Catalog feed is not available in this installer";
+    return ExtCatalog::Feed(url).load(platform, version);
 }
 
 BuildInfFile::FeedLoader& feedLoader()
 {
-    static BuildInfFile::FeedLoader loader = noFeed;
+    static BuildInfFile::FeedLoader loader = catalogueFeed;
     return loader;
 }
 
@@ -57,7 +57,10 @@ BuildInfFile::ElementCopy deepCopy(const TiXmlElement& element)
 
 const char* const BuildInfFile::includeName = "dummy_component_name_for_include";
 
-void BuildInfFile::setFeedLoader(const FeedLoader& loader) { feedLoader() = loader ? loader : FeedLoader(noFeed); }
+void BuildInfFile::setFeedLoader(const FeedLoader& loader)
+{
+    feedLoader() = loader ? loader : FeedLoader(catalogueFeed);
+}
 
 BuildInfFile::BuildInfFile(const std::string& fileName, const std::string& configName)
     : config(configName), fileName_(fileName)

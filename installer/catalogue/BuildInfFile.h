@@ -2,6 +2,7 @@
 
 #include "installer/catalogue/ExamineStep.h"
 #include "installer/catalogue/PackageFamily.h"
+#include "installer/sources/ExtCatalogFeed.h"
 
 #include <boost/shared_ptr.hpp>
 
@@ -99,17 +100,13 @@ public:
     // included file's path.
     static const char* const includeName;
 
-    // One item of the extension catalogue feed.
-    struct FeedItem {
-        std::string displayName;
-        std::string downloadUrl;
-    };
-    // Item code -> item.
-    typedef std::map<std::string, FeedItem> Feed;
-    // Loads the feed at a URL for a platform and a product version. Until the
-    // extension catalogue is part of the program the default raises, and the file
-    // is read without extension packages (as when the feed cannot be loaded). An
-    // empty loader puts the default back.
+    // One item of the extension catalogue feed, and the feed by item code.
+    typedef ExtCatalog::Item FeedItem;
+    typedef ExtCatalog::Items Feed;
+    // Loads the feed at a URL for a platform and a product version; by default
+    // from the extension catalogue service (ExtCatalog::Feed). When it fails the
+    // file is read without extension packages. An empty loader puts the default
+    // back.
     typedef std::function<Feed(const std::string& url, const std::string& platform, const std::string& version)>
         FeedLoader;
     static void setFeedLoader(const FeedLoader& loader);

@@ -161,9 +161,6 @@ public:
     void addAdditionalUpgradePackage(const Package* package) { additionalUpgradePackages_.push_back(package); }
 
 private:
-    // Each package and a blank, as the package-list log lines show them;
-    // "(empty)" for none.
-    static std::string listedPackages(const std::vector<const Package*>& packages);
     void dispatch(const KwCompNodePtr& node, Visitor& visitor);
 
     InstTypes instTypes_;

@@ -216,14 +216,6 @@ private:
 
 }  // namespace
 
-std::string ComponentManager::listedPackages(const std::vector<const Package*>& packages)
-{
-    if (packages.empty()) return "(empty)";
-    std::ostringstream text;
-    for (const Package* package : packages) text << package << " ";
-    return text.str();
-}
-
 void ComponentManager::getPackagesToInstall(std::vector<const Package*>& list, Repository& repository,
                                             AvailablePackageLookup* available)
 {
@@ -270,7 +262,7 @@ void ComponentManager::getPackagesToInstall(std::vector<const Package*>& list, R
     visit(walk);
     builder.addExtraPackages(extraRemovers_);
     builder.addExtraPackages(additionalUpgradePackages_);
-    const std::string text = listedPackages(list);
+    const std::string text = packageListText(list);
     Log(2, true) << "Following packages will be installed: " << text;
     Log(2, true) << " ----------------";
 }
@@ -303,7 +295,7 @@ void ComponentManager::getBootstrapperPackagesToInstall(std::vector<const Packag
     Log(2, true) << "\nGetting bootstrapper packages to installation list:";
     PackagesToInstall walk(builder, *this);
     visit(walk);
-    const std::string text = listedPackages(list);
+    const std::string text = packageListText(list);
     Log(2, true) << "Following bootstrapper packages will be installed: " << text;
     Log(2, true) << " ---------------- ";
 }

@@ -321,7 +321,7 @@ std::vector<std::string> packageNamesOf(const KwComponent& component)
 
 void ComponentManager::markAdditionalPackagesForUpgrade(const std::vector<const Package*>& packages)
 {
-    const std::string text = listedPackages(packages);
+    const std::string text = packageListText(packages);
     Log(3, true) << "DEBUG ComponentManager::markAdditionalPackagesForUpgrade: " << text;
     additionalUpgradePackages_.insert(additionalUpgradePackages_.end(), packages.begin(), packages.end());
 }

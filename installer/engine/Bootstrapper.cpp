@@ -163,7 +163,7 @@ private:
         const BuildPtr& build = component.getBuild();
         const ReleasePtr release = build ? build->getParent() : ReleasePtr();
         if (!release || !release->product())
-            throw KW_INTERNAL_ERROR() << "component " << component.name << " has no product";
+            throw KW_INTERNAL_ERROR() << " (component " << component.name << " has no product)";
         return release->product()->id;
     }
 

@@ -1,17 +1,26 @@
 #include "installer/engine/Installer.h"
 
+#include "installer/engine/Bootstrapper.h"
+#include "installer/engine/ExtensionPackages.h"
 #include "installer/engine/ProductsProgress.h"
 #include "installer/engine/SystemSpecificConfigurator.h"
+#include "installer/options/Options.h"
 
 #include "common/Log.h"
+#include "common/Messages.h"
+#include "common/Opsys.h"
+#include "common/Progress.h"
 #include "common/error.h"
 #include "common/fileops.h"
+#include "common/packages/InstallStepResolver.h"
 #include "common/packages/PkgManager.h"
+#include "common/packages/Repository.h"
 
 #include <cerrno>
 #include <cstring>
 #include <exception>
 #include <fcntl.h>
+#include <unordered_map>
 #include <unistd.h>
 
 std::string Installer::failureFlagPath() { return std::string(failureFlagDirectory) + failureFlagName; }
@@ -27,15 +36,113 @@ Installer::~Installer() = default;
 
 void Installer::checkPackageSet() { Log(1, true) << "Check package set before installation"; }
 
-void Installer::install() { throw KW_INTERNAL_ERROR() << "the install step is not available yet"; }
+void Installer::install()
+{
+    Progress::checkTermination();
+    Progress::stage(4, 1);
+    Progress::stepAndLog("install_start", Messages::get("installling_pkgs"));
+    ExtensionPackages extensions(repository_.get());
+    extensions.removePackages(resolved_);
+    Progress::checkTermination();
+    installPrep();
+    const bool previousFailure = processFailureFlag(true);
+    try {
+        doInstall(resolved_);
+    } catch (const error&) {
+        Log(3, true) << "DEBUG: Bootstrapper::performPkgsFailureActions";
+        Bootstrapper::performPkgsFailureActions(*components_);
+        throw;
+    }
+    // A stop requested while the package manager ran was held back there; it is
+    // acted on before the post actions, so that the flag stays and the next run
+    // runs them for every component.
+    Progress::checkTermination();
+    installPost(previousFailure);
+    processFailureFlag(false);
+    Progress::checkTermination();
+    extensions.installPackages(resolved_);
+    Progress::checkTermination();
+    Log(1, true) << "Install command successfully completed";
+}
 
-void Installer::installPrep() { throw KW_INTERNAL_ERROR() << "the prepare actions are not available yet"; }
+void Installer::installPrep()
+{
+    if (!bootstrapper_.empty()) doInstall(bootstrapper_);
+    Log(3, true) << "installPrep: Perform PREP actions";
+    if (!Bootstrapper::performActions(*components_, "prep", false))
+        throw error(4, 0, 2, 2) << Messages::get("err_prep_actions_failed");
+}
 
-void Installer::installPost(bool) { throw KW_INTERNAL_ERROR() << "the post actions are not available yet"; }
+void Installer::installPost(bool previousFailure)
+{
+    Log(3, true) << "installPost: Perform POST actions";
+    if (!Bootstrapper::performActions(*components_, "post", previousFailure))
+        throw error(4, 0, 2, 2) << Messages::get("err_post_actions_failed");
+}
 
 void Installer::setCommitChanges() { configurator_->setCommitChanges(); }
 
 bool Installer::isRemoverPackage(const Package* package) { return PkgManager::isRemover(package); }
+
+void Installer::prepareInstallStep(PackageList& group, const PackageList& installList, Repository& repository)
+{
+    const std::string arch = Opsys().arch();
+    InstallStepResolver::completeGroup(repository, group, installList, arch,
+                                       Options::getInstance().forceRemovePackagesTree);
+}
+
+namespace {
+
+// The repository's own, changeable record for a record of its list.
+class ListedRecords {
+public:
+    explicit ListedRecords(Repository& repository)
+    {
+        for (Package* package : repository.getPackages()) records_.emplace(package, package);
+    }
+    Package& operator[](const Package* package) const
+    {
+        const auto found = records_.find(package);
+        if (found == records_.end()) throw KW_INTERNAL_ERROR() << " (a record the repository does not list)";
+        return *found->second;
+    }
+
+private:
+    std::unordered_map<const Package*, Package*> records_;
+};
+
+}  // namespace
+
+void Installer::updateSystemRepository(Repository& repository, const PackageList& installed)
+{
+    const ListedRecords records(repository);
+    std::vector<Package*> gone;
+    for (const Package* package : installed) {
+        for (const Package* obsoleted : repository.getObsoletedBy(package))
+            if (obsoleted->getType() == Package::typeSystem) gone.push_back(&records[obsoleted]);
+        if (isRemoverPackage(package)) continue;
+        for (const Package* same : repository.findByName(package->getName()))
+            if (same != package && same->getType() == Package::typeSystem &&
+                same->getVersion().compare(package->getVersion()) < 0)
+                gone.push_back(&records[same]);
+    }
+    for (Package* record : gone) record->setType(static_cast<char>(Package::typePurge));
+    for (const Package* package : installed)
+        if (!isRemoverPackage(package)) records[package].setType(static_cast<char>(Package::typeSystem));
+    repository.invalidateCaches();
+    repository.purgeMarkedPackages();
+}
+
+std::unique_ptr<Repository> Installer::makeSmallRepository(const PackageList& resolved, Repository& repository)
+{
+    const ListedRecords records(repository);
+    auto small = std::make_unique<Repository>();
+    for (const Package* package : resolved) small->addPackage(&records[package], package->getSource());
+    for (Package* package : repository.getPackages())
+        if (package->getType() == Package::typeSystem) small->addPackage(package, package->getSource());
+    small->resolveRequires();
+    return small;
+}
 
 namespace {
 

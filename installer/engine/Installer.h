@@ -76,6 +76,27 @@ public:
     // obsoletes entry names.
     static bool isRemoverPackage(const Package* package);
 
+    // The dependency resolver's part of an install step, for a back end that
+    // completes its list itself. The apt and yum/dnf back ends let the system
+    // package manager solve the list, so nothing on their road calls these.
+    //
+    // Completes the installation group in place with what each of its packages
+    // (the added ones too) needs, with the whole install list requested, for the
+    // system's architecture and the "force-remove-packages-tree" option. A
+    // package that black-lists a candidate in each of 100 attempts raises error
+    // (5,1,1,3) "err_prep_group"; other resolver errors leave unchanged.
+    static void prepareInstallStep(PackageList& group, const PackageList& installList, Repository& repository);
+    // After the packages were installed: the installed records they obsolete
+    // (a remover's removed package among them) and their older installed
+    // versions leave the repository, and the new records count as installed.
+    // Removers stay as they are.
+    static void updateSystemRepository(Repository& repository, const PackageList& installed);
+    // The install step's small repository: the resolved records and the
+    // installed ones of `repository`, their requirements matched among them. It
+    // lists the records without owning them (they keep their sources) and must
+    // not outlive `repository`.
+    static std::unique_ptr<Repository> makeSmallRepository(const PackageList& resolved, Repository& repository);
+
 protected:
     Repository& repository() const { return *repository_; }
     ComponentManager& componentManager() const { return *components_; }

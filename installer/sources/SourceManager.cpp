@@ -1,6 +1,7 @@
 #include "installer/sources/SourceManager.h"
 
 #include "installer/catalogue/BuildInfFile.h"
+#include "installer/sources/SourceSysZarniExt.h"
 #include "installer/sources/SourceZarniApt.h"
 #include "installer/sources/SourceZarniYum.h"
 
@@ -35,6 +36,11 @@ void SourceManager::addBuildSources(FileFetcher* fetcher, const BuildPtr& build)
     } else {
         throw KW_INTERNAL_ERROR() << "no product sources for the system " << system_;
     }
+}
+
+void SourceManager::addExtensionsSource(ComponentManager* components)
+{
+    adopt(std::make_unique<SourceSysZarniExt>(repository_, components));
 }
 
 void SourceManager::removeBuildSources(const BuildPtr& build)

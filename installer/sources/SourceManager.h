@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+class ComponentManager;
 class FileFetcher;
 class Repository;
 
@@ -38,6 +39,10 @@ public:
     // Drops the product sources of exactly this build object; other sources keep
     // their order.
     void removeBuildSources(const BuildPtr& build);
+
+    // Appends the source of the extensions the product's extension command has
+    // installed; the component manager is borrowed.
+    void addExtensionsSource(ComponentManager* components);
 
     // Takes the source over for the rest of the manager's life.
     template <class T>

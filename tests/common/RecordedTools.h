@@ -23,7 +23,9 @@ public:
           output_("KW_TEST_TOOL_OUTPUT"),
           fail_("KW_TEST_TOOL_FAIL"),
           record_("KW_TEST_TOOL_RECORD"),
-          recordedEnvironment_("KW_TEST_TOOL_ENV")
+          recordedEnvironment_("KW_TEST_TOOL_ENV"),
+          variable_("KW_TEST_TOOL_VARIABLE"),
+          exit_("KW_TEST_TOOL_EXIT")
     {
         for (const char* name : names) add(name);
     }
@@ -52,6 +54,13 @@ public:
         ::setenv("KW_TEST_TOOL_RECORD", names.c_str(), 1);
         ::setenv("KW_TEST_TOOL_ENV", variables.c_str(), 1);
     }
+    // The tool writes `text` on standard error and exits with `code`.
+    void exitWith(const std::string& name, int code, const std::string& text)
+    {
+        ::setenv("KW_TEST_TOOL_EXIT", (name + ":" + std::to_string(code) + ":" + text).c_str(), 1);
+    }
+    // Every call line ends with " [<variable>=<value>]" ("unset" when it is not set).
+    void recordVariable(const std::string& variable) { ::setenv("KW_TEST_TOOL_VARIABLE", variable.c_str(), 1); }
 
     // Every call so far, in order; the tool's own directory shows as "TOOLS".
     std::vector<std::string> calls() const
@@ -75,4 +84,6 @@ private:
     ScopedEnvironment fail_;
     ScopedEnvironment record_;
     ScopedEnvironment recordedEnvironment_;
+    ScopedEnvironment variable_;
+    ScopedEnvironment exit_;
 };

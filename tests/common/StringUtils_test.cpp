@@ -224,4 +224,29 @@ TEST(StringUtils, ShellQuoteReachesTheCommandUnchanged)
     }
 }
 
+// Agrees with Python's quoting of a query value (nothing but the unreserved
+// characters kept), for text and for every byte value.
+TEST(StringUtils, PercentEncodeAgreesWithPython)
+{
+    EXPECT_EQ(percentEncode("18.0.61 beta&x=1 #2"), "18.0.61%20beta%26x%3D1%20%232");
+    std::string everyByte;
+    for (int byte = 1; byte < 256; ++byte) everyByte += static_cast<char>(byte);
+    const std::string hex = [&] {
+        std::string text;
+        static const char digits[] = "0123456789abcdef";
+        for (const char c : everyByte) {
+            text += digits[static_cast<unsigned char>(c) >> 4];
+            text += digits[static_cast<unsigned char>(c) & 0x0f];
+        }
+        return text;
+    }();
+    int status = 0;
+    const std::string python = commandOutput(
+        "python3 -c 'import sys, urllib.parse; sys.stdout.write(urllib.parse.quote(bytes.fromhex(sys.argv[1]), "
+        "safe=\"\"))' " + hex, &status);
+    ASSERT_EQ(status, 0);
+    EXPECT_EQ(percentEncode(everyByte), python);
+    EXPECT_EQ(percentEncode(""), "");
+}
+
 }  // namespace

@@ -363,12 +363,16 @@ TEST(BuildInfFile, ExtensionCatalogue)
 // the log.
 TEST(BuildInfFile, UnavailableFeedLeavesNoExtensionPackages)
 {
+    BuildInfFile::setFeedLoader([](const std::string&, const std::string&, const std::string&) -> BuildInfFile::Feed {
+        throw error(4, 1, 1, 2) << "the catalogue service is down";
+    });
     const WrittenFile written(head + ">" + product + baseComponent +
                               "<ext_catalog url=\"https://ext.zarni.example/feed\"/></build>");
     CapturedLog log(2);
     const auto file = written.read();
+    BuildInfFile::setFeedLoader(nullptr);
     EXPECT_TRUE(file->ext_catalog_packages.empty());
-    EXPECT_THAT(log.text(), HasSubstr("Failed to collect Extensions Catalog packages: "));
+    EXPECT_THAT(log.text(), HasSubstr("Failed to collect Extensions Catalog packages: the catalogue service is down"));
 }
 
 TEST(BuildInfFile, TruncatedFilesAreReadOrRefused)
