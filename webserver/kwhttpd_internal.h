@@ -320,6 +320,10 @@ int get_headers_len(const char* buf, std::size_t len);
 std::time_t parse_http_date(const char* text, std::size_t len);
 
 // Static files (the file step).
+// True for a path that is never served whatever would serve it: one naming a
+// passwords file (also through a link) or an existing entry that is neither a
+// regular file nor a directory.
+bool is_forbidden_path(const std::string& path);
 void serve_static_path(kwhttpd_conn* conn);
 // The type for a name (a URI or an index file name); "text/plain" when
 // neither "mime_types" nor the built-in table knows it.

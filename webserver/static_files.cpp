@@ -205,23 +205,24 @@ void start_file_reply(kwhttpd_conn* conn, const struct stat& st)
     if (conn->method == 4) finish_stream(&loc); // HEAD: the head alone
 }
 
+bool is_forbidden_path(const std::string& path)
+{
+    if (path.find(".htpasswd") != std::string::npos) return true;
+    char resolved[PATH_MAX];
+    struct stat st {};
+    if (realpath(path.c_str(), resolved) == nullptr || stat(resolved, &st) != 0) return false;
+    return std::strstr(resolved, ".htpasswd") != nullptr || !(S_ISREG(st.st_mode) || S_ISDIR(st.st_mode));
+}
+
 void serve_static_path(kwhttpd_conn* conn)
 {
     kwhttpd_ctx* ctx = conn->ctx;
-    if (conn->path.find(".htpasswd") != std::string::npos) {
-        send_server_error(conn, 403, "Forbidden");
-        return;
-    }
     // Whatever the URI held, nothing outside the base is served: a symbolic
     // link that leads out counts as missing.
     const std::string path = confined_path(conn->path_base, conn->path);
     struct stat st {};
     if (path.empty() || stat(path.c_str(), &st) != 0) {
         send_server_error(conn, 404, "Not Found");
-        return;
-    }
-    if (path.find(".htpasswd") != std::string::npos) {
-        send_server_error(conn, 403, "Forbidden");
         return;
     }
     if (S_ISDIR(st.st_mode)) {
@@ -233,7 +234,9 @@ void serve_static_path(kwhttpd_conn* conn)
         for (const std::string& item : split_option_list(ctx->options[OPT_INDEX_FILES])) {
             const std::string index = confined_path(conn->path_base, path + "/" + item);
             struct stat index_st {};
-            if (index.empty() || stat(index.c_str(), &index_st) != 0 || !S_ISREG(index_st.st_mode)) continue;
+            if (index.empty() || is_forbidden_path(index) || stat(index.c_str(), &index_st) != 0 ||
+                !S_ISREG(index_st.st_mode))
+                continue;
             conn->mime_type = lookup_mime_type(ctx, item.c_str(), item.size());
             serve_file(conn, index);
             return;
@@ -246,6 +249,7 @@ void serve_static_path(kwhttpd_conn* conn)
         return;
     }
     // Devices, pipes and sockets are not files to send: a FIFO would block.
+    // The check before the callbacks saw the same; the entry may have changed.
     if (!S_ISREG(st.st_mode)) {
         send_server_error(conn, 403, "Forbidden");
         return;

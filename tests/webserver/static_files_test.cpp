@@ -237,6 +237,43 @@ TEST_F(StaticFiles, Listing)
     EXPECT_NE(std::string::npos, page.find("<a href=\"/list/../\">../</a>")) << page;
 }
 
+// The test host's "/echo*" callback covers these names; what is never served
+// stays so, and the callback still takes everything else.
+TEST_F(StaticFiles, ForbiddenBeforeAnyCallback)
+{
+    std::ofstream(root + "/echo.htpasswd") << "user:realm:hash";
+    symlink(".htpasswd", (root + "/echo-pw").c_str());
+    mkfifo((root + "/echo-fifo").c_str(), 0644);
+    std::ofstream(root + "/echo-file") << "a plain file";
+    TestHost host({"-ports", "0", "-root", root});
+    ASSERT_GT(host.port(), 0) << host.errors();
+    const struct {
+        const char* uri;
+        const char* status;
+    } cases[] = {
+        {"/echo.htpasswd", "HTTP/1.1 403 Forbidden"},
+        {"/echo-pw", "HTTP/1.1 403 Forbidden"},
+        {"/echo-fifo", "HTTP/1.1 403 Forbidden"},
+        {"/echo-file", "HTTP/1.1 200 OK"},
+        {"/echo-nothing-there", "HTTP/1.1 200 OK"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.uri);
+        const std::string reply = get(host, c.uri);
+        EXPECT_EQ(c.status, statusLine(reply));
+        EXPECT_EQ(std::string::npos, reply.find("user:realm")) << reply;
+        if (std::string(c.status).find("200") != std::string::npos) {
+            EXPECT_NE(std::string::npos, body(reply).find(std::string("uri=") + c.uri)) << reply;
+        }
+    }
+    // An index file that leads to the passwords file is passed over.
+    mkdir((root + "/pw-index").c_str(), 0755);
+    symlink("../.htpasswd", (root + "/pw-index/index.html").c_str());
+    const std::string listing = get(host, "/pw-index/");
+    EXPECT_EQ("HTTP/1.1 200 OK", statusLine(listing));
+    EXPECT_EQ(std::string::npos, listing.find("user:realm")) << listing;
+}
+
 TEST_F(StaticFiles, PathsStayBelowTheRoot)
 {
     TestHost host({"-ports", "0", "-root", root});
