@@ -9,9 +9,13 @@
 
 #include <sys/stat.h>
 
+#include <climits>
+#include <cstdlib>
 #include <ctime>
 #include <fstream>
 #include <regex>
+#include <sstream>
+#include <vector>
 
 using namespace webserver_test;
 
@@ -274,27 +278,49 @@ TEST_F(StaticFiles, ForbiddenBeforeAnyCallback)
     EXPECT_EQ(std::string::npos, listing.find("user:realm")) << listing;
 }
 
+namespace {
+
+// Paths that try to leave the root, and what each gets.
+struct ConfinementCase {
+    const char* uri;
+    const char* status;
+};
+const ConfinementCase kConfinementCases[] = {
+    {"/../secret", "HTTP/1.1 404 Not Found"},
+    {"/%2e%2e/secret", "HTTP/1.1 404 Not Found"},
+    {"/a/..%2f..%2fsecret", "HTTP/1.1 404 Not Found"},
+    {"/..\\..\\secret", "HTTP/1.1 404 Not Found"},
+    {"/%5c..%5csecret", "HTTP/1.1 404 Not Found"},
+    {"//etc/passwd", "HTTP/1.1 404 Not Found"},
+    {"/link", "HTTP/1.1 404 Not Found"},
+    // The URI loses the dot after a slash, so the name never reaches the file.
+    {"/.htpasswd", "HTTP/1.1 404 Not Found"},
+    {"/pw", "HTTP/1.1 403 Forbidden"},
+    {"/fifo", "HTTP/1.1 403 Forbidden"},
+};
+
+// The lines of an "strace -f" output file between the lines that name the
+// two marker paths.
+std::vector<std::string> traceBetween(const std::string& trace, const std::string& from, const std::string& to)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(trace);
+    bool inside = false;
+    for (std::string line; std::getline(in, line);) {
+        if (line.find(to) != std::string::npos) break;
+        if (inside) lines.push_back(line);
+        if (line.find(from) != std::string::npos) inside = true;
+    }
+    return lines;
+}
+
+} // namespace
+
 TEST_F(StaticFiles, PathsStayBelowTheRoot)
 {
     TestHost host({"-ports", "0", "-root", root});
     ASSERT_GT(host.port(), 0) << host.errors();
-    const struct {
-        const char* uri;
-        const char* status;
-    } cases[] = {
-        {"/../secret", "HTTP/1.1 404 Not Found"},
-        {"/%2e%2e/secret", "HTTP/1.1 404 Not Found"},
-        {"/a/..%2f..%2fsecret", "HTTP/1.1 404 Not Found"},
-        {"/..\\..\\secret", "HTTP/1.1 404 Not Found"},
-        {"/%5c..%5csecret", "HTTP/1.1 404 Not Found"},
-        {"//etc/passwd", "HTTP/1.1 404 Not Found"},
-        {"/link", "HTTP/1.1 404 Not Found"},
-        // The URI loses the dot after a slash, so the name never reaches the file.
-        {"/.htpasswd", "HTTP/1.1 404 Not Found"},
-        {"/pw", "HTTP/1.1 403 Forbidden"},
-        {"/fifo", "HTTP/1.1 403 Forbidden"},
-    };
-    for (const auto& c : cases) {
+    for (const ConfinementCase& c : kConfinementCases) {
         for (const std::size_t piece : {std::size_t{0}, std::size_t{1}}) {
             SCOPED_TRACE(std::string(c.uri) + (piece ? " byte at a time" : " whole"));
             const std::string reply =
@@ -304,4 +330,40 @@ TEST_F(StaticFiles, PathsStayBelowTheRoot)
             EXPECT_EQ(std::string::npos, reply.find("root:"));
         }
     }
+}
+
+// The same table under the system's tracer: while it runs, the host opens
+// nothing outside the root. Start-up and exit (libraries, the sanitizers'
+// reports) lie outside the two marker requests.
+TEST_F(StaticFiles, NothingOutsideTheRootIsOpened)
+{
+    if (access("/usr/bin/strace", X_OK) != 0) GTEST_SKIP() << "strace is not installed";
+    const std::string trace = dir.path() + "/trace";
+    TestHost host({"-ports", "0", "-root", root}, "", "", -1,
+                  {"/usr/bin/strace", "-f", "-qq", "-e", "trace=%file", "-o", trace});
+    if (host.port() <= 0) GTEST_SKIP() << "the host does not run under strace here: " << host.errors();
+    get(host, "/kw-trace-start");
+    for (const ConfinementCase& c : kConfinementCases)
+        for (const std::size_t piece : {std::size_t{0}, std::size_t{1}})
+            request(host, std::string("GET ") + c.uri + " HTTP/1.1\r\nConnection: close\r\n\r\n", piece);
+    EXPECT_EQ("HTTP/1.1 200 OK", statusLine(get(host, "/file1000")));
+    get(host, "/kw-trace-end");
+    host.stop();
+
+    char resolved[PATH_MAX];
+    ASSERT_NE(nullptr, realpath(root.c_str(), resolved));
+    const std::string inside = std::string("\"") + resolved + "/";
+    const std::vector<std::string> lines = traceBetween(readFile(trace), "/kw-trace-start", "/kw-trace-end");
+    ASSERT_FALSE(lines.empty()) << readFile(trace);
+    bool served = false;
+    for (const std::string& line : lines) {
+        if (line.find(root + "/file1000\"") != std::string::npos && line.find("open") != std::string::npos)
+            served = true;
+        // Each path the host opened lies below the root.
+        if (line.find("open") != std::string::npos) {
+            EXPECT_NE(std::string::npos, line.find(inside)) << line;
+        }
+        EXPECT_EQ(std::string::npos, line.find("\"/etc/passwd")) << line;
+    }
+    EXPECT_TRUE(served) << "the trace shows the file that was served";
 }
