@@ -308,6 +308,8 @@ void connection_wake(kwhttpd_conn* conn);
 // Bytes of this request's body in the client buffer and not yet consumed.
 std::size_t body_available(const kwhttpd_conn* conn);
 bool body_incomplete(const kwhttpd_conn* conn);
+// The request's "Connection" header says "close".
+bool client_asks_close(const kwhttpd_conn* conn);
 
 // Requests.
 void parse_http_request(kwhttpd_conn* conn);

@@ -187,14 +187,17 @@ void start_file_reply(kwhttpd_conn* conn, const struct stat& st)
         status = 206;
         reason = "Partial Content";
     }
+    // A client that asked for the end of the connection is told that it
+    // comes; without it, it would send its next request into the closing
+    // connection.
     const std::size_t head = format_bounded(
         loc.io.space(), loc.io.spaceLen(),
         "HTTP/1.1 %d %s\r\nDate: %s\r\nLast-Modified: %s\r\nEtag: \"%lx.%lx\"\r\nContent-Type: %.*s\r\n"
-        "Content-Length: %llu\r\nAccept-Ranges: bytes\r\n%s\r\n",
+        "Content-Length: %llu\r\nAccept-Ranges: bytes\r\n%s%s\r\n",
         status, reason, http_date(server_clock()).c_str(), http_date(st.st_mtime).c_str(),
         static_cast<unsigned long>(st.st_mtime), static_cast<unsigned long>(st.st_size),
         static_cast<int>(conn->mime_type.size()), conn->mime_type.c_str(), static_cast<unsigned long long>(length),
-        extra);
+        extra, client_asks_close(conn) ? "Connection: close\r\n" : "");
     loc.io.incHead(head);
     loc.headers_len = static_cast<int>(head);
     // The buffer's total counts the head too: the reply ends after the head
