@@ -188,6 +188,11 @@ TEST_F(GeneratedCertificate, FreshFileHasTheNamedProperties)
         EXPECT_NE(text.find(shown), std::string::npos) << shown << "\n" << text;
     EXPECT_EQ(text.find("X509v3 extensions"), std::string::npos) << text;
 
+    // Signed by its own key.
+    const std::string verified =
+        commandOutput("openssl verify -CAfile " + quoted(pem()) + " " + quoted(pem()) + " 2>&1", &status);
+    EXPECT_EQ(status, 0) << verified;
+
     const std::string names = x509(pem(), "-subject -issuer");
     EXPECT_EQ(field(names, "subject"), field(names, "issuer"));
     EXPECT_NE(field(names, "subject").find("O = Zarni, CN = Zarni Installer"), std::string::npos) << names;
