@@ -5,8 +5,9 @@
 # sequential requests on new connections: median and maximum). Over TLS (one
 # RSA 2048 certificate for both, as the web UI makes) it reports keep-alive
 # requests/s and requests/s with a new connection and a full handshake per
-# request ("Connection: close"), both as medians of 3 runs, and the host's
-# share of the peer's figure.
+# request ("Connection: close"), both as medians of 3 runs, the host's share
+# of the peer's figure, and each server's CPU time per request over the
+# runs, which a busy machine disturbs less than the rates.
 #
 # Prerequisites: the Debian packages nginx-light, wrk and openssl, and python3.
 #
@@ -43,13 +44,30 @@ free_port() {
     python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
 }
 
-# Requests/s of three wrk runs, median; further arguments go to wrk.
+# Requests/s of three wrk runs, median; further arguments go to wrk. The
+# runs' output stays in $work/runs.txt.
 keepalive_rps() {
     url=$1
     shift
+    : > "$work/runs.txt"
     for run in 1 2 3; do
-        wrk -t2 -c50 -d10s "$@" "$url" | awk '/^Requests\/sec:/ { print $2 }'
+        wrk -t2 -c50 -d10s "$@" "$url" | tee -a "$work/runs.txt" | awk '/^Requests\/sec:/ { print $2 }'
     done | sort -n | sed -n 2p
+}
+
+# CPU time of a server process and its children (the peer's worker), in
+# clock ticks.
+server_ticks() {
+    for p in "$1" $(cat "/proc/$1/task/$1/children" 2>/dev/null); do
+        awk '{ print $14 + $15 }' "/proc/$p/stat"
+    done | awk '{ s += $1 } END { print s }'
+}
+
+# Server CPU milliseconds per request over the last runs, from the ticks
+# before and after them.
+cpu_per_request() {
+    awk -v before="$1" -v after="$2" -v hz="$(getconf CLK_TCK)" \
+        '/ requests in / { n += $1 } END { printf "%.3f ms", (after - before) * 1000 / hz / n }' "$work/runs.txt"
 }
 
 # A new connection per request: with TLS, a full handshake each, as wrk
@@ -131,8 +149,12 @@ wait_for_port "$peer_port"
 peer_rps=$(keepalive_rps "http://127.0.0.1:$peer_port/file.bin")
 peer_close_rps=$(wrk -t2 -c50 -d10s -H "Connection: close" "http://127.0.0.1:$peer_port/file.bin" | awk '/^Requests\/sec:/ { print $2 }')
 peer_latency=$(idle_latency "$peer_port" /file.bin)
+ticks=$(server_ticks "$pid")
 peer_tls_rps=$(keepalive_rps "https://127.0.0.1:$peer_tls_port/file.bin")
+peer_tls_cpu=$(cpu_per_request "$ticks" "$(server_ticks "$pid")")
+ticks=$(server_ticks "$pid")
 peer_tls_close_rps=$(close_rps "https://127.0.0.1:$peer_tls_port/file.bin")
+peer_tls_close_cpu=$(cpu_per_request "$ticks" "$(server_ticks "$pid")")
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 pid=""
@@ -147,8 +169,12 @@ host_rps=$(keepalive_rps "http://127.0.0.1:$host_port/big?n=1024")
 host_latency=$(idle_latency "$host_port" "/big?n=1024")
 # Over TLS the host serves the peer's file: a callback's reply has no length
 # the server knows, so it ends with its connection.
+ticks=$(server_ticks "$pid")
 host_tls_rps=$(keepalive_rps "https://127.0.0.1:$host_tls_port/file.bin")
+host_tls_cpu=$(cpu_per_request "$ticks" "$(server_ticks "$pid")")
+ticks=$(server_ticks "$pid")
 host_tls_close_rps=$(close_rps "https://127.0.0.1:$host_tls_port/file.bin")
+host_tls_close_cpu=$(cpu_per_request "$ticks" "$(server_ticks "$pid")")
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 pid=""
@@ -160,8 +186,10 @@ echo "  peer server (Connection: close):  $peer_close_rps"
 echo "  test host (callback reply, closes): $host_rps"
 echo "1 KB over TLS, requests/s, wrk -t2 -c50 -d10s, median of 3:"
 echo "  keep-alive:  peer server $peer_tls_rps, test host $host_tls_rps ($(ratio "$host_tls_rps" "$peer_tls_rps"))"
+echo "               CPU per request: peer server $peer_tls_cpu, test host $host_tls_cpu"
 echo "  new connection and full handshake per request (Connection: close):"
 echo "               peer server $peer_tls_close_rps, test host $host_tls_close_rps ($(ratio "$host_tls_close_rps" "$peer_tls_close_rps"))"
+echo "               CPU per request: peer server $peer_tls_close_cpu, test host $host_tls_close_cpu"
 echo "idle latency, 200 sequential requests on new connections:"
 echo "  peer server: $peer_latency"
 echo "  test host:   $host_latency"
