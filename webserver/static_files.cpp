@@ -211,10 +211,16 @@ void start_file_reply(kwhttpd_conn* conn, const struct stat& st)
 bool is_forbidden_path(const std::string& path)
 {
     if (path.find(".htpasswd") != std::string::npos) return true;
-    char resolved[PATH_MAX];
+    // Every request passes here: only a link is resolved, as only a link can
+    // give the entry another name.
     struct stat st {};
-    if (realpath(path.c_str(), resolved) == nullptr || stat(resolved, &st) != 0) return false;
-    return std::strstr(resolved, ".htpasswd") != nullptr || !(S_ISREG(st.st_mode) || S_ISDIR(st.st_mode));
+    if (lstat(path.c_str(), &st) != 0) return false;
+    if (S_ISLNK(st.st_mode)) {
+        char resolved[PATH_MAX];
+        if (realpath(path.c_str(), resolved) == nullptr || stat(resolved, &st) != 0) return false;
+        if (std::strstr(resolved, ".htpasswd") != nullptr) return true;
+    }
+    return !(S_ISREG(st.st_mode) || S_ISDIR(st.st_mode));
 }
 
 void serve_static_path(kwhttpd_conn* conn)
