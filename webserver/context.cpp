@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 
 namespace {
 
@@ -147,6 +148,10 @@ kwhttpd_ctx* kwhttpd_init(int argc, char* argv[])
             elog_fatal(nullptr, "not a number of at least 0: [%s]", number ? number : "");
     for (const kwhttpd_option& o : kwhttpd_options)
         if (o.setter && ctx->options[o.slot]) o.setter(ctx, ctx->options[o.slot]);
+    // Dates are formatted through the C library, which reads the zone data on
+    // first use: read now, so that serving a request opens nothing but what
+    // it serves.
+    tzset();
     set_server_clock();
     if (ctx->workers.empty()) add_worker(ctx, false);
     // In inetd mode the connection to serve is standard input.

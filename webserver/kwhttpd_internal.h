@@ -308,6 +308,8 @@ void connection_wake(kwhttpd_conn* conn);
 // Bytes of this request's body in the client buffer and not yet consumed.
 std::size_t body_available(const kwhttpd_conn* conn);
 bool body_incomplete(const kwhttpd_conn* conn);
+// The request's "Connection" header says "close".
+bool client_asks_close(const kwhttpd_conn* conn);
 
 // Requests.
 void parse_http_request(kwhttpd_conn* conn);
@@ -320,6 +322,10 @@ int get_headers_len(const char* buf, std::size_t len);
 std::time_t parse_http_date(const char* text, std::size_t len);
 
 // Static files (the file step).
+// True for a path that is never served whatever would serve it: one naming a
+// passwords file (also through a link) or an existing entry that is neither a
+// regular file nor a directory.
+bool is_forbidden_path(const std::string& path);
 void serve_static_path(kwhttpd_conn* conn);
 // The type for a name (a URI or an index file name); "text/plain" when
 // neither "mime_types" nor the built-in table knows it.

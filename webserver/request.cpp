@@ -346,6 +346,12 @@ void decide_what_to_do(kwhttpd_conn* conn)
     }
 
     if (kwhttpd_feature_table.authorize && !kwhttpd_feature_table.authorize(conn)) return;
+    // Decided before the callbacks, so that a callback pattern that covers a
+    // passwords file or a pipe cannot make it reachable.
+    if (is_forbidden_path(conn->path)) {
+        send_server_error(conn, 403, "Forbidden");
+        return;
+    }
     for (const kwhttpd_registered_uri& registration : ctx->uris) {
         if (!match_uri_pattern(registration.pattern.c_str(), conn->uri.c_str())) continue;
         // The callback reads the whole body from memory.

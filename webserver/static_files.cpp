@@ -187,14 +187,17 @@ void start_file_reply(kwhttpd_conn* conn, const struct stat& st)
         status = 206;
         reason = "Partial Content";
     }
+    // A client that asked for the end of the connection is told that it
+    // comes; without it, it would send its next request into the closing
+    // connection.
     const std::size_t head = format_bounded(
         loc.io.space(), loc.io.spaceLen(),
         "HTTP/1.1 %d %s\r\nDate: %s\r\nLast-Modified: %s\r\nEtag: \"%lx.%lx\"\r\nContent-Type: %.*s\r\n"
-        "Content-Length: %llu\r\nAccept-Ranges: bytes\r\n%s\r\n",
+        "Content-Length: %llu\r\nAccept-Ranges: bytes\r\n%s%s\r\n",
         status, reason, http_date(server_clock()).c_str(), http_date(st.st_mtime).c_str(),
         static_cast<unsigned long>(st.st_mtime), static_cast<unsigned long>(st.st_size),
         static_cast<int>(conn->mime_type.size()), conn->mime_type.c_str(), static_cast<unsigned long long>(length),
-        extra);
+        extra, client_asks_close(conn) ? "Connection: close\r\n" : "");
     loc.io.incHead(head);
     loc.headers_len = static_cast<int>(head);
     // The buffer's total counts the head too: the reply ends after the head
@@ -205,23 +208,30 @@ void start_file_reply(kwhttpd_conn* conn, const struct stat& st)
     if (conn->method == 4) finish_stream(&loc); // HEAD: the head alone
 }
 
+bool is_forbidden_path(const std::string& path)
+{
+    if (path.find(".htpasswd") != std::string::npos) return true;
+    // Every request passes here: only a link is resolved, as only a link can
+    // give the entry another name.
+    struct stat st {};
+    if (lstat(path.c_str(), &st) != 0) return false;
+    if (S_ISLNK(st.st_mode)) {
+        char resolved[PATH_MAX];
+        if (realpath(path.c_str(), resolved) == nullptr || stat(resolved, &st) != 0) return false;
+        if (std::strstr(resolved, ".htpasswd") != nullptr) return true;
+    }
+    return !(S_ISREG(st.st_mode) || S_ISDIR(st.st_mode));
+}
+
 void serve_static_path(kwhttpd_conn* conn)
 {
     kwhttpd_ctx* ctx = conn->ctx;
-    if (conn->path.find(".htpasswd") != std::string::npos) {
-        send_server_error(conn, 403, "Forbidden");
-        return;
-    }
     // Whatever the URI held, nothing outside the base is served: a symbolic
     // link that leads out counts as missing.
     const std::string path = confined_path(conn->path_base, conn->path);
     struct stat st {};
     if (path.empty() || stat(path.c_str(), &st) != 0) {
         send_server_error(conn, 404, "Not Found");
-        return;
-    }
-    if (path.find(".htpasswd") != std::string::npos) {
-        send_server_error(conn, 403, "Forbidden");
         return;
     }
     if (S_ISDIR(st.st_mode)) {
@@ -233,7 +243,9 @@ void serve_static_path(kwhttpd_conn* conn)
         for (const std::string& item : split_option_list(ctx->options[OPT_INDEX_FILES])) {
             const std::string index = confined_path(conn->path_base, path + "/" + item);
             struct stat index_st {};
-            if (index.empty() || stat(index.c_str(), &index_st) != 0 || !S_ISREG(index_st.st_mode)) continue;
+            if (index.empty() || is_forbidden_path(index) || stat(index.c_str(), &index_st) != 0 ||
+                !S_ISREG(index_st.st_mode))
+                continue;
             conn->mime_type = lookup_mime_type(ctx, item.c_str(), item.size());
             serve_file(conn, index);
             return;
@@ -246,6 +258,7 @@ void serve_static_path(kwhttpd_conn* conn)
         return;
     }
     // Devices, pipes and sockets are not files to send: a FIFO would block.
+    // The check before the callbacks saw the same; the entry may have changed.
     if (!S_ISREG(st.st_mode)) {
         send_server_error(conn, 403, "Forbidden");
         return;

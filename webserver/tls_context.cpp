@@ -76,8 +76,9 @@ void setup_tls_context(kwhttpd_ctx* ctx)
     options |= SSL_OP_NO_RENEGOTIATION;
     SSL_CTX_set_options(tls, options);
     SSL_CTX_set_min_proto_version(tls, TLS1_2_VERSION);
-    // The library picks the key-exchange groups and DH parameters; fixed
-    // groups are the deprecated way.
+    // The library picks the key-exchange groups and DH parameters to match
+    // the key; fixed groups are the deprecated way, so DH parameters in the
+    // certificate file are not read.
     SSL_CTX_set_dh_auto(tls, 1);
     // The reply buffer may grow and move between the retries of one write.
     SSL_CTX_set_mode(tls, SSL_MODE_ENABLE_PARTIAL_WRITE | SSL_MODE_ACCEPT_MOVING_WRITE_BUFFER);

@@ -10,17 +10,18 @@
 // 127.0.0.1, made with the openssl command in a private directory that goes away
 // with the object. Tests hand caFile() to the client as its trust anchor and
 // the certificate and key to the test server, or the one file that holds
-// both to a server that reads them from one file.
+// both to a server that reads them from one file. The server's key is an EC
+// key unless `serverKey` (the argument of "openssl req -newkey") says otherwise.
 class TestCertificates {
 public:
-    TestCertificates()
+    explicit TestCertificates(const std::string& serverKey = "ec -pkeyopt ec_paramgen_curve:prime256v1")
     {
         const std::string d = "'" + directory_.path() + "'";
         const std::string commands =
             "cd " + d + " && "
             "openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 2"
             " -subj /CN=kitwright-test-ca -keyout ca.key -out ca.pem && "
-            "openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 2"
+            "openssl req -x509 -newkey " + serverKey + " -nodes -days 2"
             " -subj /CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1 -CA ca.pem -CAkey ca.key"
             " -keyout server.key -out server.pem && "
             "cat server.key server.pem > server-key-and-certificate.pem";

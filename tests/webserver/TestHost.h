@@ -2,7 +2,8 @@
 
 // Runs the embedded server's test host as a child process and talks to it
 // over 127.0.0.1. The host listens on port 0 and prints the port it got; it
-// is stopped by its PID with SIGTERM and ends by itself after ten minutes.
+// is stopped by its own PID with SIGTERM (also when a tracer runs it), waited
+// for with a bound, and ends by itself after ten minutes.
 
 #include "tests/common/TestFiles.h"
 
@@ -12,6 +13,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <sys/socket.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -36,16 +38,19 @@ class TestHost {
 public:
     // `args` follow argv[0]; `argv0` replaces the program path as argv[0]
     // when set; `cwd` is the host's working directory when set; `stdin_fd`
-    // becomes its standard input when set.
+    // becomes its standard input when set; `wrapper` (a program and its
+    // arguments, such as a tracer) runs the host as its only child when set.
     explicit TestHost(std::vector<std::string> args, std::string argv0 = "", std::string cwd = "",
-                      int stdin_fd = -1)
+                      int stdin_fd = -1, std::vector<std::string> wrapper = {})
+        : wrapped_(!wrapper.empty())
     {
         char err_pattern[] = "/tmp/kwhttpd-host-err-XXXXXX";
         const int err_fd = mkstemp(err_pattern);
         err_path_ = err_pattern;
         int out[2];
         if (err_fd < 0 || pipe(out) != 0) return;
-        std::vector<std::string> argv_text{argv0.empty() ? KW_TEST_HOST : argv0};
+        std::vector<std::string> argv_text = wrapper;
+        argv_text.push_back(argv0.empty() ? KW_TEST_HOST : argv0);
         argv_text.insert(argv_text.end(), args.begin(), args.end());
         pid_ = fork();
         if (pid_ == 0) {
@@ -56,7 +61,7 @@ public:
             std::vector<char*> argv;
             for (std::string& a : argv_text) argv.push_back(a.data());
             argv.push_back(nullptr);
-            execv(KW_TEST_HOST, argv.data());
+            execv(wrapper.empty() ? KW_TEST_HOST : wrapper.front().c_str(), argv.data());
             _exit(127);
         }
         close(out[1]);
@@ -76,6 +81,16 @@ public:
 
     int port() const { return port_; }
     pid_t pid() const { return pid_; }
+    // The host's own PID: the child's, or the wrapper's child.
+    pid_t hostPid() const
+    {
+        if (!wrapped_ || pid_ <= 0) return pid_;
+        const std::string task = "/proc/" + std::to_string(pid_) + "/task/" + std::to_string(pid_);
+        std::ifstream children(task + "/children");
+        pid_t child = -1;
+        children >> child;
+        return child;
+    }
 
     // Waits for the host to end (for hosts that fail at start-up).
     HostExit wait()
@@ -88,10 +103,20 @@ public:
         return result;
     }
     std::string errors() const { return readFile(err_path_); }
+    // A wrapper such as a tracer ends after the host; a signal to it instead
+    // would only detach it. Whatever does not end in time is killed.
     void stop()
     {
         if (pid_ <= 0) return;
-        kill(pid_, SIGTERM);
+        const pid_t host = hostPid();
+        kill(host > 0 ? host : pid_, SIGTERM);
+        const int handle = static_cast<int>(syscall(SYS_pidfd_open, pid_, 0));
+        pollfd ended{handle, POLLIN, 0};
+        if (handle >= 0 && poll(&ended, 1, kStopSeconds * 1000) != 1) {
+            if (host > 0) kill(host, SIGKILL);
+            kill(pid_, SIGKILL);
+        }
+        if (handle >= 0) close(handle);
         waitpid(pid_, nullptr, 0);
         pid_ = -1;
     }
@@ -111,6 +136,8 @@ public:
     }
 
 private:
+    static constexpr int kStopSeconds = 30;
+    bool wrapped_ = false;
     pid_t pid_ = -1;
     int port_ = -1;
     FILE* out_ = nullptr;

@@ -70,6 +70,43 @@ TEST_F(TlsServer, ProtocolsBelowTls12AreRefusedByTheServer)
     }
 }
 
+// The key exchange of TLS 1.2 uses the library's own choice of groups and
+// DH parameters: a weak group in the certificate file is not taken up.
+TEST(TlsKeyExchange, GroupsAndDhParametersByTheLibrarysChoice)
+{
+    const TestCertificates certs("rsa:2048");
+    TempDir dir;
+    const std::string file = dir.path() + "/key-certificate-and-1024-bit-dh.pem";
+    int status = -1;
+    const std::string made =
+        commandOutput("(cat '" + certs.keyAndCertificateFile() +
+                          "' && openssl genpkey -genparam -algorithm DH -pkeyopt dh_rfc5114:1) > '" + file + "' 2>&1",
+                      &status);
+    ASSERT_EQ(0, status) << made << readFile(file);
+    ASSERT_NE(std::string::npos, readFile(file).find("-----BEGIN DH PARAMETERS-----"));
+    TestHost host({"-ports", "0s", "-ssl_cert", file});
+    ASSERT_GT(host.port(), 0) << host.errors();
+    const struct {
+        const char* cipher;
+        const char* key;
+    } cases[] = {
+        {"DHE-RSA-AES128-GCM-SHA256", "Server Temp Key: DH, 2048 bits"},
+        {"ECDHE-RSA-AES128-GCM-SHA256", "Server Temp Key: X25519"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.cipher);
+        const std::string output = commandOutput(
+            "printf 'GET /echo HTTP/1.0\\r\\n\\r\\n' | timeout 20 openssl s_client -ign_eof -tls1_2 -cipher " +
+                std::string(c.cipher) + " -connect 127.0.0.1:" + std::to_string(host.port()) + " -CAfile '" +
+                certs.caFile() + "' 2>&1",
+            &status);
+        EXPECT_EQ(0, status) << output;
+        EXPECT_NE(std::string::npos, output.find(std::string("Cipher is ") + c.cipher)) << output;
+        EXPECT_NE(std::string::npos, output.find(c.key)) << output;
+        EXPECT_NE(std::string::npos, output.find("uri=/echo")) << output;
+    }
+}
+
 TEST_F(TlsServer, PlainRequestGetsNoBytesAndAClose)
 {
     ASSERT_GT(host.port(), 0) << host.errors();

@@ -9,9 +9,13 @@
 
 #include <sys/stat.h>
 
+#include <climits>
+#include <cstdlib>
 #include <ctime>
 #include <fstream>
 #include <regex>
+#include <sstream>
+#include <vector>
 
 using namespace webserver_test;
 
@@ -165,7 +169,11 @@ TEST_F(StaticFiles, HeadIsGetWithoutTheBody)
     const std::string head_reply = both.substr(0, second);
     const std::string get_reply = both.substr(second);
     const std::regex date("Date: [^\r]*\r\n");
-    EXPECT_EQ(std::regex_replace(get_reply.substr(0, get_reply.find("\r\n\r\n") + 4), date, ""),
+    // The GET asked for the end of the connection, and its reply says so.
+    const std::string get_head = get_reply.substr(0, get_reply.find("\r\n\r\n") + 4);
+    EXPECT_EQ("close", header(get_reply, "Connection"));
+    EXPECT_EQ("", header(head_reply, "Connection"));
+    EXPECT_EQ(std::regex_replace(std::regex_replace(get_head, date, ""), std::regex("Connection: close\r\n"), ""),
               std::regex_replace(head_reply, date, ""));
     EXPECT_EQ(1000u, body(get_reply).size());
 }
@@ -237,27 +245,86 @@ TEST_F(StaticFiles, Listing)
     EXPECT_NE(std::string::npos, page.find("<a href=\"/list/../\">../</a>")) << page;
 }
 
-TEST_F(StaticFiles, PathsStayBelowTheRoot)
+// The test host's "/echo*" callback covers these names; what is never served
+// stays so, and the callback still takes everything else.
+TEST_F(StaticFiles, ForbiddenBeforeAnyCallback)
 {
+    std::ofstream(root + "/echo.htpasswd") << "user:realm:hash";
+    symlink(".htpasswd", (root + "/echo-pw").c_str());
+    mkfifo((root + "/echo-fifo").c_str(), 0644);
+    std::ofstream(root + "/echo-file") << "a plain file";
     TestHost host({"-ports", "0", "-root", root});
     ASSERT_GT(host.port(), 0) << host.errors();
     const struct {
         const char* uri;
         const char* status;
     } cases[] = {
-        {"/../secret", "HTTP/1.1 404 Not Found"},
-        {"/%2e%2e/secret", "HTTP/1.1 404 Not Found"},
-        {"/a/..%2f..%2fsecret", "HTTP/1.1 404 Not Found"},
-        {"/..\\..\\secret", "HTTP/1.1 404 Not Found"},
-        {"/%5c..%5csecret", "HTTP/1.1 404 Not Found"},
-        {"//etc/passwd", "HTTP/1.1 404 Not Found"},
-        {"/link", "HTTP/1.1 404 Not Found"},
-        // The URI loses the dot after a slash, so the name never reaches the file.
-        {"/.htpasswd", "HTTP/1.1 404 Not Found"},
-        {"/pw", "HTTP/1.1 403 Forbidden"},
-        {"/fifo", "HTTP/1.1 403 Forbidden"},
+        {"/echo.htpasswd", "HTTP/1.1 403 Forbidden"},
+        {"/echo-pw", "HTTP/1.1 403 Forbidden"},
+        {"/echo-fifo", "HTTP/1.1 403 Forbidden"},
+        {"/echo-file", "HTTP/1.1 200 OK"},
+        {"/echo-nothing-there", "HTTP/1.1 200 OK"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.uri);
+        const std::string reply = get(host, c.uri);
+        EXPECT_EQ(c.status, statusLine(reply));
+        EXPECT_EQ(std::string::npos, reply.find("user:realm")) << reply;
+        if (std::string(c.status).find("200") != std::string::npos) {
+            EXPECT_NE(std::string::npos, body(reply).find(std::string("uri=") + c.uri)) << reply;
+        }
+    }
+    // An index file that leads to the passwords file is passed over.
+    mkdir((root + "/pw-index").c_str(), 0755);
+    symlink("../.htpasswd", (root + "/pw-index/index.html").c_str());
+    const std::string listing = get(host, "/pw-index/");
+    EXPECT_EQ("HTTP/1.1 200 OK", statusLine(listing));
+    EXPECT_EQ(std::string::npos, listing.find("user:realm")) << listing;
+}
+
+namespace {
+
+// Paths that try to leave the root, and what each gets.
+struct ConfinementCase {
+    const char* uri;
+    const char* status;
+};
+const ConfinementCase kConfinementCases[] = {
+    {"/../secret", "HTTP/1.1 404 Not Found"},
+    {"/%2e%2e/secret", "HTTP/1.1 404 Not Found"},
+    {"/a/..%2f..%2fsecret", "HTTP/1.1 404 Not Found"},
+    {"/..\\..\\secret", "HTTP/1.1 404 Not Found"},
+    {"/%5c..%5csecret", "HTTP/1.1 404 Not Found"},
+    {"//etc/passwd", "HTTP/1.1 404 Not Found"},
+    {"/link", "HTTP/1.1 404 Not Found"},
+    // The URI loses the dot after a slash, so the name never reaches the file.
+    {"/.htpasswd", "HTTP/1.1 404 Not Found"},
+    {"/pw", "HTTP/1.1 403 Forbidden"},
+    {"/fifo", "HTTP/1.1 403 Forbidden"},
+};
+
+// The lines of an "strace -f" output file between the lines that name the
+// two marker paths.
+std::vector<std::string> traceBetween(const std::string& trace, const std::string& from, const std::string& to)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(trace);
+    bool inside = false;
+    for (std::string line; std::getline(in, line);) {
+        if (line.find(to) != std::string::npos) break;
+        if (inside) lines.push_back(line);
+        if (line.find(from) != std::string::npos) inside = true;
+    }
+    return lines;
+}
+
+} // namespace
+
+TEST_F(StaticFiles, PathsStayBelowTheRoot)
+{
+    TestHost host({"-ports", "0", "-root", root});
+    ASSERT_GT(host.port(), 0) << host.errors();
+    for (const ConfinementCase& c : kConfinementCases) {
         for (const std::size_t piece : {std::size_t{0}, std::size_t{1}}) {
             SCOPED_TRACE(std::string(c.uri) + (piece ? " byte at a time" : " whole"));
             const std::string reply =
@@ -267,4 +334,40 @@ TEST_F(StaticFiles, PathsStayBelowTheRoot)
             EXPECT_EQ(std::string::npos, reply.find("root:"));
         }
     }
+}
+
+// The same table under the system's tracer: while it runs, the host opens
+// nothing outside the root. Start-up and exit (libraries, the sanitizers'
+// reports) lie outside the two marker requests.
+TEST_F(StaticFiles, NothingOutsideTheRootIsOpened)
+{
+    if (access("/usr/bin/strace", X_OK) != 0) GTEST_SKIP() << "strace is not installed";
+    const std::string trace = dir.path() + "/trace";
+    TestHost host({"-ports", "0", "-root", root}, "", "", -1,
+                  {"/usr/bin/strace", "-f", "-qq", "-e", "trace=%file", "-o", trace});
+    if (host.port() <= 0) GTEST_SKIP() << "the host does not run under strace here: " << host.errors();
+    get(host, "/kw-trace-start");
+    for (const ConfinementCase& c : kConfinementCases)
+        for (const std::size_t piece : {std::size_t{0}, std::size_t{1}})
+            request(host, std::string("GET ") + c.uri + " HTTP/1.1\r\nConnection: close\r\n\r\n", piece);
+    EXPECT_EQ("HTTP/1.1 200 OK", statusLine(get(host, "/file1000")));
+    get(host, "/kw-trace-end");
+    host.stop();
+
+    char resolved[PATH_MAX];
+    ASSERT_NE(nullptr, realpath(root.c_str(), resolved));
+    const std::string inside = std::string("\"") + resolved + "/";
+    const std::vector<std::string> lines = traceBetween(readFile(trace), "/kw-trace-start", "/kw-trace-end");
+    ASSERT_FALSE(lines.empty()) << readFile(trace);
+    bool served = false;
+    for (const std::string& line : lines) {
+        if (line.find(root + "/file1000\"") != std::string::npos && line.find("open") != std::string::npos)
+            served = true;
+        // Each path the host opened lies below the root.
+        if (line.find("open") != std::string::npos) {
+            EXPECT_NE(std::string::npos, line.find(inside)) << line;
+        }
+        EXPECT_EQ(std::string::npos, line.find("\"/etc/passwd")) << line;
+    }
+    EXPECT_TRUE(served) << "the trace shows the file that was served";
 }

@@ -438,6 +438,9 @@ TEST_F(OptionsTest, ClosingChecks)
         }
         EXPECT_EQ(refusal, c.refusal);
     }
+    // A certificate the operator names is never rewritten, usable or not.
+    std::ifstream own(existing);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(own), {}), "-----BEGIN CERTIFICATE-----\n");
 }
 
 TEST_F(OptionsTest, ExtensionCatalogueNeed)
