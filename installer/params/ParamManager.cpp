@@ -3,16 +3,26 @@
 #include "installer/catalogue/Build.h"
 #include "installer/components/KwComponent.h"
 #include "installer/options/Options.h"
+#include "installer/params/ParamFileExport.h"
+#include "installer/params/ParamFileSaver.h"
 #include "installer/params/ParamTypes.h"
 #include "installer/params/Placeholders.h"
 
+#include "common/FilesRemovedAtExit.h"
 #include "common/Log.h"
 #include "common/Messages.h"
 #include "common/error.h"
+#include "common/fileops.h"
 #include "common/xmlbind.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include <tinyxml.h>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -326,7 +336,85 @@ std::string ParamManager::substitutePlaceholders(const std::string& text)
     });
 }
 
+void ParamManager::exportToFiles()
+{
+    std::vector<std::string> opened;
+    // Whatever happens, every file that was opened is removed when the manager ends.
+    const auto keep = [&] {
+        for (const std::string& path : opened)
+            if (std::find(exportFiles_.begin(), exportFiles_.end(), path) == exportFiles_.end())
+                exportFiles_.push_back(path);
+    };
+    try {
+        ParamFileExport exporter(opened);
+        accept(exporter, ParamPtr(), true);
+        exporter.finish();
+    } catch (...) {
+        // Only to record the files opened so far; the failure goes on.
+        keep();
+        throw;
+    }
+    keep();
+    saveToFile();
+}
+
+void ParamManager::saveToFile()
+{
+    const std::string path = Options::componentOptionsPath();
+    const std::string directory = fileops::dirname(path);
+    const std::string shownPath = ".kitwright/options.ini";
+    if (fileops::exists(directory) && !fileops::is_directory(directory)) {
+        Log(0, true) << "ERROR: path " << directory << " exists, but it is not directory";
+        return;
+    }
+    if (!fileops::exists(directory)) {
+        try {
+            fileops::create_directory(fileops::dirname(directory));
+        } catch (const error& failure) {
+            Log(0, true) << "ERROR: " << failure.text();
+            return;
+        }
+        if (::mkdir(directory.c_str(), 0700) != 0 && errno != EEXIST) {
+            const std::string reason = std::strerror(errno);
+            Log(0, true) << "ERROR: " << (Messages::format("err_file_create") % shownPath) << ": " << reason;
+            return;
+        }
+    }
+
+    ParamFileSaver saver;
+    accept(saver, ParamPtr(), true);
+    ParamFileSaver::Settings existing;
+    try {
+        existing = Options::readComponentOptionsFile(path);
+    } catch (const error& failure) {
+        // Rewriting a file that cannot be read would lose what it holds.
+        Log(0, true) << "ERROR: " << (Messages::format("err_file_create") % shownPath) << ": " << failure.text();
+        return;
+    }
+    const ParamFileSaver::Sections sections = saver.merged(existing);
+    if (sections.empty()) Log(3, true) << "ParamManager::ParamFileSaver::~ParamFileSaver: nothing to dump";
+    try {
+        fileops::replace_file(path, ParamFileSaver::format(sections), 0600);
+    } catch (const error& failure) {
+        Log(0, true) << "ERROR: " << (Messages::format("err_file_create") % shownPath) << ": " << failure.text();
+    }
+}
+
+void ParamManager::removeExportFiles()
+{
+    for (const std::string& path : exportFiles_) {
+        try {
+            fileops::remove(path);
+        } catch (const error& failure) {
+            Log(0, true) << failure.text();
+        }
+        FilesRemovedAtExit::forget(path);
+    }
+    exportFiles_.clear();
+}
+
 ParamManager::~ParamManager()
 {
+    removeExportFiles();
     if (current == this) current = nullptr;
 }

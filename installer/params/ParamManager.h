@@ -18,9 +18,9 @@ class TiXmlElement;
 // it each component's "settings" element; the drivers load values from the
 // command line and the options file, let a front end ask for what is still
 // undefined, and, in a run that installs, export the values into the builds'
-// parameters files before the packages are installed. Such a run also merges
-// its values into the options file when the manager ends, and every run removes
-// the parameters files it wrote (see ParamFiles.h).
+// parameters files before the packages are installed and merge them into the
+// options file (ParamFileExport, ParamFileSaver). The parameters files are
+// removed when the manager ends.
 //
 // The manager constructed last is `current`: setting defaults substitute their
 // placeholders through it. Used from one thread at a time.
@@ -57,6 +57,7 @@ public:
     class ParamFileExport;
 
     ParamManager();
+    // Removes the parameters files and stops being current. Nothing leaves it.
     ~ParamManager();
     ParamManager(const ParamManager&) = delete;
     ParamManager& operator=(const ParamManager&) = delete;
@@ -98,6 +99,21 @@ public:
     // directly or through others, keeps that placeholder.
     std::string substitutePlaceholders(const std::string& text);
 
+    // Writes the defined settings of the active, changeable components into the
+    // parameters files of their builds (ParamFileExport), then saves the options
+    // file. Called by the install step before the packages are installed, so only
+    // a run that installs saves: a listing, a dry run or a wizard left before the
+    // installation leaves the options file alone. It saves here rather than when
+    // the manager ends, while the catalogue that names the settings' products is
+    // still loaded. The parameters files are removed when the manager ends.
+    void exportToFiles();
+    // Merges this run's regular settings into the options file
+    // (ParamFileSaver): other products and settings stay, secure and detectable
+    // settings never stay. Written through a temporary file (mode 0600) in
+    // "~/.kitwright" (made with mode 0700) and renamed. A file that cannot be
+    // read or written is left as it was, with a level-0 line.
+    void saveToFile();
+
     const std::vector<ParamPtr>& params() const { return params_; }
     // The parameters files written by the last export.
     const std::vector<std::string>& exportFiles() const { return exportFiles_; }
@@ -106,6 +122,9 @@ private:
     // The localized text of the child named `name`: the child whose "lang" is
     // the current language, else the first non-empty one.
     static std::string localizedText(const TiXmlElement& element, const char* name);
+
+    // Removes the parameters files written in this run; failures are logged.
+    void removeExportFiles();
 
     std::vector<ParamPtr> params_;
     std::vector<std::string> exportFiles_;
