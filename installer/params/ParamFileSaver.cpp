@@ -28,7 +28,9 @@ void ParamManager::ParamFileSaver::visit(const ParamPtr& param)
         Log(0, true) << "ERROR: ParamManager: param " << param->getId() << " without product ID";
         return;
     }
-    if (param->getBehaviour() != Param::Behaviour::regular) {
+    // A password is not kept at rest in the home directory, whatever its
+    // behaviour: the option readers would also show it in their log lines.
+    if (param->getBehaviour() != Param::Behaviour::regular || param->isSecret()) {
         withheld_[product].insert(param->getId());
         return;
     }

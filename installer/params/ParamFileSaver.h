@@ -11,8 +11,8 @@
 // Collects the values a run saves to the options file: defined settings with the
 // regular behaviour (not static texts or hidden values), keyed by the product of
 // their first owner, in the order of the walk. Secure and detectable settings
-// are never saved; the ids of those met are kept, so that a value an older run
-// saved for them is dropped too.
+// and passwords are never saved; the ids of those met are kept, so that a value
+// an older run saved for them is dropped too.
 class ParamManager::ParamFileSaver : public ParamManager::Visitor {
 public:
     // product id -> setting id -> value, as the option readers give them.

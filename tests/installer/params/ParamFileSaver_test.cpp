@@ -70,6 +70,19 @@ TEST_F(SaverTest, MergesIntoTheFile)
               "[zarni]\ndomain=\"new.zarni.example\"\nkept=\"1\"\nserver=\"apache\"\n\n\n");
 }
 
+// A password is never saved, even with the regular behaviour, and a value an
+// older run saved for it goes.
+TEST_F(SaverTest, PasswordsAreNeverSaved)
+{
+    ParamManager database;
+    database.createParams(owners.component("db"), settingsDocument("database"));
+    for (const ParamPtr& param : database.params()) ASSERT_TRUE(param->setValue("zarni"));
+    ParamManager::ParamFileSaver saver;
+    database.accept(saver, ParamPtr(), true);
+    EXPECT_EQ(ParamManager::ParamFileSaver::format(saver.merged({{"zarni", {{"db-secret", "old"}}}})),
+              "[zarni]\ndb-user=\"zarni\"\n\n\n");
+}
+
 TEST_F(SaverTest, NothingToSave)
 {
     EXPECT_TRUE(walked().empty());
