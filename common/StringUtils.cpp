@@ -164,7 +164,25 @@ std::string quoteString(const std::string& text)
     return result;
 }
 
-std::string escapeQuoted(const std::string& text) { return quoteString(text); }
+std::string escapeQuoted(const std::string& text)
+{
+    std::string result = "\"";
+    for (char c : text) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (c == '\\' || c == '"') {
+            result += '\\';
+            result += c;
+        } else if (byte < 32 || byte == 127) {
+            char hex[5];
+            std::snprintf(hex, sizeof hex, "\\x%02x", byte);
+            result += hex;
+        } else {
+            result += c;
+        }
+    }
+    result += '"';
+    return result;
+}
 
 std::string shellQuote(const std::string& text)
 {

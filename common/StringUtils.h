@@ -44,7 +44,8 @@ std::string nl2br(const std::string& text);
 // A C-style double-quoted string (\\, \", \xhh for unprintable bytes) for
 // display and for files. Never use it to make text safe for a shell.
 std::string quoteString(const std::string& text);
-// The options and parameters files' name for the same form as quoteString.
+// The form of values in the options and parameters files: quoteString's, but
+// only control bytes are written as "\xhh", so UTF-8 text stays readable.
 std::string escapeQuoted(const std::string& text);
 
 // One word for a "/bin/sh -c" line that the shell hands on unchanged: the text in

@@ -384,10 +384,10 @@ int copy_file_synced(const std::string& from, const std::string& to)
     return 0;
 }
 
-void replace_file(const std::string& path, const std::string& content)
+void replace_file(const std::string& path, const std::string& content, mode_t mode)
 {
     std::string sibling;
-    const int output = createSibling(path, sibling);
+    const int output = createSibling(path, sibling, mode);
     if (output < 0) throw fileError(2, "err_filewrite1", path, errno);
     std::size_t written = 0;
     while (written < content.size()) {

@@ -37,10 +37,10 @@ void copy_file(const std::string& from, const std::string& to);
 // Returns 0.
 int copy_file_synced(const std::string& from, const std::string& to);
 
-// Writes `content` to a sibling file (mode 0666 before the umask) and renames it
-// over `path`: readers see the old file or the new one, never a part. Raises
-// `error` with the operator's text when it cannot be written.
-void replace_file(const std::string& path, const std::string& content);
+// Writes `content` to a sibling file (made anew with `mode` before the umask)
+// and renames it over `path`: readers see the old file or the new one, never a
+// part. Raises `error` with the operator's text when it cannot be written.
+void replace_file(const std::string& path, const std::string& content, mode_t mode = 0666);
 
 // Opens the file at a fixed path in a directory every user may write to (such
 // as /tmp) as a file of this process's own user, with `access` (O_WRONLY or

@@ -6,7 +6,7 @@
 #include "installer/components/KwSubGroup.h"
 #include "installer/engine/Bootstrapper.h"
 #include "installer/options/Options.h"
-#include "installer/options/ParamManager.h"
+#include "installer/params/ParamManager.h"
 #include "installer/sources/FileFetcher.h"
 #include "installer/sources/SourceConfig.h"
 #include "installer/sources/SourceConfigLazyAddon.h"

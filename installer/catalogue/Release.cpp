@@ -1,6 +1,7 @@
 #include "installer/catalogue/Release.h"
 
 #include "installer/options/Options.h"
+#include "installer/params/Placeholders.h"
 
 #include "common/Log.h"
 #include "common/Opsys.h"
@@ -221,3 +222,5 @@ std::ostream& operator<<(std::ostream& out, const Release& release)
 {
     return out << (release.name().empty() ? release.id() : release.name());
 }
+
+std::string Release::getDetailsUrl() const { return substitute_builtin_placeholders(detailsUrl_); }

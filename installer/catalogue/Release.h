@@ -128,6 +128,9 @@ public:
 
     // The details URL as the catalogue gives it, placeholders unreplaced.
     const std::string& detailsUrl() const { return detailsUrl_; }
+    // The details URL with its built-in placeholders replaced ("[LOCALE]" by the
+    // current language); empty when the catalogue gives none.
+    std::string getDetailsUrl() const;
     void setDetailsUrl(const std::string& url) { detailsUrl_ = url; }
     const std::string& whpApiVersion() const { return whpApiVersion_; }
     const std::string& dispatcherApiVersion() const { return dispatcherApiVersion_; }

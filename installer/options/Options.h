@@ -181,11 +181,25 @@ public:
 
     // --- The rc file and options.ini ---
 
-    // What a backslash inside a quoted value means.
-    enum class QuotedEscapes {
-        literal,  // it takes the next character as it is (rc file, --set-option)
-        cStyle,   // "\xNN" is also the byte NN: the form options.ini is written in
+    // The two forms of KEY=VALUE lines.
+    enum class LineForm {
+        // The rc file and --set-option: the key is a letter, then letters, digits
+        // and "_"; a backslash in quotes takes the next character as it is.
+        rcFile,
+        // options.ini: the key is a setting id (letters, digits, "_" and "-" in
+        // any place), and "\xNN" in quotes is also the byte NN: the form the
+        // parameter manager writes.
+        componentOptions,
     };
+
+    // The settings of an options.ini file: product id -> setting id -> value; a
+    // later line for the same setting wins. A missing file gives none; an
+    // unreadable one raises `error` (4, 1, 1, 2); a malformed one the errors of
+    // the line reader and of a line before any "[product]" header.
+    static std::map<std::string, std::map<std::string, std::string>> readComponentOptionsFile(
+        const std::string& path);
+    // ".kitwright/options.ini" below the home directory.
+    static std::string componentOptionsPath();
 
     // Where the rc file is looked for, in order: the configuration directory, then
     // the home directory.
@@ -196,7 +210,7 @@ public:
     // when a line was read, false when the stream ended first. Raises `error` for a
     // line that is not in the format.
     static bool readRcLine(std::istream& in, std::string& key, std::string& value,
-                           QuotedEscapes escapes = QuotedEscapes::literal);
+                           LineForm form = LineForm::rcFile);
     // "yes"/"YES" and "no"/"NO"; anything else is refused naming the value and key.
     static bool parseYesNo(const std::string& key, const std::string& value);
     // A whole decimal integer above 0, or `prepared` is raised.

@@ -30,6 +30,9 @@ bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 
 
 bool isKeyCharacter(char c) { return isAsciiLetter(c) || (c >= '0' && c <= '9') || c == '_'; }
 
+// Setting ids may also hold "-" and begin with any of their characters.
+bool isSettingIdCharacter(char c) { return isKeyCharacter(c) || c == '-'; }
+
 int hexDigit(char c)
 {
     if (c >= '0' && c <= '9') return c - '0';
@@ -189,7 +192,7 @@ bool Options::applyRcSetting(const std::string& key, const std::string& value)
     return false;
 }
 
-bool Options::readRcLine(std::istream& in, std::string& key, std::string& value, QuotedEscapes escapes)
+bool Options::readRcLine(std::istream& in, std::string& key, std::string& value, LineForm form)
 {
     key.clear();
     value.clear();
@@ -207,14 +210,15 @@ bool Options::readRcLine(std::istream& in, std::string& key, std::string& value,
         return at;
     };
 
-    if (!isAsciiLetter(line[pos])) {
+    const bool settingIds = form == LineForm::componentOptions;
+    if (settingIds ? !isSettingIdCharacter(line[pos]) : !isAsciiLetter(line[pos])) {
         // The text of this key ends where the name it complains of goes.
         error failure(2, 1, 1, 2);
         failure << Messages::get("err_rc_param") << "'" << line << "'";
         throw failure;
     }
     const std::size_t keyStart = pos;
-    while (pos < line.size() && isKeyCharacter(line[pos])) ++pos;
+    while (pos < line.size() && (settingIds ? isSettingIdCharacter(line[pos]) : isKeyCharacter(line[pos]))) ++pos;
     const std::size_t keyEnd = pos;
     const std::string shown = lineForMessage(line, keyStart, keyEnd);
 
@@ -250,7 +254,7 @@ bool Options::readRcLine(std::istream& in, std::string& key, std::string& value,
                     pos = line.size();
                     continue;
                 }
-                if (escapes == QuotedEscapes::cStyle && line[pos + 1] == 'x' && pos + 3 < line.size() &&
+                if (form == LineForm::componentOptions && line[pos + 1] == 'x' && pos + 3 < line.size() &&
                     hexDigit(line[pos + 2]) >= 0 && hexDigit(line[pos + 3]) >= 0) {
                     result += static_cast<char>(hexDigit(line[pos + 2]) * 16 + hexDigit(line[pos + 3]));
                     pos += 4;
@@ -320,21 +324,21 @@ void Options::readEnvironment()
     if (const char* page = std::getenv("KW_WEB_UI_DEFAULT_PAGE_OVERRIDE")) webUiStartPage = page;
 }
 
-void Options::readComponentOptionsIni()
+std::string Options::componentOptionsPath() { return pathBelow(homeDirectory(), ".kitwright/options.ini"); }
+
+std::map<std::string, std::map<std::string, std::string>> Options::readComponentOptionsFile(const std::string& path)
 {
-    const std::string path = pathBelow(homeDirectory(), ".kitwright/options.ini");
-    if (!fileops::exists(path)) return;
+    std::map<std::string, std::map<std::string, std::string>> settings;
+    if (!fileops::exists(path)) return settings;
     Log(2, true) << "Read component settings from " << path;
 
     std::ifstream in(path, std::ios::binary);
-    const auto logUnreadable = [&path] {
-        const std::string reason = std::strerror(errno);
-        Log(1, true) << "ERROR: " << (Messages::format("err_fileread2") % path % reason);
+    const auto unreadable = [&path] {
+        error failure(4, 1, 1, 2);
+        failure << (Messages::format("err_fileread2") % path % std::strerror(errno));
+        return failure;
     };
-    if (!in) {
-        logUnreadable();
-        return;
-    }
+    if (!in) throw unreadable();
 
     // Read line by line rather than through the rc reader's own line loop, so that a
     // comment line may stand before a section header.
@@ -361,7 +365,7 @@ void Options::readComponentOptionsIni()
         std::istringstream setting(line);
         std::string name;
         std::string value;
-        if (!readRcLine(setting, name, value, QuotedEscapes::cStyle)) continue;
+        if (!readRcLine(setting, name, value, LineForm::componentOptions)) continue;
         const std::string shown = valueForLog(name, value);
         Log(2, true) << "read options.ini: '" << name << "' = '" << shown << "'";
         if (!inSection) {
@@ -369,7 +373,22 @@ void Options::readComponentOptionsIni()
             failure << "broken component options.ini file: [prod_id] must precede any name=val lines";
             throw failure;
         }
-        componentSettings[product][name] = value;
+        settings[product][name] = value;
     }
-    if (in.bad()) logUnreadable();
+    if (in.bad()) throw unreadable();
+    return settings;
+}
+
+void Options::readComponentOptionsIni()
+{
+    try {
+        componentSettings = readComponentOptionsFile(componentOptionsPath());
+    } catch (error& failure) {
+        // An unreadable file leaves the settings to the command line; a malformed
+        // one stops the run.
+        if (failure.errorClass() != 4) throw;
+        std::string text = failure.text();
+        if (!text.empty() && text.back() == '\n') text.pop_back();
+        Log(1, true) << "ERROR: " << text;
+    }
 }

@@ -176,24 +176,26 @@ TEST(StringUtils, EscapingTables)
         std::string js;
         std::string br;
         std::string quoted;
+        std::string saved;  // escapeQuoted: UTF-8 bytes as themselves
     } cases[] = {
-        {"", "\"\"", "", "\"\""},
-        {"plain", "\"plain\"", "plain", "\"plain\""},
-        {"a\nb", "\"a<br>\\nb\"", "a<br />\nb", "\"a\\x0ab\""},
-        {"a\r\nb", "\"a<br>\\nb\"", "a<br />\nb", "\"a\\x0d\\x0ab\""},
-        {"\t\f", "\"\\t\\f\"", "\t\f", "\"\\x09\\x0c\""},
-        {"<\"&'>", "\"&lt;&quot;&amp;&apos;&gt;\"", "<\"&'>", "\"<\\\"&'>\""},
-        {"a/b\\c", "\"a\\/b\\\\c\"", "a/b\\c", "\"a/b\\\\c\""},
-        {std::string("\x01x", 2), "\"x\"", std::string("\x01x", 2), "\"\\x01x\""},
-        {"\xc8", "\"\xc8\"", "\xc8", "\"\\xc8\""},
-        {"\x7f", "\"\x7f\"", "\x7f", "\"\\x7f\""},
+        {"", "\"\"", "", "\"\"", "\"\""},
+        {"plain", "\"plain\"", "plain", "\"plain\"", "\"plain\""},
+        {"a\nb", "\"a<br>\\nb\"", "a<br />\nb", "\"a\\x0ab\"", "\"a\\x0ab\""},
+        {"a\r\nb", "\"a<br>\\nb\"", "a<br />\nb", "\"a\\x0d\\x0ab\"", "\"a\\x0d\\x0ab\""},
+        {"\t\f", "\"\\t\\f\"", "\t\f", "\"\\x09\\x0c\"", "\"\\x09\\x0c\""},
+        {"<\"&'>", "\"&lt;&quot;&amp;&apos;&gt;\"", "<\"&'>", "\"<\\\"&'>\"", "\"<\\\"&'>\""},
+        {"a/b\\c", "\"a\\/b\\\\c\"", "a/b\\c", "\"a/b\\\\c\"", "\"a/b\\\\c\""},
+        {std::string("\x01x", 2), "\"x\"", std::string("\x01x", 2), "\"\\x01x\"", "\"\\x01x\""},
+        {"\xc8", "\"\xc8\"", "\xc8", "\"\\xc8\"", "\"\xc8\""},
+        {"caf\xc3\xa9", "\"caf\xc3\xa9\"", "caf\xc3\xa9", "\"caf\\xc3\\xa9\"", "\"caf\xc3\xa9\""},
+        {"\x7f", "\"\x7f\"", "\x7f", "\"\\x7f\"", "\"\\x7f\""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(quoteString(c.text));
         EXPECT_EQ(jsQuote(c.text), c.js);
         EXPECT_EQ(nl2br(c.text), c.br);
         EXPECT_EQ(quoteString(c.text), c.quoted);
-        EXPECT_EQ(escapeQuoted(c.text), c.quoted);
+        EXPECT_EQ(escapeQuoted(c.text), c.saved);
     }
 }
 

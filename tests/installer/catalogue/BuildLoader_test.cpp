@@ -302,7 +302,7 @@ TEST_F(LoaderCatalogue, InstallationTypesAndEnvironments)
           component("base") + component("container", "", "environment=\"cq\"") +
               component("panel", "<package name=\"panel\" version=\"1\" release=\"1\" arch=\"amd64\" file=\"p.deb\" "
                                  "md5=\"0123456789abcdef0123456789abcdef\" buildtime=\"1\" size=\"1\">"
-                                 "<settings id=\"panel-settings\"/></package>",
+                                 "<settings><setting id=\"panel-port\" type=\"integer\"/></settings></package>",
                         "hidden=\"true\"") +
               "<installation_types><type name=\"full\"><component>base</component><component>container</component>"
               "</type><type name=\"Custom\" description=\"own\"><component>base</component></type>"
@@ -318,7 +318,9 @@ TEST_F(LoaderCatalogue, InstallationTypesAndEnvironments)
                 ElementsAre("full[base]", "Custom[base]", "Full*", "Custom*"));
     EXPECT_EQ(loaded().tree(), "zarni/base group outer [ zarni/panel group inner [ ] ]");
     EXPECT_EQ(loaded().components.getInstTypes().getProduct("zarni").getInstType("FULL").kind, InstTypes::kindListed);
-    EXPECT_THAT(loaded().params.params, ElementsAre("panel: panel-settings"));
+    ASSERT_EQ(loaded().params.params().size(), 1u);
+    EXPECT_EQ(loaded().params.params()[0]->getId(), "panel-port");
+    EXPECT_EQ(loaded().params.params()[0]->getComponents().front()->name, "panel");
     EXPECT_TRUE(loaded().components.getBaseComponent("zarni")->ezTemplates.empty());
 }
 

@@ -5,7 +5,7 @@
 #include "installer/components/ComponentManager.h"
 #include "installer/components/KwRadioGroup.h"
 #include "installer/components/KwSubGroup.h"
-#include "installer/options/ParamManager.h"
+#include "installer/params/ParamManager.h"
 #include "installer/sources/FileFetcher.h"
 #include "installer/sources/SourceManager.h"
 #include "installer/sources/SourceZarni.h"
@@ -22,18 +22,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-// The build loader's neighbour, standing in until its own work lands: it records
-// what the loader hands it.
-class RecordingParamManager : public ParamManager {
-public:
-    void createParams(const KwComponentPtr& component, const std::shared_ptr<TiXmlElement>& settings) override
-    {
-        const std::string* id = settings->Attribute(std::string("id"));
-        params.push_back(component->name + ": " + (id ? *id : std::string()));
-    }
-    std::vector<std::string> params;
-};
 
 // The tree as one line: components as `label` shows them, "radio
 // NAME(default) [ ... ]" and "group NAME [ ... ]".
@@ -111,7 +99,7 @@ public:
     ComponentManager components;
     // Made by load(), for the system loaded.
     std::unique_ptr<SourceManager> sources;
-    RecordingParamManager params;
+    ParamManager params;
     std::vector<ProductInf3FileGuardPtr> guards;
     bool sendFeedback = false;
     std::set<std::string> removable;

@@ -6,6 +6,7 @@
 
 #include "tests/common/CapturedLog.h"
 #include "tests/common/ErrorExpectations.h"
+#include "tests/common/ScopedLocale.h"
 #include "tests/installer/catalogue/CatalogueModel.h"
 
 #include <gtest/gtest.h>
@@ -357,3 +358,14 @@ TEST(Release, NullProductIsInternalError)
 }
 
 }  // namespace
+
+// The details URL names the operator's language.
+TEST(Release, DetailsUrlWithTheLocale)
+{
+    const ScopedLocale english("en_US.UTF-8");
+    const ReleasePtr release = zarniRelease();
+    EXPECT_EQ(release->getDetailsUrl(), "");
+    release->setDetailsUrl("https://www.zarni.example/[LOCALE]/notes/[version]");
+    EXPECT_EQ(release->getDetailsUrl(), "https://www.zarni.example/en-US/notes/[version]");
+    EXPECT_EQ(release->detailsUrl(), "https://www.zarni.example/[LOCALE]/notes/[version]");
+}

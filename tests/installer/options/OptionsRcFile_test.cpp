@@ -30,11 +30,11 @@ struct LineOutcome {
     ErrorCodes codes{0, 0, 0, 0};
 };
 
-LineOutcome readLine(std::istream& in, Options::QuotedEscapes escapes = Options::QuotedEscapes::literal)
+LineOutcome readLine(std::istream& in, Options::LineForm form = Options::LineForm::rcFile)
 {
     LineOutcome outcome;
     try {
-        outcome.read = Options::readRcLine(in, outcome.key, outcome.value, escapes);
+        outcome.read = Options::readRcLine(in, outcome.key, outcome.value, form);
     } catch (const error& failure) {
         outcome.refusal = failure.text();
         outcome.codes = {failure.errorClass(), failure.retry(), failure.systemState(), failure.support()};
@@ -136,10 +136,26 @@ TEST(OptionsRcLine, CStyleEscapesRoundTrip)
     for (const std::string& value : values) {
         SCOPED_TRACE(escapeQuoted(value));
         std::istringstream in("name=" + escapeQuoted(value) + "\n");
-        const LineOutcome outcome = readLine(in, Options::QuotedEscapes::cStyle);
+        const LineOutcome outcome = readLine(in, Options::LineForm::componentOptions);
         EXPECT_TRUE(outcome.read) << outcome.refusal;
         EXPECT_EQ(outcome.value, value);
     }
+}
+
+// options.ini keys are setting ids: "-" anywhere and any first character of
+// theirs; the rc file keeps its stricter keys.
+TEST(OptionsRcLine, ComponentOptionKeysAreSettingIds)
+{
+    for (const char* key : {"admin-email", "1st", "_x", "-dash"}) {
+        SCOPED_TRACE(key);
+        std::istringstream in(std::string(key) + "=\"v\"\n");
+        const LineOutcome outcome = readLine(in, Options::LineForm::componentOptions);
+        EXPECT_TRUE(outcome.read) << outcome.refusal;
+        EXPECT_EQ(outcome.key, key);
+        EXPECT_EQ(outcome.value, "v");
+    }
+    std::istringstream rc("admin-email=v\n");
+    EXPECT_EQ(readLine(rc).refusal, lineText("err_rc_eqsign", "admin-email=v"));
 }
 
 TEST(OptionsRcLine, YesNoAndCounts)
