@@ -62,7 +62,7 @@ void POpen::closeEnd(int& fd)
     fd = -1;
 }
 
-void POpen::start(const std::string& command, const std::string& directory)
+void POpen::start(const std::string& command, const std::string& directory, bool ownProcessGroup)
 {
     ignoreBrokenPipes();
     for (int* pipe : {input_, output_, error_}) {
@@ -77,6 +77,7 @@ void POpen::start(const std::string& command, const std::string& directory)
     ShellLaunch launch(command, ShellLaunch::cLocaleAndLanguage);
     launch.setDirectory(directory);
     launch.setFailureText("execl");
+    if (ownProcessGroup) launch.setOwnProcessGroup();
 
     const pid_t pid = fork();
     if (pid < 0) {
@@ -89,6 +90,8 @@ void POpen::start(const std::string& command, const std::string& directory)
         launch.exec(251);
     }
     pid_ = pid;
+    // Set on both sides, so that the group exists whichever runs first.
+    if (ownProcessGroup) setpgid(pid, pid);
     Log(3, true) << "POpen (child pid=" << pid_ << "): " << command;
     // Only the child holds its ends: then the output pipes report an end of file
     // once the command and its descendants are done, and a command that stops
@@ -194,6 +197,10 @@ int POpen::wait(bool echo)
             if (error_[0] != -1 && watched[2].revents != 0) readChunk(error_[0], *errorStream_, echo);
         }
 
+        if (!cancelable_ && !waitingNote_.empty() && Progress::takeTerminationRequest()) {
+            Log(0, true) << waitingNote_;
+            waitingNote_.clear();
+        }
         if (cancelable_ && Progress::takeTerminationRequest()) {
             Log(3, true) << "DEBUG: send SIGTERM to child process " << pid_
                          << " because Zarni Installer was canceled by user.";
@@ -217,6 +224,8 @@ int POpen::wait(bool echo)
     }
     status_ = status;
     waited_ = true;
+    // A request that came while the command ran, seen only now.
+    if (!cancelable_ && !waitingNote_.empty() && Progress::takeTerminationRequest()) Log(0, true) << waitingNote_;
 
     if (cancelable_) Progress::checkTermination();
     return status_;
@@ -234,5 +243,14 @@ std::unique_ptr<POpen> startProcessInDir(const std::string& command, std::istrea
     if (!input || !output || !errorOutput) throw KW_INTERNAL_ERROR();
     std::unique_ptr<POpen> process(new POpen(input, output, errorOutput));
     process->start(command, directory);
+    return process;
+}
+
+std::unique_ptr<POpen> startProcessInOwnGroup(const std::string& command, std::istream* input, std::ostream* output,
+                                              std::ostream* errorOutput)
+{
+    if (!input || !output || !errorOutput) throw KW_INTERNAL_ERROR();
+    std::unique_ptr<POpen> process(new POpen(input, output, errorOutput));
+    process->start(command, std::string(), true);
     return process;
 }

@@ -28,15 +28,21 @@ public:
 
     // When set, wait() reacts to termination requests (false at creation).
     void setCancelable(bool cancelable) { cancelable_ = cancelable; }
+    // For a command that is never cut short: wait() takes a termination request
+    // and logs this note once (level 0), leaving the request to the caller's next
+    // termination check.
+    void setWaitingNote(const std::string& note) { waitingNote_ = note; }
     int pid() const { return pid_; }
 
 private:
     friend std::unique_ptr<POpen> startProcessInDir(const std::string& command, std::istream* input,
                                                     std::ostream* output, std::ostream* errorOutput,
                                                     const std::string& directory);
+    friend std::unique_ptr<POpen> startProcessInOwnGroup(const std::string& command, std::istream* input,
+                                                         std::ostream* output, std::ostream* errorOutput);
 
     POpen(std::istream* input, std::ostream* output, std::ostream* errorOutput);
-    void start(const std::string& command, const std::string& directory);
+    void start(const std::string& command, const std::string& directory, bool ownProcessGroup = false);
     void feedInput(bool echo);
     // Reads one chunk from fd into the stream; closes fd at its end or on a failure.
     // Returns the number of bytes read (0 when there was nothing).
@@ -52,6 +58,7 @@ private:
     std::ostream* outputStream_;
     std::ostream* errorStream_;
     bool cancelable_;
+    std::string waitingNote_;
     int status_;
     bool waited_;
     // Input read from the stream but not yet written into the pipe.
@@ -70,3 +77,6 @@ std::unique_ptr<POpen> startProcess(const std::string& command, std::istream* in
 // that cannot be entered leaves the inherited one).
 std::unique_ptr<POpen> startProcessInDir(const std::string& command, std::istream* input, std::ostream* output,
                                          std::ostream* errorOutput, const std::string& directory);
+// The same, with the command leading a process group of its own.
+std::unique_ptr<POpen> startProcessInOwnGroup(const std::string& command, std::istream* input, std::ostream* output,
+                                              std::ostream* errorOutput);

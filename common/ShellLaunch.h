@@ -25,6 +25,9 @@ public:
 
     // The working directory the child changes to; a failing change is ignored.
     void setDirectory(const std::string& directory) { directory_ = directory; }
+    // The child leads a process group of its own: signals the terminal sends to
+    // the installer's group do not reach it.
+    void setOwnProcessGroup() { ownProcessGroup_ = true; }
 
     // The prefix the child writes to its standard error when exec fails; the
     // system's text and a line end follow it.
@@ -56,6 +59,7 @@ private:
     std::vector<char*> envp_;
     std::string directory_;
     std::string failureText_;
+    bool ownProcessGroup_ = false;
     int highestDescriptor_;
 };
 

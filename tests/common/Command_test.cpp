@@ -169,6 +169,53 @@ TEST(ExecuteCommand, SigtermStopsTheCommandAndInterrupts)
     Lock::setFilePath(defaultPath);
 }
 
+// A command run to its end: the same SIGTERM is only logged while it runs, the
+// command finishes in a process group of its own, and the request is acted on
+// at the caller's next check.
+TEST(ExecuteCommand, ACommandRunToItsEndDefersTheTermination)
+{
+    std::string why;
+    if (!enterPrivateIpcNamespace(&why)) GTEST_SKIP() << why;
+    TempDir dir;
+    const std::string defaultPath = Lock::filePath();
+    Lock::setFilePath(dir.path() + "/kvo-installer.lock");
+    Progress::resetTermination();
+    CapturedLog log(3);
+
+    struct sigaction handler, previous;
+    std::memset(&handler, 0, sizeof handler);
+    handler.sa_handler = recordTermination;
+    sigemptyset(&handler.sa_mask);
+    ASSERT_EQ(sigaction(SIGTERM, &handler, &previous), 0);
+
+    // The command signals the installer, then reports whether it leads its own
+    // process group (the fifth field of its stat line is the group).
+    std::ostringstream out;
+    int code = -1;
+    try {
+        code = executeCommandToEnd("kill -TERM $PPID; set -- $(cat /proc/$$/stat); "
+                                   "[ \"$5\" = \"$$\" ] && echo own group; exit 3",
+                                   false, &out, nullptr, "waiting for the package manager to finish");
+    } catch (...) {
+        ADD_FAILURE() << "the command was cut short";
+    }
+    EXPECT_EQ(code, 3);
+    EXPECT_EQ(out.str(), "own group\n");
+    int interruptedBy = 0;
+    try {
+        Progress::checkTermination();
+    } catch (const Progress::Interrupted& interrupted) {
+        interruptedBy = interrupted.signal();
+    }
+    sigaction(SIGTERM, &previous, nullptr);
+    EXPECT_EQ(interruptedBy, SIGTERM);
+    EXPECT_NE(log.text().find("waiting for the package manager to finish"), std::string::npos) << log.text();
+    EXPECT_EQ(log.text().find("DEBUG: send SIGTERM to child process "), std::string::npos) << log.text();
+
+    Progress::resetTermination();
+    Lock::setFilePath(defaultPath);
+}
+
 // Covers /bin/sh with a file that cannot be executed, in a private mount namespace.
 bool hideTheShell(const std::string& dir)
 {
