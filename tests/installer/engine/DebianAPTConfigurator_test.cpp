@@ -17,6 +17,7 @@
 #include "tests/common/TempDir.h"
 #include "tests/common/TestFiles.h"
 #include "tests/installer/options/ProcessOptions.h"
+#include "tests/installer/engine/RealAptRoot.h"
 #include "tests/installer/sources/ProductBuilds.h"
 
 #include <gmock/gmock.h>
@@ -412,4 +413,32 @@ TEST_F(AptConfiguration, NoSourceForTheRunningRelease)
     EXPECT_THAT(report, HasSubstr("Not found source for system packages (release " + Opsys().version() +
                                   ") in APT software sources configuration:\nsecond answer\n\n|0|cdrom 1\n"));
     EXPECT_THAT(report, HasSubstr("Warning: there are errors in 'apt-get update'"));
+}
+
+// With the real apt in a throw-away Debian root: the lists and the keyring are
+// written, "apt-get update" accepts the signed repository (apt offers its
+// package), the system's own release is found, and the cached root stays as it
+// was.
+TEST_F(RealApt, ConfigureMakesTheSignedRepositoryUsable)
+{
+    publish({{"zarni-base", "1.0-1", "", {}}});
+    serve();
+    const std::string report = inDebianRoot([&] {
+        CapturedLog log(0);
+        DebianAPTConfigurator configurator("source", nullptr, &sources, &repository);
+        configurator.configure();
+        configurator.prepareAvailablePackagesList({"zarni-base"});
+        const Package* offered = configurator.getAvailablePackage("zarni-base");
+        struct stat keyring {};
+        const bool keyringWritten = ::stat(kKeyring.c_str(), &keyring) == 0 && keyring.st_size > 0;
+        return readFile(DebianAPTConfigurator::temporaryListPath()) + "\n" +
+               (offered ? offered->getVersion().toString() : std::string("nothing offered")) + "\nkeyring " +
+               std::to_string(keyringWritten) + "\n" + log.text();
+    });
+    if (report == "skip") GTEST_SKIP() << "private namespaces are not allowed here";
+    EXPECT_THAT(report, HasSubstr("## Temporary repositories used by Zarni Installer during installation or update.\n"
+                                  "deb [signed-by=/etc/apt/keyrings/zarni.gpg] http://127.0.0.1:"));
+    EXPECT_THAT(report, HasSubstr("/zarni/repo bookworm main\n1.0-1\nkeyring 1\n"));
+    EXPECT_THAT(report, Not(HasSubstr("Warning: there are errors in 'apt-get update'")));
+    EXPECT_FALSE(::access((lowerRoot() + DebianAPTConfigurator::temporaryListPath()).c_str(), F_OK) == 0);
 }
