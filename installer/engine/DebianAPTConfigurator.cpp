@@ -2,6 +2,7 @@
 
 #include "installer/catalogue/BuildInfFile.h"
 #include "installer/engine/AptGpgKeyManager.h"
+#include "installer/engine/InstallDeb.h"
 #include "installer/engine/SystemPackageTools.h"
 #include "installer/options/Options.h"
 #include "installer/sources/SourceManager.h"
@@ -91,8 +92,7 @@ void DebianAPTConfigurator::reconfigureSources()
 
 std::unique_ptr<Installer> DebianAPTConfigurator::createInstaller(ComponentManager* components)
 {
-    (void)components;
-    throw KW_INTERNAL_ERROR() << "the APT back end is not part of this build yet";
+    return std::make_unique<InstallDeb>(repository(), components, this);
 }
 
 void DebianAPTConfigurator::doConfigure()
