@@ -2,11 +2,13 @@
 
 #include "installer/components/ComponentManager.h"
 #include "installer/engine/DebianAPTConfigurator.h"
+#include "installer/engine/DpkgRecovery.h"
 #include "installer/options/Options.h"
 #include "installer/sources/SourceManager.h"
 #include "installer/startup/ReportError.h"
 
 #include "common/Messages.h"
+#include "common/Progress.h"
 #include "common/error.h"
 #include "common/packages/DebPackage.h"
 #include "common/packages/ExtCatalogPackage.h"
@@ -16,10 +18,17 @@
 #include "tests/common/ErrorExpectations.h"
 #include "tests/common/RecordedTools.h"
 #include "tests/installer/components/ComponentTree.h"
+#include "tests/installer/engine/RealAptRoot.h"
 #include "tests/installer/options/ProcessOptions.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <dirent.h>
+#include <signal.h>
+
+#include <cstdlib>
+#include <fstream>
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
@@ -290,6 +299,26 @@ TEST_F(InstallDebTest, AFailedDryRunIsReported)
     EXPECT_THAT(log.text(), HasSubstr(Messages::get("err_installation_stopped")));
 }
 
+// An unfinished dpkg does not stop the dry run; when the dry run fails, its
+// error names the recovery the install step will make.
+TEST_F(InstallDebTest, AnInterruptedDpkgIsNamedWhenTheDryRunFails)
+{
+    base()->packages.push_back(listed(repository, "zarni-base", "2.0-1", 'b', "amd64"));
+    tools().answer("dpkg", "The following packages are only half configured:\n zarni-old   test package\n", 1);
+    tools().answer("apt-get", "E: Broken packages\n", 0, 100);
+    InstallDeb installer(&repository, &components, &configurator);
+    CapturedLog log(1);
+    if (const auto e = expectError([&] { installer.resolve(); })) {
+        EXPECT_EQ(e->text(), Messages::get("err_installation_stopped_apt_error") +
+                                 " dpkg was interrupted in an earlier run; the installation runs "
+                                 "'dpkg --configure -a' before it changes anything.\n");
+    }
+    EXPECT_THAT(log.text(), HasSubstr("Warning: dpkg was interrupted in an earlier run;"));
+    EXPECT_THAT(DpkgRecovery::packagesOf("The following packages are only half configured:\n zarni-old   test\n"
+                                         " libx  x\n zarni-old again\n"),
+                ElementsAre("zarni-old", "libx"));
+}
+
 // While another process holds the lock: a wait before each further run.
 TEST_F(InstallDebTest, LockBusyTwiceThenInstalled)
 {
@@ -337,4 +366,188 @@ TEST_F(InstallDebTest, AnotherFailureIsNotRetried)
     EXPECT_EQ(installer.waits, 0);
     EXPECT_EQ(aptCalls().size(), 1u);
     EXPECT_THAT(ReportError::collectedMessage(), HasSubstr("Return code: 100\nOutput:\nE: Sub-process"));
+}
+
+namespace {
+
+// The product's base component in the throw-away root, selected for
+// installation with the given catalogue packages, and the APT configuration
+// made (lists, key, index) without the system checks of a whole configure.
+struct RootRun {
+    RootRun(RealApt& test, Repository& repository, SourceManager& sources, const BuildPtr& build)
+        : configurator("source", &components, &sources, &repository)
+    {
+        (void)test;
+        base = makeComponent(build, "base", KwComponent::MODE_INSTALL, KwComponent::SEL_INSTALL);
+        components.addRootNode(base);
+        configurator.reconfigureSources();
+        configurator.setConfigured();
+    }
+    ComponentManager components;
+    KwComponentPtr base;
+    ConfiguredApt configurator;
+};
+
+const Package* catalogue(Repository& repository, const char* name, const char* version)
+{
+    return listed(repository, name, version, 'b', "");
+}
+
+// The names of the processes left in this PID namespace besides its init.
+std::string otherProcesses()
+{
+    std::string names;
+    if (DIR* proc = ::opendir("/proc")) {
+        while (const dirent* entry = ::readdir(proc)) {
+            const std::string pid = entry->d_name;
+            if (pid.find_first_not_of("0123456789") != std::string::npos || pid == "1") continue;
+            std::string name = readFile("/proc/" + pid + "/comm");
+            if (!name.empty()) names += name;
+        }
+        ::closedir(proc);
+    }
+    return names;
+}
+
+void recordSignal(int signalNumber) { Progress::onSignal(signalNumber); }
+
+}  // namespace
+
+// apt's plan pulls a dependency; install, upgrade and removal as dpkg sees them.
+TEST_F(RealApt, ResolveInstallUpgradeAndRemove)
+{
+    publish({{"libzarni", "1.0-1", "", {}},
+             {"zarni-base", "1.0-1", "libzarni (>= 1.0)", {}},
+             {"zarni-base", "2.0-1", "libzarni (>= 1.0)", {}}});
+    serve();
+    const std::string report = inDebianRoot([&] {
+        CapturedLog log(0);
+        RootRun run(*this, repository, sources, build);
+        run.base->packages.push_back(catalogue(repository, "zarni-base", "1.0-1"));
+        InstallDeb installer(&repository, &run.components, &run.configurator);
+        std::string text = "plan:";
+        for (const Package* package : installer.resolve()) text += " " + shown(package);
+        installer.doInstall(installer.resolvedList());
+        text += "\ninstalled:\n" + installed("zarni-base libzarni");
+        installer.doInstall({catalogue(repository, "zarni-base", "2.0-1")});
+        text += "upgraded:\n" + installed("zarni-base libzarni");
+        installer.doInstall({repository.addRemoverFor("zarni-base", "")});
+        return text + "removed:\n" + installed("zarni-base libzarni");
+    });
+    if (report == "skip") GTEST_SKIP() << "private namespaces are not allowed here";
+    EXPECT_EQ(report, "plan: zarni-base 1.0-1  b libzarni 1.0-1  u\n"
+                      "installed:\nlibzarni ii 1.0-1\nzarni-base ii 1.0-1\n"
+                      "upgraded:\nlibzarni ii 1.0-1\nzarni-base ii 2.0-1\n"
+                      "removed:\nlibzarni ii 1.0-1\n");
+}
+
+// A postinst that kills its dpkg on the first run: the next run recovers it
+// once with "dpkg --configure -a" (logged) and installs.
+TEST_F(RealApt, AnInterruptedDpkgIsRecoveredOnce)
+{
+    publish({{"zarni-crash", "1.0-1", "",
+              {{"postinst", "#!/bin/sh\n[ -e /var/lib/zarni-crash-ran ] && exit 0\n"
+                            "touch /var/lib/zarni-crash-ran\nkill -9 $PPID\nexit 0\n"}}},
+             {"zarni-tools", "1.0-1", "", {}}});
+    serve();
+    const std::string report = inDebianRoot([&] {
+        CapturedLog log(0);
+        RootRun run(*this, repository, sources, build);
+        std::string text;
+        try {
+            InstallDeb(&repository, &run.components, &run.configurator)
+                .doInstall({catalogue(repository, "zarni-crash", "1.0-1")});
+            text += "first run installed\n";
+        } catch (const error& failure) {
+            text += "first run: " + std::to_string(failure.errorClass()) + "\n";
+        }
+        text += "after the first run:\n" + installed("zarni-crash");
+        InstallDeb(&repository, &run.components, &run.configurator)
+            .doInstall({catalogue(repository, "zarni-tools", "1.0-1")});
+        text += "after the second run:\n" + installed("zarni-crash zarni-tools");
+        return text + log.text();
+    });
+    if (report == "skip") GTEST_SKIP() << "private namespaces are not allowed here";
+    EXPECT_THAT(report, StartsWith("first run: 6\nafter the first run:\nzarni-crash iF 1.0-1\n"
+                                   "after the second run:\nzarni-crash ii 1.0-1\nzarni-tools ii 1.0-1\n"));
+    EXPECT_THAT(report, HasSubstr("running 'dpkg --configure -a' once"));
+    EXPECT_THAT(report, HasSubstr("dpkg has finished the interrupted changes."));
+}
+
+// A package dpkg cannot finish: the specific error names it and both
+// commands; once the operator has run them, the installation goes through.
+TEST_F(RealApt, AHalfInstalledPackageNeedsTheOperator)
+{
+    publish({{"zarni-stuck", "1.0-1", "",
+              {{"postinst", "#!/bin/sh\n[ -e /etc/zarni-fixed ] && exit 0\n"
+                            "if [ ! -e /var/lib/zarni-stuck-ran ]; then touch /var/lib/zarni-stuck-ran; "
+                            "kill -9 $PPID; fi\nexit 1\n"}}},
+             {"zarni-tools", "1.0-1", "", {}}});
+    serve();
+    const std::string report = inDebianRoot([&] {
+        CapturedLog log(0);
+        RootRun run(*this, repository, sources, build);
+        try {
+            InstallDeb(&repository, &run.components, &run.configurator)
+                .doInstall({catalogue(repository, "zarni-stuck", "1.0-1")});
+        } catch (const error&) {
+        }
+        std::string text;
+        try {
+            InstallDeb(&repository, &run.components, &run.configurator)
+                .doInstall({catalogue(repository, "zarni-tools", "1.0-1")});
+            text += "second run installed\n";
+        } catch (const error& failure) {
+            text += "second run: " + std::to_string(failure.errorClass()) + std::to_string(failure.retry()) +
+                    std::to_string(failure.systemState()) + std::to_string(failure.support()) + " " +
+                    failure.text();
+        }
+        // What the operator does, as the error says.
+        std::ofstream("/etc/zarni-fixed") << "fixed\n";
+        const int configured = std::system("dpkg --configure -a >/dev/null 2>&1");
+        const int reinstalled =
+            std::system("DEBIAN_FRONTEND=noninteractive apt-get install -y --reinstall zarni-stuck >/dev/null 2>&1");
+        text += "operator: " + std::to_string(configured) + " " + std::to_string(reinstalled) + "\n";
+        InstallDeb(&repository, &run.components, &run.configurator)
+            .doInstall({catalogue(repository, "zarni-tools", "1.0-1")});
+        return text + installed("zarni-stuck zarni-tools");
+    });
+    if (report == "skip") GTEST_SKIP() << "private namespaces are not allowed here";
+    EXPECT_EQ(report, "second run: 4132 " +
+                          (Messages::format("err_dpkg_interrupted") % "zarni-stuck" % "zarni-stuck").str() +
+                          "\noperator: 0 0\nzarni-stuck ii 1.0-1\nzarni-tools ii 1.0-1\n");
+}
+
+// SIGTERM while a postinst runs: apt-get and dpkg finish (the package ends
+// "ii"), then the run is interrupted, and no apt or dpkg process is left.
+TEST_F(RealApt, TerminationWaitsForThePackageManager)
+{
+    publish({{"zarni-slow", "1.0-1", "", {{"postinst", "#!/bin/sh\nkill -TERM 1\nsleep 3\nexit 0\n"}}}});
+    serve();
+    const std::string report = inDebianRoot([&] {
+        CapturedLog log(0);
+        RootRun run(*this, repository, sources, build);
+        Progress::resetTermination();
+        struct sigaction handler {};
+        handler.sa_handler = recordSignal;
+        sigemptyset(&handler.sa_mask);
+        sigaction(SIGTERM, &handler, nullptr);
+        std::string text;
+        try {
+            InstallDeb(&repository, &run.components, &run.configurator)
+                .doInstall({catalogue(repository, "zarni-slow", "1.0-1")});
+            text += "not interrupted\n";
+        } catch (const Progress::Interrupted& interrupted) {
+            text += "interrupted by " + std::to_string(interrupted.signal()) + "\n";
+        }
+        const std::string left = otherProcesses();
+        text += installed("zarni-slow");
+        for (const char* tool : {"apt", "dpkg"})
+            if (left.find(tool) != std::string::npos) text += "left: " + left;
+        Progress::resetTermination();
+        return text + log.text();
+    });
+    if (report == "skip") GTEST_SKIP() << "private namespaces are not allowed here";
+    EXPECT_THAT(report, StartsWith("interrupted by 15\nzarni-slow ii 1.0-1\n"));
+    EXPECT_THAT(report, HasSubstr("Termination requested: waiting for the package manager to finish..."));
 }

@@ -10,6 +10,7 @@
 #include "tests/common/PrivateNamespace.h"
 #include "tests/common/TempDir.h"
 #include "tests/common/TestFiles.h"
+#include "tests/installer/catalogue/CatalogueModel.h"
 #include "tests/installer/options/ProcessOptions.h"
 #include "tests/installer/sources/ProductBuilds.h"
 
@@ -91,6 +92,8 @@ protected:
                       readFile(repositoryDirectory() + "/key.asc") + "</gpg_public_key>\n</build>\n");
         build = loadedBuildFile(info, "zarni/build.inf3", "zarni", "Debian", "12");
         build->setOsReleaseName("bookworm");
+        release_ = makeRelease(makeProduct("zarni"), "zarni-2.0", "2.0");
+        build->setParent(release_);
         sources.addBuildSources(&fetcher, build);
     }
 
@@ -158,6 +161,8 @@ private:
     TempDir reports_;
     TempDir target_;
     std::unique_ptr<HttpTestServer> server_;
+    // Builds refer to their release weakly.
+    ReleasePtr release_;
 
 protected:
     FileFetcher fetcher{processOptions().source, target_.path()};
