@@ -99,20 +99,11 @@ struct ChildReport {
 
 }  // namespace
 
-int executeCommand(const std::string& command, bool echo, bool check, std::ostream* output,
-                   std::ostream* errorOutput)
-{
-    std::istringstream noInput;
-    std::ostringstream dropped;
-    int status;
-    {
-        std::unique_ptr<POpen> process =
-            startProcess(command, &noInput, output ? output : &dropped, errorOutput ? errorOutput : &dropped);
-        process->setCancelable(true);
-        status = process->wait(echo);
-    }
-    Progress::checkTermination();
+namespace {
 
+// The exit code of a command's wait status, or the error executeCommand raises.
+int exitCodeOf(int status, const std::string& command, bool check)
+{
     if (WIFSIGNALED(status)) {
         const int signalNumber = WTERMSIG(status);
         Log(1, true) << Messages::get("err_exec_signal") << " (" << signalNumber << ")";
@@ -127,6 +118,35 @@ int executeCommand(const std::string& command, bool echo, bool check, std::ostre
                                 << (Messages::format("err_exec_cmd") % command);
     throw error(0, 0, 0, 0) << (Messages::format("err_exec_non_zero") % programName(command) % code)
                             << (Messages::format("err_exec_cmd") % command);
+}
+
+}  // namespace
+
+int executeCommand(const std::string& command, bool echo, bool check, std::ostream* output,
+                   std::ostream* errorOutput)
+{
+    std::istringstream noInput;
+    std::ostringstream dropped;
+    int status;
+    {
+        std::unique_ptr<POpen> process =
+            startProcess(command, &noInput, output ? output : &dropped, errorOutput ? errorOutput : &dropped);
+        process->setCancelable(true);
+        status = process->wait(echo);
+    }
+    Progress::checkTermination();
+    return exitCodeOf(status, command, check);
+}
+
+int executeCommandToEnd(const std::string& command, bool echo, std::ostream* output, std::ostream* errorOutput,
+                        const std::string& waitingNote)
+{
+    std::istringstream noInput;
+    std::ostringstream dropped;
+    std::unique_ptr<POpen> process =
+        startProcessGroup(command, &noInput, output ? output : &dropped, errorOutput ? errorOutput : &dropped);
+    process->setWaitingNote(waitingNote);
+    return exitCodeOf(process->wait(echo), command, false);
 }
 
 std::vector<std::string> getCommandOutput(const std::string& command, const std::string& arguments)

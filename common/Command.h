@@ -21,6 +21,14 @@
 int executeCommand(const std::string& command, bool echo, bool check, std::ostream* output = nullptr,
                    std::ostream* errorOutput = nullptr);
 
+// executeCommand without check for a command that must never be cut short (the
+// package manager changing the system): it leads a process group of its own, so
+// a terminal's SIGINT does not reach it, and it is never sent a signal. A
+// termination request while it runs is logged once as `waitingNote` and left
+// pending: the caller acts on it after the command has ended.
+int executeCommandToEnd(const std::string& command, bool echo, std::ostream* output, std::ostream* errorOutput,
+                        const std::string& waitingNote);
+
 // The output lines of command + " " + arguments (just command when arguments is
 // empty), each trimmed of surrounding white space, an empty line giving an empty
 // entry. The command runs with the installer's environment, standard input and

@@ -168,6 +168,10 @@ void POpen::signalChild(int signalNumber) const
 void POpen::watchStop()
 {
     const auto now = std::chrono::steady_clock::now();
+    if (!cancelable_ && !waitingNote_.empty() && Progress::takeTerminationRequest()) {
+        Log(0, true) << waitingNote_;
+        waitingNote_.clear();
+    }
     if (!stopped_) {
         if (cancelable_ && Progress::takeTerminationRequest()) {
             Log(3, true) << "DEBUG: send SIGTERM to child process " << pid_
@@ -273,6 +277,8 @@ int POpen::wait(bool echo)
     }
     status_ = status;
     waited_ = true;
+    // A request that came while the command ran, seen only now.
+    if (!cancelable_ && !waitingNote_.empty() && Progress::takeTerminationRequest()) Log(0, true) << waitingNote_;
 
     if (cancelable_) Progress::checkTermination();
     return status_;

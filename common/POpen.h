@@ -36,6 +36,10 @@ public:
     // creation it never does: a package manager must be let finish what it does).
     void setStopGrace(std::chrono::milliseconds grace) { stopGrace_ = grace; }
     bool timedOut() const { return timedOut_; }
+    // For a command that is never cut short: wait() takes a termination request
+    // and logs this note once (level 0), leaving the request to the caller's next
+    // termination check.
+    void setWaitingNote(const std::string& note) { waitingNote_ = note; }
     int pid() const { return pid_; }
 
 private:
@@ -80,6 +84,7 @@ private:
     bool stopped_ = false;
     bool killed_ = false;
     bool timedOut_ = false;
+    std::string waitingNote_;
     int status_;
     bool waited_;
     // Input read from the stream but not yet written into the pipe.

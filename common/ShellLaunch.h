@@ -25,7 +25,6 @@ public:
 
     // The working directory the child changes to; a failing change is ignored.
     void setDirectory(const std::string& directory) { directory_ = directory; }
-
     // The child becomes the leader of a process group of its own, so that a
     // signal to the group reaches everything the command starts.
     void setOwnProcessGroup(bool own) { ownProcessGroup_ = own; }
@@ -60,6 +59,7 @@ private:
     std::vector<char*> envp_;
     std::string directory_;
     std::string failureText_;
+    bool ownProcessGroup_ = false;
     int highestDescriptor_;
     bool ownProcessGroup_ = false;
 };

@@ -172,6 +172,7 @@ const MessagePair kTable[] = {
     {"err_aptget_update_exec", "Failed to update the package lists with the 'apt-get update' command."},
     {"err_debinstall", "Failed to install the packages with apt-get."},
     {"err_deb_inst_exec", "Failed to execute the apt-get command that installs the packages"},
+    {"err_dpkg_interrupted", "dpkg was interrupted in an earlier run and could not finish its changes to these packages: %s. Run 'dpkg --configure -a', then 'apt-get install --reinstall %s', and start the installation or upgrade again."},
     {"err_deb_initobj", "Internal error: the Debian package installer cannot work without the apt configuration of the system."},
     {"err_prep_group", "Unable to install the requested packages because there are package dependency problems."},
     {"err_prep_actions_failed", "Failed to perform the PREP actions of the components before the installation of packages."},

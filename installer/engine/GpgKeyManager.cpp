@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <sstream>
 #include <vector>
 
 std::unique_ptr<GpgKeyManager> GpgKeyManager::create(const Opsys& system)
@@ -34,7 +35,7 @@ GpgKeyManager::AutoremovedTempfile::AutoremovedTempfile(const std::string& keyTe
     ::close(fd);
 
     std::ofstream out(path_, std::ios::binary | std::ios::trunc);
-    out << keyText;
+    out << restoreArmor(keyText);
     out.flush();
     if (!out) {
         const int saved = errno;
@@ -44,3 +45,20 @@ GpgKeyManager::AutoremovedTempfile::AutoremovedTempfile(const std::string& keyTe
 }
 
 GpgKeyManager::AutoremovedTempfile::~AutoremovedTempfile() { std::remove(path_.c_str()); }
+
+std::string GpgKeyManager::restoreArmor(const std::string& keyText)
+{
+    static const std::string begin = "-----BEGIN PGP PUBLIC KEY BLOCK-----";
+    static const std::string end = "-----END PGP PUBLIC KEY BLOCK-----";
+    const std::string::size_type first = keyText.find(begin);
+    const std::string::size_type last = keyText.rfind(end);
+    if (keyText.find('\n') != std::string::npos || first == std::string::npos || last == std::string::npos ||
+        last < first)
+        return keyText;
+    // The words between the lines were the armor's lines: the base64 lines and
+    // the checksum line (armor headers, "Key: value", do not survive this).
+    std::istringstream body(keyText.substr(first + begin.size(), last - first - begin.size()));
+    std::string armored = begin + "\n\n";
+    for (std::string word; body >> word;) armored += word + "\n";
+    return armored + end + "\n";
+}

@@ -18,6 +18,11 @@ public:
     virtual ~GpgKeyManager() = default;
     virtual void importKey(const std::string& keyText) = 0;
 
+    // The catalogue reader condenses white space in texts, so an armored key
+    // arrives on one line, which gpg and rpm refuse: its line ends are put back.
+    // Any other text stays as it is.
+    static std::string restoreArmor(const std::string& keyText);
+
 protected:
     // One key text in a file of its own (mode 0600, a unique name in /tmp), for
     // the tools that read keys from files; removed when the object ends,

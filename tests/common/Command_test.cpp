@@ -124,21 +124,51 @@ void recordTermination(int signalNumber)
     Progress::onSignal(signalNumber);
 }
 
+// A termination test's surroundings: the lock file in a private directory, no
+// request recorded, SIGTERM recorded as the installer's handler does; all put
+// back at the end. Made inside a private IPC namespace (the status record).
+class TerminationScene {
+public:
+    TerminationScene() : defaultPath_(Lock::filePath())
+    {
+        Lock::setFilePath(dir_.path() + "/kvo-installer.lock");
+        Progress::resetTermination();
+        struct sigaction handler;
+        std::memset(&handler, 0, sizeof handler);
+        handler.sa_handler = recordTermination;
+        sigemptyset(&handler.sa_mask);
+        installed_ = sigaction(SIGTERM, &handler, &previous_) == 0;
+    }
+    ~TerminationScene()
+    {
+        restoreSignal();
+        Progress::resetTermination();
+        Lock::setFilePath(defaultPath_);
+    }
+    TerminationScene(const TerminationScene&) = delete;
+    TerminationScene& operator=(const TerminationScene&) = delete;
+
+    bool installed() const { return installed_; }
+    void restoreSignal()
+    {
+        if (installed_) sigaction(SIGTERM, &previous_, nullptr);
+        installed_ = false;
+    }
+
+private:
+    TempDir dir_;
+    std::string defaultPath_;
+    struct sigaction previous_;
+    bool installed_ = false;
+};
+
 TEST(ExecuteCommand, SigtermStopsTheCommandAndInterrupts)
 {
     std::string why;
     if (!enterPrivateIpcNamespace(&why)) GTEST_SKIP() << why;
-    TempDir dir;
-    const std::string defaultPath = Lock::filePath();
-    Lock::setFilePath(dir.path() + "/kvo-installer.lock");
-    Progress::resetTermination();
+    TerminationScene scene;
+    ASSERT_TRUE(scene.installed());
     CapturedLog log(3);
-
-    struct sigaction handler, previous;
-    std::memset(&handler, 0, sizeof handler);
-    handler.sa_handler = recordTermination;
-    sigemptyset(&handler.sa_mask);
-    ASSERT_EQ(sigaction(SIGTERM, &handler, &previous), 0);
 
     // The command itself sends SIGTERM to the installer (its parent), then sleeps.
     const auto start = std::chrono::steady_clock::now();
@@ -152,7 +182,7 @@ TEST(ExecuteCommand, SigtermStopsTheCommandAndInterrupts)
         ADD_FAILURE() << failure.text();
     }
     const double seconds = secondsSince(start);
-    sigaction(SIGTERM, &previous, nullptr);
+    scene.restoreSignal();
 
     EXPECT_EQ(interruptedBy, SIGTERM);
     EXPECT_LT(seconds, 1.5);
@@ -164,9 +194,42 @@ TEST(ExecuteCommand, SigtermStopsTheCommandAndInterrupts)
         EXPECT_EQ(status.data().failed, 1);
         EXPECT_EQ(std::string(status.data().error), Messages::get("user_canceled"));
     }
+}
 
-    Progress::resetTermination();
-    Lock::setFilePath(defaultPath);
+// A command run to its end: the same SIGTERM is only logged while it runs, the
+// command finishes in a process group of its own, and the request is acted on
+// at the caller's next check.
+TEST(ExecuteCommand, ACommandRunToItsEndDefersTheTermination)
+{
+    std::string why;
+    if (!enterPrivateIpcNamespace(&why)) GTEST_SKIP() << why;
+    TerminationScene scene;
+    ASSERT_TRUE(scene.installed());
+    CapturedLog log(3);
+
+    // The command signals the installer, then reports whether it leads its own
+    // process group (the fifth field of its stat line is the group).
+    std::ostringstream out;
+    int code = -1;
+    try {
+        code = executeCommandToEnd("kill -TERM $PPID; set -- $(cat /proc/$$/stat); "
+                                   "[ \"$5\" = \"$$\" ] && echo own group; exit 3",
+                                   false, &out, nullptr, "waiting for the package manager to finish");
+    } catch (...) {
+        ADD_FAILURE() << "the command was cut short";
+    }
+    EXPECT_EQ(code, 3);
+    EXPECT_EQ(out.str(), "own group\n");
+    int interruptedBy = 0;
+    try {
+        Progress::checkTermination();
+    } catch (const Progress::Interrupted& interrupted) {
+        interruptedBy = interrupted.signal();
+    }
+    scene.restoreSignal();
+    EXPECT_EQ(interruptedBy, SIGTERM);
+    EXPECT_NE(log.text().find("waiting for the package manager to finish"), std::string::npos) << log.text();
+    EXPECT_EQ(log.text().find("DEBUG: send SIGTERM to child process "), std::string::npos) << log.text();
 }
 
 // Covers /bin/sh with a file that cannot be executed, in a private mount namespace.

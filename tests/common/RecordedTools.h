@@ -3,6 +3,7 @@
 #include "tests/common/ScopedEnvironment.h"
 #include "tests/common/TempDir.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -13,13 +14,16 @@
 
 // A PATH of nothing but stand-ins for outside tools: each name given is a link
 // to tests/bin/recording-tool, which records every call as one line
-// "<name> <arguments>" and answers with canned output (see the script). The
-// previous PATH and the script's variables come back when the object ends.
+// "<name> <arguments>" and answers with canned output and exit codes, the same
+// for every call or one per call (see the script). passThrough adds a real tool
+// the commands under test also run (env, cat). The previous PATH and the
+// script's variables come back when the object ends.
 class RecordedTools {
 public:
     explicit RecordedTools(std::initializer_list<const char*> names)
         : path_("PATH", dir_.path()),
           log_("KW_TEST_TOOL_LOG", dir_.path() + "/calls"),
+          answers_("KW_TEST_TOOL_ANSWERS", dir_.path() + "/answers"),
           output_("KW_TEST_TOOL_OUTPUT"),
           fail_("KW_TEST_TOOL_FAIL"),
           record_("KW_TEST_TOOL_RECORD"),
@@ -27,6 +31,7 @@ public:
           variable_("KW_TEST_TOOL_VARIABLE"),
           exit_("KW_TEST_TOOL_EXIT")
     {
+        ::mkdir((dir_.path() + "/answers").c_str(), 0700);
         for (const char* name : names) add(name);
     }
 
@@ -38,15 +43,23 @@ public:
             (void)!::symlink((std::string(KW_SOURCE_DIR) + "/tests/bin/recording-tool").c_str(), link.c_str());
         return link;
     }
-    // The tool prints `text` on every call.
-    void answer(const std::string& name, const std::string& text)
+    // The real program of that name (found on the PATH before this one) under
+    // the stand-ins' PATH.
+    void passThrough(const std::string& name, const std::string& program)
     {
-        const std::string file = dir_.path() + "/" + name + ".output";
-        std::ofstream(file) << text;
-        ::setenv("KW_TEST_TOOL_OUTPUT", (name + ":" + file).c_str(), 1);
+        const std::string link = dir_.path() + "/" + name;
+        (void)!::symlink(program.c_str(), link.c_str());
     }
-    // The tool exits with 1.
-    void fail(const std::string& name) { ::setenv("KW_TEST_TOOL_FAIL", name.c_str(), 1); }
+    // The tool prints `text` on every call (call 0), or on that call only (the
+    // first is 1), and exits with `exitCode`.
+    void answer(const std::string& name, const std::string& text, int call = 0, int exitCode = 0)
+    {
+        const std::string file = answerFile(name, call);
+        std::ofstream(file) << text;
+        std::ofstream(file + ".rc") << exitCode << "\n";
+    }
+    // The tool exits with 1 on every call.
+    void fail(const std::string& name) { std::ofstream(answerFile(name, 0) + ".rc") << "1\n"; }
     // The calls of these tools (blank-separated) are followed by their standard
     // input and the values of these environment variables (blank-separated).
     void recordInputAndEnvironment(const std::string& names, const std::string& variables)
@@ -77,9 +90,15 @@ public:
     const std::string& directory() const { return dir_.path(); }
 
 private:
+    std::string answerFile(const std::string& name, int call) const
+    {
+        return dir_.path() + "/answers/" + name + (call > 0 ? "." + std::to_string(call) : std::string());
+    }
+
     TempDir dir_;
     ScopedEnvironment path_;
     ScopedEnvironment log_;
+    ScopedEnvironment answers_;
     ScopedEnvironment output_;
     ScopedEnvironment fail_;
     ScopedEnvironment record_;

@@ -31,7 +31,7 @@ const std::map<std::string, int> kArguments = {
     {"err_comp_notavail", 1}, {"err_comp_required", 1}, {"err_comp_uninstall_not_supported", 1},
     {"err_config_parse", 2}, {"err_copy1", 1}, {"err_copy2", 2}, {"err_copy3", 2}, {"err_deb_info_apt_cache", 1},
     {"err_deps_badpkg", 1}, {"err_deps_install_build", 2}, {"err_deps_resolve_build", 1}, {"err_downgrade", 1},
-    {"err_download_mkdir", 1}, {"err_dpkg_arch_register", 2}, {"err_empty_comp", 1}, {"err_empty_output", 1},
+    {"err_download_mkdir", 1}, {"err_dpkg_arch_register", 2}, {"err_dpkg_interrupted", 2}, {"err_empty_comp", 1}, {"err_empty_output", 1},
     {"err_examine_launch_failed", 1}, {"err_exec_cmd", 1}, {"err_exec_cmd_not_found", 1},
     {"err_exec_dpkg_arch_register", 1}, {"err_exec_non_zero", 2}, {"err_ext_catalog_collect_packages", 1},
     {"err_ext_catalog_feed_parse", 1}, {"err_ext_catalog_feed_parse_item", 1}, {"err_ext_package_install", 3},
@@ -80,7 +80,7 @@ struct Set {
 const Set kEnglishSets[] = {
     {"installer", loadInstallerMessages_en_US, 256},
     {"web", loadWebMessages_en_US, 130},
-    {"common", loadCommonMessages_en_US, 226},
+    {"common", loadCommonMessages_en_US, 227},
 };
 
 TEST(MessageTables, EnglishSetsHaveTheirKeysOnce)
