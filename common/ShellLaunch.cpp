@@ -104,7 +104,6 @@ void ShellLaunch::tryExec(int keep) const
     // into the command, also where a descriptor lacks its close-on-exec flag.
     closeDescriptors(3, keep);
 
-    if (ownProcessGroup_) setpgid(0, 0);
     if (!directory_.empty() && chdir(directory_.c_str()) != 0) {
         // The command then runs in the inherited directory.
     }

@@ -61,7 +61,6 @@ private:
     std::string failureText_;
     bool ownProcessGroup_ = false;
     int highestDescriptor_;
-    bool ownProcessGroup_ = false;
 };
 
 // Ignores SIGPIPE for the whole installer (once), so that writing into a pipe whose

@@ -472,6 +472,7 @@ inline PrivateHostResult runInPrivateHost(const PrivateHostRun& run)
     result.exitCode = std::atoi(code.c_str());
     result.signal = std::atoi(signal.c_str());
     return result;
+}
 
 // Runs body as the first process of a throw-away system made from the
 // directory tree `lowerRoot`, which stays untouched: in a forked child with
