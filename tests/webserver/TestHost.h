@@ -199,6 +199,16 @@ inline std::string statusLine(const std::string& reply)
     return reply.substr(0, reply.find("\r\n"));
 }
 
+// The value of a reply's header line; empty without one.
+inline std::string header(const std::string& reply, const std::string& name)
+{
+    const std::string head = reply.substr(0, reply.find("\r\n\r\n") + 2);
+    const std::size_t at = head.find("\r\n" + name + ": ");
+    if (at == std::string::npos) return "";
+    const std::size_t start = at + name.size() + 4;
+    return head.substr(start, head.find("\r\n", start) - start);
+}
+
 inline std::string body(const std::string& reply)
 {
     const std::size_t at = reply.find("\r\n\r\n");

@@ -1,6 +1,8 @@
 // The test host of the embedded server: the full library, configured by its
 // own argument vector, with a few callbacks that tests and benchmarks use
-// (/echo, /post, /hold, /wake, /stats, /big).
+// (/echo, /post, /hold, /wake, /stats, /big, and /p/echo below a directory
+// the tests may protect).
+// "-A file realm user password" updates a passwords file and exits.
 // It prints "port N" for its first listener, serves until SIGTERM, and ends
 // by itself after ten minutes so that a forgotten host never lingers.
 
@@ -38,12 +40,13 @@ void echo(kwhttpd_arg* arg)
     unsigned long major = 0, minor = 0;
     kwhttpd_get_protocol_version(arg, &major, &minor);
     kwhttpd_printf(arg, "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n\r\n");
-    kwhttpd_printf(arg, "method=%s\nuri=%s\nquery=%s\naddr=%s\nversion=%lu.%lu\nuser-agent=%s\n",
+    kwhttpd_printf(arg, "method=%s\nuri=%s\nquery=%s\naddr=%s\nversion=%lu.%lu\nuser-agent=%s\nuser=%s\n",
                    text_or_dash(kwhttpd_get_env(arg, "REQUEST_METHOD")),
                    text_or_dash(kwhttpd_get_env(arg, "REQUEST_URI")),
                    text_or_dash(kwhttpd_get_env(arg, "QUERY_STRING")),
                    text_or_dash(kwhttpd_get_env(arg, "REMOTE_ADDR")), major, minor,
-                   text_or_dash(kwhttpd_get_header(arg, "User-Agent")));
+                   text_or_dash(kwhttpd_get_header(arg, "User-Agent")),
+                   text_or_dash(kwhttpd_get_env(arg, "REMOTE_USER")));
     arg->flags |= KWHTTPD_OUTPUT_DONE;
 }
 
@@ -141,6 +144,7 @@ void big(kwhttpd_arg* arg)
 
 int main(int argc, char* argv[])
 {
+    if (argc == 6 && std::strcmp(argv[1], "-A") == 0) return update_passwords_file(argv[2], argv[3], argv[4], argv[5]);
     std::signal(SIGTERM, on_term);
     alarm(kLifetimeSeconds);
     kwhttpd_ctx* ctx = kwhttpd_init(argc, argv);
@@ -150,6 +154,7 @@ int main(int argc, char* argv[])
     kwhttpd_register_uri(ctx, "/stats", stats, nullptr);
     kwhttpd_register_uri(ctx, "/wake", wake, nullptr);
     kwhttpd_register_uri(ctx, "/big", big, nullptr);
+    kwhttpd_register_uri(ctx, "/p/echo", echo, nullptr);
     std::printf("port %d\n", kwhttpd_listening_port(ctx, 0));
     std::fflush(stdout);
     while (!stop_requested) kwhttpd_poll(ctx, 1000);
