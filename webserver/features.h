@@ -57,3 +57,6 @@ void end_child(pid_t pid, bool cut);
 
 // cgi.cpp: CGI programs.
 void start_cgi(kwhttpd_conn* conn, const std::string& path);
+
+// ssi.cpp: include pages.
+void start_ssi(kwhttpd_conn* conn, const std::string& path);

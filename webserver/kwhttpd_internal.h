@@ -199,6 +199,12 @@ struct kwhttpd_acl_entry {
     char flag; // '+' or '-'
 };
 
+struct kwhttpd_ssi_func {
+    std::string name;
+    kwhttpd_callback function;
+    void* user_data;
+};
+
 struct kwhttpd_listener {
     int sock;
     bool tls;
@@ -208,6 +214,7 @@ struct kwhttpd_ctx {
     void* ssl_ctx = nullptr; // the TLS context (SSL_CTX), when "ssl_cert" is set
     std::list<kwhttpd_registered_uri> uris;
     std::list<kwhttpd_error_handler> error_handlers;
+    std::list<kwhttpd_ssi_func> ssi_funcs; // in registration order
     std::list<kwhttpd_acl_entry> acl;
     std::list<kwhttpd_listener> listeners;
     std::list<std::unique_ptr<kwhttpd_worker>> workers;

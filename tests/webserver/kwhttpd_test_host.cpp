@@ -1,7 +1,8 @@
 // The test host of the embedded server: the full library, configured by its
 // own argument vector, with a few callbacks that tests and benchmarks use
 // (/echo, /post, /hold, /wake, /stats, /big, and /p/echo below a directory
-// the tests may protect).
+// the tests may protect) and include-page functions ("f" is true for the
+// input "yes"; "hello" writes its input in two calls).
 // "-A file realm user password" updates a passwords file and exits.
 // It prints "port N" for its first listener, serves until SIGTERM, and ends
 // by itself after ten minutes so that a forgotten host never lingers.
@@ -140,6 +141,26 @@ void big(kwhttpd_arg* arg)
     }
 }
 
+// An include-page condition: true for the input "yes".
+void condition(kwhttpd_arg* arg)
+{
+    if (arg->in.len == 3 && std::memcmp(arg->in.buf, "yes", 3) == 0) arg->flags |= KWHTTPD_SSI_TRUE;
+}
+
+// An include-page function that needs two calls: "[" and its input, then "]".
+void hello(kwhttpd_arg* arg)
+{
+    auto* first_done = static_cast<bool*>(arg->user_data);
+    if (!*first_done) {
+        kwhttpd_printf(arg, "[%.*s", arg->in.len, arg->in.buf);
+        *first_done = true;
+        return;
+    }
+    kwhttpd_printf(arg, "]");
+    *first_done = false;
+    arg->flags |= KWHTTPD_OUTPUT_DONE;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -155,6 +176,9 @@ int main(int argc, char* argv[])
     kwhttpd_register_uri(ctx, "/wake", wake, nullptr);
     kwhttpd_register_uri(ctx, "/big", big, nullptr);
     kwhttpd_register_uri(ctx, "/p/echo", echo, nullptr);
+    static bool hello_state = false;
+    kwhttpd_register_ssi_func(ctx, "f", condition, nullptr);
+    kwhttpd_register_ssi_func(ctx, "hello", hello, &hello_state);
     std::printf("port %d\n", kwhttpd_listening_port(ctx, 0));
     std::fflush(stdout);
     while (!stop_requested) kwhttpd_poll(ctx, 1000);
