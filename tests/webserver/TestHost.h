@@ -194,6 +194,20 @@ private:
     std::string buffer_;
 };
 
+// One request on a new connection, and its reply.
+inline std::string request(const TestHost& host, const std::string& text)
+{
+    Client client(host.port());
+    client.send(text);
+    return client.readReply();
+}
+
+// A GET on a new connection that closes after the reply.
+inline std::string get(const TestHost& host, const std::string& uri, const std::string& headers = "")
+{
+    return request(host, "GET " + uri + " HTTP/1.1\r\nConnection: close\r\n" + headers + "\r\n");
+}
+
 inline std::string statusLine(const std::string& reply)
 {
     return reply.substr(0, reply.find("\r\n"));

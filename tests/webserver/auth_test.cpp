@@ -32,16 +32,6 @@ protected:
         std::ofstream(root + "/p/.htpasswd") << passwordsLine(DigestCredentials{});
     }
 
-    std::string request(TestHost& host, const std::string& text)
-    {
-        Client client(host.port());
-        client.send(text);
-        return client.readReply();
-    }
-    std::string get(TestHost& host, const std::string& uri, const std::string& headers = "")
-    {
-        return request(host, "GET " + uri + " HTTP/1.1\r\nConnection: close\r\n" + headers + "\r\n");
-    }
     // A nonce the host has just issued.
     std::string freshNonce(TestHost& host) { return challengeNonce(get(host, "/p/page.txt")); }
     // The status code curl reports for `uri` with Digest credentials.

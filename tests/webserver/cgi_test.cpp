@@ -39,16 +39,6 @@ protected:
         writeFileWithDirectories(path, "#!/bin/sh\n" + body_text + "\n");
         chmod(path.c_str(), 0755);
     }
-    std::string request(TestHost& host, const std::string& text)
-    {
-        Client client(host.port());
-        client.send(text);
-        return client.readReply();
-    }
-    std::string get(TestHost& host, const std::string& uri, const std::string& headers = "")
-    {
-        return request(host, "GET " + uri + " HTTP/1.1\r\nConnection: close\r\n" + headers + "\r\n");
-    }
 
     TempDir dir;
     std::string root;
