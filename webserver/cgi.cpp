@@ -274,6 +274,24 @@ void close_cgi(kwhttpd_stream* stream)
 
 const kwhttpd_io_class io_cgi = {"cgi", read_cgi, write_cgi, close_cgi, nullptr};
 
+// The local stream of the reply: the program's socket, read as it
+// becomes ready; a request body flows to the program as it arrives, and
+// without one the program reads the end of its input at once.
+void do_cgi(kwhttpd_conn* conn, int sock, pid_t pid)
+{
+    kwhttpd_stream& loc = conn->loc;
+    auto* cgi = new CgiChannel;
+    cgi->pid = pid;
+    loc.chan.sock = loc.chan.wait_fd = sock;
+    loc.chan.ptr = cgi;
+    loc.io_class = &io_cgi;
+    loc.flags |= FLAG_R;
+    if (conn->method == METHOD_POST && conn->hdr.content_length > 0)
+        loc.flags |= FLAG_W;
+    else
+        shutdown(sock, SHUT_WR);
+}
+
 } // namespace
 
 void start_cgi(kwhttpd_conn* conn, const std::string& path)
@@ -299,17 +317,5 @@ void start_cgi(kwhttpd_conn* conn, const std::string& path)
         send_server_error(conn, 500, "Cannot exec CGI");
         return;
     }
-    kwhttpd_stream& loc = conn->loc;
-    auto* cgi = new CgiChannel;
-    cgi->pid = pid;
-    loc.chan.sock = loc.chan.wait_fd = pair[0];
-    loc.chan.ptr = cgi;
-    loc.io_class = &io_cgi;
-    loc.flags |= FLAG_R;
-    // A request body flows to the program as it arrives; without one the
-    // program reads the end of its input at once.
-    if (conn->method == METHOD_POST && conn->hdr.content_length > 0)
-        loc.flags |= FLAG_W;
-    else
-        shutdown(pair[0], SHUT_WR);
+    do_cgi(conn, pair[0], pid);
 }

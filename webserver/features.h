@@ -59,4 +59,4 @@ void end_child(pid_t pid, bool cut);
 void start_cgi(kwhttpd_conn* conn, const std::string& path);
 
 // ssi.cpp: include pages.
-void start_ssi(kwhttpd_conn* conn, const std::string& path);
+void start_ssi_reply(kwhttpd_conn* conn, const std::string& path);

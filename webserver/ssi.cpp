@@ -405,7 +405,7 @@ const kwhttpd_io_class io_ssi = {"ssi", read_ssi, nullptr, close_ssi, nullptr};
 
 } // namespace
 
-void start_ssi(kwhttpd_conn* conn, const std::string& path)
+void start_ssi_reply(kwhttpd_conn* conn, const std::string& path)
 {
     bool uploaded = false;
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);

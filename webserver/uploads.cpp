@@ -45,7 +45,7 @@ std::string relative_path(const kwhttpd_conn* conn)
 // are made (0755). Returns the directory that holds the last component and
 // puts that component in `leaf` (empty when the path ends in "/"); -1 with
 // errno set on failure.
-int open_parent_dir(const std::string& base, const std::string& relative, bool create, std::string* leaf)
+int put_dir(const std::string& base, const std::string& relative, bool create, std::string* leaf)
 {
     char real_base[PATH_MAX];
     if (realpath(base.c_str(), real_base) == nullptr) return -1;
@@ -97,7 +97,7 @@ int create_temp_file(int dir, std::string* name)
     return -1;
 }
 
-void close_upload(kwhttpd_stream* stream)
+void close_file(kwhttpd_stream* stream)
 {
     Upload* upload = upload_of(stream);
     if (upload == nullptr) return;
@@ -132,7 +132,7 @@ void store_upload(kwhttpd_conn* conn)
     finish_stream(&loc);
 }
 
-int write_upload(kwhttpd_stream* stream, const char* data, std::size_t len)
+int write_file(kwhttpd_stream* stream, const char* data, std::size_t len)
 {
     kwhttpd_conn* conn = stream->conn;
     const ssize_t n = write(upload_of(stream)->fd, data, len);
@@ -146,7 +146,7 @@ int write_upload(kwhttpd_stream* stream, const char* data, std::size_t len)
     return static_cast<int>(n);
 }
 
-const kwhttpd_io_class io_upload = {"file", nullptr, write_upload, close_upload, nullptr};
+const kwhttpd_io_class io_upload = {"file", nullptr, write_file, close_file, nullptr};
 
 void serve_put(kwhttpd_conn* conn)
 {
@@ -155,7 +155,7 @@ void serve_put(kwhttpd_conn* conn)
         return;
     }
     std::string leaf;
-    const int dir = open_parent_dir(conn->path_base, relative_path(conn), true, &leaf);
+    const int dir = put_dir(conn->path_base, relative_path(conn), true, &leaf);
     if (dir < 0) {
         cry(conn, "PUT %s: %s", conn->path.c_str(), last_error_text());
         send_server_error(conn, 500, "PUT Directory Error");
@@ -195,7 +195,7 @@ void serve_delete(kwhttpd_conn* conn)
     std::string relative = relative_path(conn);
     while (!relative.empty() && relative.back() == '/') relative.pop_back();
     std::string leaf;
-    const int dir = open_parent_dir(conn->path_base, relative, false, &leaf);
+    const int dir = put_dir(conn->path_base, relative, false, &leaf);
     if (dir < 0 || leaf.empty()) {
         if (dir >= 0) close(dir);
         // The root itself is never removed.
