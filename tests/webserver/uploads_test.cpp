@@ -3,6 +3,7 @@
 
 #include "tests/common/CommandOutput.h"
 #include "tests/common/TempDir.h"
+#include "tests/common/TestCertificates.h"
 #include "tests/common/TestFiles.h"
 #include "tests/webserver/DigestCredentials.h"
 #include "tests/webserver/TestHost.h"
@@ -210,4 +211,20 @@ TEST_F(Uploads, Delete)
     ASSERT_EQ(0, mkdir((root + "/empty").c_str(), 0755));
     EXPECT_EQ("HTTP/1.1 200 OK", statusLine(send(host, "DELETE", "/empty/", "", "", &user)));
     EXPECT_FALSE(exists(root + "/empty"));
+}
+
+TEST_F(Uploads, OverTls)
+{
+    TestCertificates certs;
+    TestHost host({"-ports", "0s", "-ssl_cert", certs.keyAndCertificateFile(), "-root", root, "-auth_realm", "R",
+                   "-auth_PUT", passwords});
+    ASSERT_GT(host.port(), 0) << host.errors();
+    const std::string url = "https://127.0.0.1:" + std::to_string(host.port());
+    const std::string curl = "curl -s --max-time 20 --cacert '" + certs.caFile() + "' --digest -u u:p ";
+    const std::string file = dir.path() + "/tls.txt";
+    writeFileWithDirectories(file, "over TLS");
+    EXPECT_EQ("201", commandOutput(curl + "-o /dev/null -w '%{http_code}' -T " + file + " " + url + "/tls/up.txt"));
+    EXPECT_EQ("over TLS", commandOutput(curl + url + "/tls/up.txt"));
+    EXPECT_EQ("200", commandOutput(curl + "-o /dev/null -w '%{http_code}' -X DELETE " + url + "/tls/up.txt"));
+    EXPECT_FALSE(exists(root + "/tls/up.txt"));
 }
