@@ -105,6 +105,7 @@ void reset_for_next_request(kwhttpd_conn* conn)
     conn->path_base.clear();
     conn->mime_type.clear();
     conn->hdr = kwhttpd_headers{};
+    conn->auth_user.clear();
     conn->header_lines.clear();
     conn->has_request = false;
     conn->method = -1;
@@ -177,6 +178,13 @@ bool linger_step(kwhttpd_conn* conn, bool remote_ready)
     return true;
 }
 
+// A program or command that has not begun the reply gets as long as a
+// client gets for its head, not the hour of an idle reply.
+bool local_waits_for_first_bytes(const kwhttpd_conn* conn)
+{
+    return conn->loc.chan.wait_fd >= 0 && conn->loc.io_class && conn->local_bytes == 0;
+}
+
 // A deadline passed: the head or the body came too slowly, a kept-alive
 // connection stayed idle, or a reply made no progress.
 bool handle_timeout(kwhttpd_conn* conn)
@@ -191,6 +199,13 @@ bool handle_timeout(kwhttpd_conn* conn)
     if ((waiting_for_head || slow_body) && conn->local_bytes == 0) {
         conn->must_close = true;
         send_server_error(conn, 408, "Request Timeout");
+        return true;
+    }
+    if (local_waits_for_first_bytes(conn)) {
+        cry(conn, "%s: no reply within %ld seconds", conn->path.c_str(),
+            option_number(conn->ctx, OPT_REQUEST_TIMEOUT, kDefaultRequestTimeout));
+        conn->must_close = true;
+        send_server_error(conn, 504, "Gateway Timeout");
         return true;
     }
     cry(conn, "connection idle for %d seconds, closed", kReplyIdleSeconds);
@@ -339,6 +354,7 @@ std::int64_t connection_deadline(const kwhttpd_conn* conn)
         return conn->request_start_ms + request_ms;
     }
     if (body_incomplete(conn) && !(conn->loc.flags & FLAG_FINISHED)) return conn->last_activity_ms + request_ms;
+    if (local_waits_for_first_bytes(conn)) return conn->last_activity_ms + request_ms;
     return conn->last_activity_ms + 1000LL * kReplyIdleSeconds;
 }
 
@@ -349,6 +365,16 @@ int connection_wait_fd(const kwhttpd_conn* conn, short* events)
     if (conn->linger_until_ms || conn->rem.io.hasSpace()) *events |= POLLIN;
     if (!conn->linger_until_ms && conn->loc.io.dataLen() > 0 && !(conn->loc.flags & FLAG_HELD)) *events |= POLLOUT;
     return conn->rem.chan.sock;
+}
+
+int connection_local_wait_fd(const kwhttpd_conn* conn, short* events)
+{
+    *events = 0;
+    const kwhttpd_stream& loc = conn->loc;
+    if (conn->linger_until_ms || loc.chan.wait_fd < 0 || loc.io_class == nullptr) return -1;
+    if ((loc.flags & FLAG_R) && loc.io.hasSpace()) *events |= POLLIN;
+    if ((loc.flags & FLAG_W) && body_available(conn) > 0) *events |= POLLOUT;
+    return loc.chan.wait_fd;
 }
 
 bool connection_local_ready(const kwhttpd_conn* conn)

@@ -3,4 +3,5 @@
 
 #include "webserver/kwhttpd_internal.h"
 
-const kwhttpd_features kwhttpd_feature_table = {nullptr, nullptr, nullptr, serve_static_path, nullptr};
+const kwhttpd_features kwhttpd_feature_table = {nullptr, nullptr, nullptr, serve_static_path, nullptr,
+                                                   nullptr, nullptr, nullptr};

@@ -2,5 +2,6 @@
 
 #include "webserver/features.h"
 
-const kwhttpd_features kwhttpd_feature_table = {read_config_file, register_config_page, nullptr, serve_static_path,
-                                                   start_dir_listing};
+const kwhttpd_features kwhttpd_feature_table = {read_config_file,  register_config_page, check_authorization,
+                                                   serve_static_path, start_dir_listing,    serve_upload,
+                                                   start_cgi,         start_ssi_reply};

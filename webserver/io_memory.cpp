@@ -5,6 +5,7 @@
 #include "webserver/kwhttpd_internal.h"
 
 #include <arpa/inet.h>
+#include <poll.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -68,8 +69,15 @@ std::string kwhttpd_serve_bytes(kwhttpd_ctx* ctx, std::string_view request, std:
     while (!worker.conns.empty()) {
         const std::size_t pos = ch.pos;
         const std::size_t out = ch.output.size();
-        if (!connection_step(conn, true, connection_local_ready(conn))) break;
-        if (ch.pos != pos || ch.output.size() != out) {
+        // A local side with a descriptor (a program, a command) is waited
+        // for as the poll cycle would, up to the request time-out.
+        short events = 0;
+        pollfd local{connection_local_wait_fd(conn, &events), events, 0};
+        const bool local_event =
+            local.fd >= 0 && events &&
+            poll(&local, 1, static_cast<int>(1000 * option_number(ctx, OPT_REQUEST_TIMEOUT, kDefaultRequestTimeout))) > 0;
+        if (!connection_step(conn, true, local_event || connection_local_ready(conn))) break;
+        if (ch.pos != pos || ch.output.size() != out || local_event) {
             idle_steps = 0;
         } else if (!ch.input_ended) {
             // The client has nothing more to say: from now on it has left.

@@ -82,6 +82,17 @@ int kwhttpd_get_var(const char* name, const char* buf, std::size_t buf_len, char
 void kwhttpd_get_protocol_version(kwhttpd_arg* arg, unsigned long* major, unsigned long* minor);
 void kwhttpd_wakeup(void* connection);
 
+// Include pages: a function that "<!--#call name input -->" and
+// "<!--#if name input -->" reach by its name; it writes into `out` and sets
+// KWHTTPD_OUTPUT_DONE when done (a call), or KWHTTPD_SSI_TRUE (a condition).
+// Functions of the include-page feature, part of the full library only.
+void kwhttpd_register_ssi_func(kwhttpd_ctx* ctx, const char* name, kwhttpd_callback function, void* user_data);
+
+// Adds or replaces the line of `user` and `realm` in a Digest passwords file
+// (the "-A" form of a host program's command line); returns 0. The file is
+// replaced whole through a temporary file; a failure is fatal.
+int update_passwords_file(const char* file, const char* realm, const char* user, const char* password);
+
 // A connected pair of non-blocking, close-on-exec loopback TCP sockets;
 // 0, or -1 with nothing left open.
 int kwhttpd_socketpair(int pair[2]);

@@ -59,6 +59,9 @@ bool is_true_word(const char* text);
 // The option's number, or `fallback` when it is unset or not a plain number.
 long option_number(const kwhttpd_ctx* ctx, int slot, long fallback);
 
+// The method numbers (`conn->method`), in the order of the method table.
+enum kwhttpd_method : int { METHOD_GET = 0, METHOD_POST = 1, METHOD_PUT = 2, METHOD_DELETE = 3, METHOD_HEAD = 4 };
+
 // Stream flags.
 enum : unsigned {
     FLAG_HEAD_PARSED = 1, FLAG_TLS_READY = 2, FLAG_R = 4, FLAG_W = 8, FLAG_FINISHED = 0x10,
@@ -97,6 +100,9 @@ struct kwhttpd_channel {
     int sock = -1;                    // socket, descriptor
     void* ptr = nullptr;              // class-owned data (memory channel, TLS object)
     kwhttpd_embedded_binding embedded;
+    // A local side that has no data at once (a program's socket, a command's
+    // pipe) is read when this descriptor is ready; -1 for a side that never waits.
+    int wait_fd = -1;
 };
 
 struct kwhttpd_stream {
@@ -136,6 +142,7 @@ struct kwhttpd_conn {
     bool served_one = false;            // a request has ended on this connection
     bool must_close = false;            // the framing of the request stream is lost
     short revents = 0;                  // of the client socket, this poll cycle
+    short local_revents = 0;            // of the local side's wait descriptor, this poll cycle
     std::size_t scan_pos = 0;           // head bytes already scanned
     std::size_t line_start = 0;         // start of the head line being scanned
     int local_port = 0;
@@ -153,6 +160,7 @@ struct kwhttpd_conn {
     std::string path_base;              // root or alias target: nothing above it is served
     std::string mime_type;
     kwhttpd_headers hdr;
+    std::string auth_user;              // the user Digest admitted; `hdr.user` points here
     // Every header line: the name and the value, both NUL-terminated in `request`.
     std::vector<std::pair<const char*, const char*>> header_lines;
     big_int_t body_consumed = 0;        // request-body bytes consumed by the local side
@@ -191,6 +199,12 @@ struct kwhttpd_acl_entry {
     char flag; // '+' or '-'
 };
 
+struct kwhttpd_ssi_func {
+    std::string name;
+    kwhttpd_callback function;
+    void* user_data;
+};
+
 struct kwhttpd_listener {
     int sock;
     bool tls;
@@ -200,6 +214,7 @@ struct kwhttpd_ctx {
     void* ssl_ctx = nullptr; // the TLS context (SSL_CTX), when "ssl_cert" is set
     std::list<kwhttpd_registered_uri> uris;
     std::list<kwhttpd_error_handler> error_handlers;
+    std::list<kwhttpd_ssi_func> ssi_funcs; // in registration order
     std::list<kwhttpd_acl_entry> acl;
     std::list<kwhttpd_listener> listeners;
     std::list<std::unique_ptr<kwhttpd_worker>> workers;
@@ -228,6 +243,12 @@ struct kwhttpd_features {
     void (*serve_path)(kwhttpd_conn*);
     // Lists the directory `path` (its real path) as an HTML table.
     void (*start_dir_listing)(kwhttpd_conn*, const std::string& path);
+    // "PUT" and "DELETE" of `conn->path`, below `conn->path_base`.
+    void (*serve_upload)(kwhttpd_conn*);
+    // Runs the program `path` (its real path) and relays its reply.
+    void (*start_cgi)(kwhttpd_conn*, const std::string& path);
+    // Serves the include page `path` (its real path).
+    void (*start_ssi)(kwhttpd_conn*, const std::string& path);
 };
 extern const kwhttpd_features kwhttpd_feature_table;
 
@@ -254,6 +275,8 @@ int compare_nocase(const char* a, const char* b, std::size_t n);
 std::size_t format_bounded(char* buf, std::size_t size, const char* format, ...)
     __attribute__((format(printf, 3, 4)));
 bool match_extension_list(const char* path, const char* list);
+// The reason text of a reply status ("Not Found" for 404).
+const char* status_reason(int status);
 // Items of an option list: separated by runs of blanks and commas.
 std::vector<std::string> split_option_list(const char* text);
 
@@ -302,6 +325,8 @@ void finish_stream(kwhttpd_stream* stream);
 std::int64_t connection_deadline(const kwhttpd_conn* conn);
 // The remote side waits in poll: its socket, or -1.
 int connection_wait_fd(const kwhttpd_conn* conn, short* events);
+// The local side waits in poll: its wait descriptor, or -1.
+int connection_local_wait_fd(const kwhttpd_conn* conn, short* events);
 bool connection_needs_no_wait(const kwhttpd_conn* conn);
 bool connection_local_ready(const kwhttpd_conn* conn);
 void connection_wake(kwhttpd_conn* conn);
@@ -332,6 +357,11 @@ void serve_static_path(kwhttpd_conn* conn);
 std::string lookup_mime_type(const kwhttpd_ctx* ctx, const char* name, std::size_t length);
 // The reply head and body of the regular file open in `loc.chan.sock`.
 void start_file_reply(kwhttpd_conn* conn, const struct stat& st);
+// The real path of `path` when it lies at or below the real path of `base`;
+// empty otherwise (also when it does not exist).
+std::string confined_path(const std::string& base, const std::string& path);
+// An HTTP date ("%a, %d %b %Y %H:%M:%S GMT").
+std::string http_date(std::time_t when);
 
 // Callbacks.
 void attach_callback(kwhttpd_conn* conn, kwhttpd_callback callback, void* user_data);

@@ -52,15 +52,6 @@ void close_file(kwhttpd_stream* stream)
 
 const kwhttpd_io_class io_file = {"file", read_file, nullptr, close_file, nullptr};
 
-std::string http_date(std::time_t when)
-{
-    std::tm utc{};
-    gmtime_r(&when, &utc);
-    char text[64];
-    std::strftime(text, sizeof text, "%a, %d %b %Y %H:%M:%S GMT", &utc);
-    return text;
-}
-
 // The byte range the Range header asks for. Only one "bytes=" range is
 // honoured; a list or a header that is not a byte range gets the whole file.
 enum class RangeAnswer { Whole, Part, Unsatisfiable };
@@ -97,20 +88,6 @@ RangeAnswer requested_range(const kwhttpd_conn* conn, big_int_t size, big_int_t*
     return RangeAnswer::Part;
 }
 
-// The real path of `path` when it lies at or below the real path of `base`;
-// empty otherwise (also when it does not exist).
-std::string confined_path(const std::string& base, const std::string& path)
-{
-    char resolved_base[PATH_MAX];
-    char resolved[PATH_MAX];
-    if (realpath(base.c_str(), resolved_base) == nullptr || realpath(path.c_str(), resolved) == nullptr) return "";
-    const std::string b = resolved_base;
-    const std::string r = resolved;
-    if (r == b) return r;
-    const std::string prefix = b == "/" ? b : b + "/";
-    return r.compare(0, prefix.size(), prefix) == 0 ? r : "";
-}
-
 void send_not_modified(kwhttpd_conn* conn, const struct stat& st)
 {
     kwhttpd_stream& loc = conn->loc;
@@ -145,7 +122,68 @@ void serve_file(kwhttpd_conn* conn, const std::string& path)
     start_file_reply(conn, st);
 }
 
+// A regular file by its name: a program, an include page or a file to send.
+// Programs and include pages are never sent as files: without their feature
+// they do not exist.
+void serve_regular_file(kwhttpd_conn* conn, const std::string& path)
+{
+    const kwhttpd_ctx* ctx = conn->ctx;
+    const kwhttpd_features& features = kwhttpd_feature_table;
+    if (match_extension_list(path.c_str(), ctx->options[OPT_CGI_EXT])) {
+        if (features.start_cgi)
+            features.start_cgi(conn, path);
+        else
+            send_server_error(conn, 404, "Not Found");
+    } else if (match_extension_list(path.c_str(), ctx->options[OPT_SSI_EXT])) {
+        if (features.start_ssi)
+            features.start_ssi(conn, path);
+        else
+            send_server_error(conn, 404, "Not Found");
+    } else {
+        serve_file(conn, path);
+    }
+}
+
+// Dispatch step for a path that does not exist: a "/" after an existing
+// file (beyond the root) splits it into that file and the path info, which
+// a program receives. Returns the file's real path, or empty.
+std::string split_path_info(kwhttpd_conn* conn)
+{
+    const std::size_t floor = conn->path_base.size() + 2;
+    for (std::size_t slash = conn->path.rfind('/'); slash != std::string::npos && slash > floor;
+         slash = conn->path.rfind('/', slash - 1)) {
+        const std::string file = confined_path(conn->path_base, conn->path.substr(0, slash));
+        struct stat st {};
+        if (file.empty() || stat(file.c_str(), &st) != 0) continue;
+        if (S_ISDIR(st.st_mode)) return "";
+        conn->path_info = conn->path.c_str() + slash + 1;
+        return file;
+    }
+    return "";
+}
+
 } // namespace
+
+std::string http_date(std::time_t when)
+{
+    std::tm utc{};
+    gmtime_r(&when, &utc);
+    char text[64];
+    std::strftime(text, sizeof text, "%a, %d %b %Y %H:%M:%S GMT", &utc);
+    return text;
+}
+
+std::string confined_path(const std::string& base, const std::string& path)
+{
+    char resolved_base[PATH_MAX];
+    char resolved[PATH_MAX];
+    if (realpath(base.c_str(), resolved_base) == nullptr || realpath(path.c_str(), resolved) == nullptr) return "";
+    const std::string b = resolved_base;
+    const std::string r = resolved;
+    if (r == b) return r;
+    const std::string prefix = b == "/" ? b : b + "/";
+    return r.compare(0, prefix.size(), prefix) == 0 ? r : "";
+}
 
 std::string lookup_mime_type(const kwhttpd_ctx* ctx, const char* name, std::size_t length)
 {
@@ -205,7 +243,7 @@ void start_file_reply(kwhttpd_conn* conn, const struct stat& st)
     loc.content_len = head + length;
     conn->status = status;
     loc.flags |= FLAG_R | FLAG_NO_WAIT;
-    if (conn->method == 4) finish_stream(&loc); // HEAD: the head alone
+    if (conn->method == METHOD_HEAD) finish_stream(&loc); // the head alone
 }
 
 bool is_forbidden_path(const std::string& path)
@@ -226,9 +264,17 @@ bool is_forbidden_path(const std::string& path)
 void serve_static_path(kwhttpd_conn* conn)
 {
     kwhttpd_ctx* ctx = conn->ctx;
+    if (conn->method == METHOD_PUT || conn->method == METHOD_DELETE) {
+        if (kwhttpd_feature_table.serve_upload)
+            kwhttpd_feature_table.serve_upload(conn);
+        else
+            send_server_error(conn, 404, "Not Found");
+        return;
+    }
     // Whatever the URI held, nothing outside the base is served: a symbolic
     // link that leads out counts as missing.
-    const std::string path = confined_path(conn->path_base, conn->path);
+    std::string path = confined_path(conn->path_base, conn->path);
+    if (path.empty()) path = split_path_info(conn);
     struct stat st {};
     if (path.empty() || stat(path.c_str(), &st) != 0) {
         send_server_error(conn, 404, "Not Found");
@@ -247,7 +293,7 @@ void serve_static_path(kwhttpd_conn* conn)
                 !S_ISREG(index_st.st_mode))
                 continue;
             conn->mime_type = lookup_mime_type(ctx, item.c_str(), item.size());
-            serve_file(conn, index);
+            serve_regular_file(conn, index);
             return;
         }
         if (!option_is_true(ctx, OPT_DIR_LIST) || kwhttpd_feature_table.start_dir_listing == nullptr) {
@@ -263,5 +309,5 @@ void serve_static_path(kwhttpd_conn* conn)
         send_server_error(conn, 403, "Forbidden");
         return;
     }
-    serve_file(conn, path);
+    serve_regular_file(conn, path);
 }

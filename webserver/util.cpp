@@ -86,3 +86,24 @@ bool match_extension_list(const char* path, const char* list)
     }
     return false;
 }
+
+const char* status_reason(int status)
+{
+    static const struct {
+        int status;
+        const char* reason;
+    } reasons[] = {
+        {200, "OK"}, {201, "Created"}, {202, "Accepted"}, {204, "No Content"}, {206, "Partial Content"},
+        {301, "Moved Permanently"}, {302, "Found"}, {303, "See Other"}, {304, "Not Modified"},
+        {307, "Temporary Redirect"}, {308, "Permanent Redirect"}, {400, "Bad Request"}, {401, "Unauthorized"},
+        {403, "Forbidden"}, {404, "Not Found"}, {405, "Method Not Allowed"}, {409, "Conflict"}, {410, "Gone"},
+        {411, "Length Required"}, {413, "Request Entity Too Large"}, {415, "Unsupported Media Type"},
+        {429, "Too Many Requests"}, {500, "Internal Server Error"}, {501, "Not Implemented"},
+        {502, "Bad Gateway"}, {503, "Service Unavailable"}, {504, "Gateway Timeout"},
+    };
+    for (const auto& r : reasons)
+        if (r.status == status) return r.reason;
+    // A status without a name of its own is named by its class.
+    static const char* const classes[] = {"Informational", "OK", "Redirection", "Client Error", "Server Error"};
+    return status >= 100 && status <= 599 ? classes[status / 100 - 1] : "Unknown";
+}

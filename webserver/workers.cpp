@@ -101,16 +101,22 @@ void cycle(kwhttpd_ctx* ctx, kwhttpd_worker* worker, int milliseconds, bool with
     const std::size_t ctl_index = fds.size();
     const std::size_t first_conn = ctl_index + (worker ? 1 : 0);
     bool no_wait = false;
-    std::vector<kwhttpd_conn*> watched;
+    // Each watched descriptor: its connection, and whether it is the local side's.
+    std::vector<std::pair<kwhttpd_conn*, bool>> watched;
     if (worker) {
         fds.push_back({worker->ctl[0], POLLIN, 0});
         for (const auto& conn : worker->conns) {
-            conn->revents = 0;
+            conn->revents = conn->local_revents = 0;
             short events = 0;
             const int fd = connection_wait_fd(conn.get(), &events);
             if (fd >= 0 && events) {
                 fds.push_back({fd, events, 0});
-                watched.push_back(conn.get());
+                watched.emplace_back(conn.get(), false);
+            }
+            const int local_fd = connection_local_wait_fd(conn.get(), &events);
+            if (local_fd >= 0 && events) {
+                fds.push_back({local_fd, events, 0});
+                watched.emplace_back(conn.get(), true);
             }
             no_wait = no_wait || connection_needs_no_wait(conn.get());
             deadline = std::min(deadline, connection_deadline(conn.get()));
@@ -120,7 +126,10 @@ void cycle(kwhttpd_ctx* ctx, kwhttpd_worker* worker, int milliseconds, bool with
     if (poll(fds.data(), fds.size(), timeout) < 0) return;
     set_server_clock();
 
-    for (std::size_t i = first_conn; i < fds.size(); ++i) watched[i - first_conn]->revents = fds[i].revents;
+    for (std::size_t i = first_conn; i < fds.size(); ++i) {
+        const auto& [conn, local] = watched[i - first_conn];
+        (local ? conn->local_revents : conn->revents) = fds[i].revents;
+    }
     if (with_listeners) {
         std::size_t i = 0;
         for (const kwhttpd_listener& l : ctx->listeners)
@@ -132,7 +141,8 @@ void cycle(kwhttpd_ctx* ctx, kwhttpd_worker* worker, int milliseconds, bool with
         kwhttpd_conn* conn = it->get();
         ++it; // the step may release this connection
         const bool remote_ready = conn->revents & (POLLIN | POLLHUP | POLLERR);
-        connection_step(conn, remote_ready, connection_local_ready(conn));
+        const bool local_ready = conn->local_revents & (POLLIN | POLLOUT | POLLHUP | POLLERR);
+        connection_step(conn, remote_ready, local_ready || connection_local_ready(conn));
     }
 }
 

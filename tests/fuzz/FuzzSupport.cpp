@@ -2,6 +2,8 @@
 
 #include "common/Log.h"
 
+#include <boost/filesystem.hpp>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -33,6 +35,21 @@ void quietLog()
     Log::fileLevel = -1;
     Log::consoleLevel = -1;
     Log::captureLevel = -1;
+}
+
+const std::string& scratchDirectory()
+{
+    // The name outlives every static object, for the removal at exit.
+    static char made[] = "/tmp/kitwright-fuzz-XXXXXX";
+    static const std::string directory = [] {
+        require(mkdtemp(made) != nullptr, "a scratch directory can be made");
+        std::atexit([] {
+            boost::system::error_code ignored;
+            boost::filesystem::remove_all(boost::filesystem::path(made), ignored);
+        });
+        return std::string(made);
+    }();
+    return directory;
 }
 
 }  // namespace fuzz

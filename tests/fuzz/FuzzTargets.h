@@ -25,6 +25,10 @@ int xmlDocument(const std::uint8_t* data, std::size_t size);
 int splitList(const std::uint8_t* data, std::size_t size);
 // Bytes from an HTTP client: the embedded server's parsing, dispatch and replies.
 int httpRequest(const std::uint8_t* data, std::size_t size);
+// What a CGI program writes: the embedded server's reading of its head.
+int cgiReply(const std::uint8_t* data, std::size_t size);
+// An include page: the embedded server's directives and tags.
+int ssiPage(const std::uint8_t* data, std::size_t size);
 
 struct Target {
     const char* name;
@@ -34,6 +38,7 @@ struct Target {
 inline constexpr Target targets[] = {
     {"versions", versions},         {"dependencies", dependencies}, {"packageCache", packageCache},
     {"xmlDocument", xmlDocument},   {"splitList", splitList},       {"httpRequest", httpRequest},
+    {"cgiReply", cgiReply},         {"ssiPage", ssiPage},
 };
 
 // Aborts, naming what did not hold and on what, when `holds` is false: both
@@ -49,5 +54,8 @@ void splitLine(const std::string& input, std::string& first, std::string& second
 // Turns every log destination off: before a log file opens the log keeps each
 // statement in memory, which millions of inputs would fill.
 void quietLog();
+
+// A directory of this process for files a target serves; removed at exit.
+const std::string& scratchDirectory();
 
 }  // namespace fuzz

@@ -221,9 +221,33 @@ private:
     std::string buffer_;
 };
 
+// One request on a new connection, and its reply.
+inline std::string request(const TestHost& host, const std::string& text)
+{
+    Client client(host.port());
+    client.send(text);
+    return client.readReply();
+}
+
+// A GET on a new connection that closes after the reply.
+inline std::string get(const TestHost& host, const std::string& uri, const std::string& headers = "")
+{
+    return request(host, "GET " + uri + " HTTP/1.1\r\nConnection: close\r\n" + headers + "\r\n");
+}
+
 inline std::string statusLine(const std::string& reply)
 {
     return reply.substr(0, reply.find("\r\n"));
+}
+
+// The value of a reply's header line; empty without one.
+inline std::string header(const std::string& reply, const std::string& name)
+{
+    const std::string head = reply.substr(0, reply.find("\r\n\r\n") + 2);
+    const std::size_t at = head.find("\r\n" + name + ": ");
+    if (at == std::string::npos) return "";
+    const std::size_t start = at + name.size() + 4;
+    return head.substr(start, head.find("\r\n", start) - start);
 }
 
 inline std::string body(const std::string& reply)

@@ -48,8 +48,6 @@ TEST(Context, FatalStartUps)
         {"option of a named file unknown", {"-ports", "0", dir.path() + "/bogus.conf"}, "no such option: [bogus_option]\n"},
         {"line without a value", {"-ports", "0", dir.path() + "/short.conf"}, "line 1 in "},
         {"unknown user", {"-ports", "0", "-uid", "no-such-user-kw"}, "set_uid: unknown user [no-such-user-kw]\n"},
-        {"protection without its feature", {"-ports", "0", "-protect", "/a=/p"},
-         "cannot protect with /a=/p: Digest authentication is not part of this build\n"},
         {"certificate file missing", {"-ports", "0", "-ssl_cert", "/nonexistent/k.pem"}, "cannot open /nonexistent/k.pem\n"},
     };
     for (const auto& c : cases) {

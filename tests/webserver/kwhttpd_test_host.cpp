@@ -1,6 +1,9 @@
 // The test host of the embedded server: the full library, configured by its
 // own argument vector, with a few callbacks that tests and benchmarks use
-// (/echo, /post, /hold, /wake, /stats, /big).
+// (/echo, /post, /hold, /wake, /stats, /big, and /p/echo below a directory
+// the tests may protect) and include-page functions ("f" is true for the
+// input "yes"; "hello" writes its input in two calls).
+// "-A file realm user password" updates a passwords file and exits.
 // It prints "port N" for its first listener, serves until SIGTERM, and ends
 // by itself after ten minutes so that a forgotten host never lingers.
 
@@ -38,12 +41,13 @@ void echo(kwhttpd_arg* arg)
     unsigned long major = 0, minor = 0;
     kwhttpd_get_protocol_version(arg, &major, &minor);
     kwhttpd_printf(arg, "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n\r\n");
-    kwhttpd_printf(arg, "method=%s\nuri=%s\nquery=%s\naddr=%s\nversion=%lu.%lu\nuser-agent=%s\n",
+    kwhttpd_printf(arg, "method=%s\nuri=%s\nquery=%s\naddr=%s\nversion=%lu.%lu\nuser-agent=%s\nuser=%s\n",
                    text_or_dash(kwhttpd_get_env(arg, "REQUEST_METHOD")),
                    text_or_dash(kwhttpd_get_env(arg, "REQUEST_URI")),
                    text_or_dash(kwhttpd_get_env(arg, "QUERY_STRING")),
                    text_or_dash(kwhttpd_get_env(arg, "REMOTE_ADDR")), major, minor,
-                   text_or_dash(kwhttpd_get_header(arg, "User-Agent")));
+                   text_or_dash(kwhttpd_get_header(arg, "User-Agent")),
+                   text_or_dash(kwhttpd_get_env(arg, "REMOTE_USER")));
     arg->flags |= KWHTTPD_OUTPUT_DONE;
 }
 
@@ -137,10 +141,31 @@ void big(kwhttpd_arg* arg)
     }
 }
 
+// An include-page condition: true for the input "yes".
+void condition(kwhttpd_arg* arg)
+{
+    if (arg->in.len == 3 && std::memcmp(arg->in.buf, "yes", 3) == 0) arg->flags |= KWHTTPD_SSI_TRUE;
+}
+
+// An include-page function that needs two calls: "[" and its input, then "]".
+void hello(kwhttpd_arg* arg)
+{
+    auto* first_done = static_cast<bool*>(arg->user_data);
+    if (!*first_done) {
+        kwhttpd_printf(arg, "[%.*s", arg->in.len, arg->in.buf);
+        *first_done = true;
+        return;
+    }
+    kwhttpd_printf(arg, "]");
+    *first_done = false;
+    arg->flags |= KWHTTPD_OUTPUT_DONE;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    if (argc == 6 && std::strcmp(argv[1], "-A") == 0) return update_passwords_file(argv[2], argv[3], argv[4], argv[5]);
     std::signal(SIGTERM, on_term);
     alarm(kLifetimeSeconds);
     kwhttpd_ctx* ctx = kwhttpd_init(argc, argv);
@@ -150,6 +175,10 @@ int main(int argc, char* argv[])
     kwhttpd_register_uri(ctx, "/stats", stats, nullptr);
     kwhttpd_register_uri(ctx, "/wake", wake, nullptr);
     kwhttpd_register_uri(ctx, "/big", big, nullptr);
+    kwhttpd_register_uri(ctx, "/p/echo", echo, nullptr);
+    static bool hello_state = false;
+    kwhttpd_register_ssi_func(ctx, "f", condition, nullptr);
+    kwhttpd_register_ssi_func(ctx, "hello", hello, &hello_state);
     std::printf("port %d\n", kwhttpd_listening_port(ctx, 0));
     std::fflush(stdout);
     while (!stop_requested) kwhttpd_poll(ctx, 1000);

@@ -49,9 +49,11 @@ protected:
         writeSized(root + "/list/k2", 1024);
         writeSized(root + "/list/big", 1572864);
         std::ofstream(root + "/list/<b>x") << "x";
-        std::ofstream(root + "/.htpasswd") << "user:realm:hash";
+        // A passwords file protects its directory: it lies in one no test requests.
+        mkdir((root + "/locked").c_str(), 0755);
+        std::ofstream(root + "/locked/.htpasswd") << "user:realm:hash";
         symlink("../secret", (root + "/link").c_str());
-        symlink(".htpasswd", (root + "/pw").c_str());
+        symlink("locked/.htpasswd", (root + "/pw").c_str());
         mkfifo((root + "/fifo").c_str(), 0644);
     }
 
@@ -69,15 +71,6 @@ protected:
     TempDir dir;
     std::string root;
 };
-
-std::string header(const std::string& reply, const std::string& name)
-{
-    const std::string head = reply.substr(0, reply.find("\r\n\r\n") + 2);
-    const std::size_t at = head.find("\r\n" + name + ": ");
-    if (at == std::string::npos) return "";
-    const std::size_t start = at + name.size() + 4;
-    return head.substr(start, head.find("\r\n", start) - start);
-}
 
 } // namespace
 
