@@ -51,3 +51,8 @@ std::string escapeQuoted(const std::string& text);
 // single quotes, each single quote inside written as '\''. Every text that is put
 // into a shell command line goes through this.
 std::string shellQuote(const std::string& text);
+
+// Base64 with the standard alphabet and "=" padding; with a line length, a
+// carriage return and line feed follow every that many output characters (the
+// MIME form, 76).
+std::string base64Encode(const std::string& data, std::size_t lineLength = 0);
