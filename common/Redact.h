@@ -16,6 +16,12 @@ inline constexpr const char* mask = "***";
 // anything that is not a URL with a password comes back unchanged.
 std::string url(const std::string& text);
 
+// Free text (collected command output, a message, a summary) as it may leave the
+// machine: every "scheme://user:password@" loses its password, and each given
+// secret is masked wherever it stands, also percent-encoded (upper or lower case
+// hex digits), as a proxy password travels in a URL.
+std::string text(const std::string& text, const std::vector<std::string>& secrets);
+
 // A secret value as it may be shown: the mask, or empty when no secret is set
 // (so the reader still sees whether one was given).
 std::string secret(const std::string& value);

@@ -5,6 +5,7 @@
 #include "common/error.h"
 
 #include <boost/tokenizer.hpp>
+#include <algorithm>
 
 #include <cctype>
 #include <cerrno>
@@ -215,4 +216,29 @@ std::string percentEncode(const std::string& text)
         }
     }
     return result;
+}
+
+std::string base64Encode(const std::string& data, std::size_t lineLength)
+{
+    static const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string encoded;
+    std::size_t lineUsed = 0;
+    auto put = [&](char c) {
+        encoded += c;
+        if (lineLength != 0 && ++lineUsed == lineLength) {
+            encoded += "\r\n";
+            lineUsed = 0;
+        }
+    };
+    for (std::size_t at = 0; at < data.size(); at += 3) {
+        const std::size_t count = std::min<std::size_t>(3, data.size() - at);
+        std::uint32_t group = static_cast<std::uint32_t>(static_cast<unsigned char>(data[at])) << 16;
+        if (count > 1) group |= static_cast<std::uint32_t>(static_cast<unsigned char>(data[at + 1])) << 8;
+        if (count > 2) group |= static_cast<unsigned char>(data[at + 2]);
+        put(alphabet[(group >> 18) & 63]);
+        put(alphabet[(group >> 12) & 63]);
+        put(count > 1 ? alphabet[(group >> 6) & 63] : '=');
+        put(count > 2 ? alphabet[group & 63] : '=');
+    }
+    return encoded;
 }

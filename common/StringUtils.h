@@ -55,3 +55,8 @@ std::string shellQuote(const std::string& text);
 // The text as a URL query value: every byte but letters, digits and "-._~" as
 // "%XX" (upper-case hexadecimal).
 std::string percentEncode(const std::string& text);
+
+// Base64 with the standard alphabet and "=" padding; with a line length, a
+// carriage return and line feed follow every that many output characters (the
+// MIME form, 76).
+std::string base64Encode(const std::string& data, std::size_t lineLength = 0);

@@ -408,6 +408,37 @@ void replace_file(const std::string& path, const std::string& content, mode_t mo
     }
 }
 
+void install_file(const std::string& path, const std::string& content, mode_t mode)
+{
+    std::string sibling;
+    const int output = createSibling(path, sibling, 0600);
+    if (output < 0) throw fileError(2, "err_filewrite1", path, errno);
+    auto fail = [&](int code) {
+        ::close(output);
+        ::unlink(sibling.c_str());
+        return fileError(2, "err_filewrite1", path, code);
+    };
+    std::size_t written = 0;
+    while (written < content.size()) {
+        const ssize_t step = ::write(output, content.data() + written, content.size() - written);
+        if (step < 0 && errno == EINTR) continue;
+        if (step < 0) throw fail(errno);
+        written += static_cast<std::size_t>(step);
+    }
+    // The mode is given exactly, whatever the umask; only a synced file takes the name.
+    if (::fsync(output) != 0 || ::fchmod(output, mode) != 0) throw fail(errno);
+    if (::close(output) != 0) {
+        const int code = errno;
+        ::unlink(sibling.c_str());
+        throw fileError(2, "err_filewrite1", path, code);
+    }
+    if (::rename(sibling.c_str(), path.c_str()) != 0) {
+        const int code = errno;
+        ::unlink(sibling.c_str());
+        throw fileError(2, "err_filewrite1", path, code);
+    }
+}
+
 bool create_directory(const std::string& path)
 {
     Log(3, true) << "fileops::create_directory(" << path << ")";

@@ -42,6 +42,13 @@ int copy_file_synced(const std::string& from, const std::string& to);
 // part. Raises `error` with the operator's text when it cannot be written.
 void replace_file(const std::string& path, const std::string& content, mode_t mode = 0666);
 
+// Writes `content` to a new sibling file (O_CREAT|O_EXCL, mode 0600 while it is
+// written), syncs it, gives it `mode` and renames it over `path`. Whatever is at
+// `path` (a link included) is replaced, never followed or written through;
+// readers see the old file or the whole new one. A failure raises
+// "err_filewrite1" and leaves `path` as it was.
+void install_file(const std::string& path, const std::string& content, mode_t mode);
+
 // Opens the file at a fixed path in a directory every user may write to (such
 // as /tmp) as a file of this process's own user, with `access` (O_WRONLY or
 // O_RDWR). Another local user may have put anything there first: whatever is

@@ -194,7 +194,7 @@ bool writerPassesCharacterReferences()
 }
 
 // The text as TinyXML's writer must be given it (see addText in the header).
-std::string writable(const std::string& text)
+std::string writable(const std::string& text, bool forWriter = true)
 {
     static const char replacement[] = "\xEF\xBF\xBD";  // U+FFFD
     std::string result;
@@ -211,7 +211,7 @@ std::string writable(const std::string& text)
         }
         if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r') || nonCharacter) {
             result += replacement;
-        } else if (c == '&' && text.compare(at + 1, 2, "#x") == 0 && writerPassesCharacterReferences()) {
+        } else if (forWriter && c == '&' && text.compare(at + 1, 2, "#x") == 0 && writerPassesCharacterReferences()) {
             result += "&#x26;";
         } else {
             result.append(text, at, length);
@@ -431,6 +431,24 @@ void addText(TiXmlElement* element, const std::string& text)
 {
     if (!element) throw err(0, "no element pointer");
     element->LinkEndChild(new TiXmlText(writable(text)));
+}
+
+void addCData(TiXmlElement* element, const std::string& text)
+{
+    if (!element) throw err(0, "no element pointer");
+    // CDATA goes out byte for byte: only the bytes XML does not allow are replaced.
+    const std::string clean = writable(text, false);
+    std::string::size_type start = 0;
+    for (;;) {
+        const std::string::size_type end = clean.find("]]>", start);
+        // Each section but the last ends after "]]", the next starts with ">".
+        const std::string::size_type cut = end == std::string::npos ? clean.size() : end + 2;
+        TiXmlText* section = new TiXmlText(clean.substr(start, cut - start));
+        section->SetCDATA(true);
+        element->LinkEndChild(section);
+        if (end == std::string::npos) return;
+        start = cut;
+    }
 }
 
 void setAttribute(TiXmlElement* element, const std::string& name, const std::string& value)

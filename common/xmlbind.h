@@ -159,6 +159,9 @@ Element getChild(const Element& element, const std::string& name);
 
 // Appends a text node holding the value.
 void addText(TiXmlElement* element, const std::string& text);
+// Appends the value as CDATA: one section, or several where the value holds
+// "]]>" (written as "]]]]><![CDATA[>"), so any text stays well-formed.
+void addCData(TiXmlElement* element, const std::string& text);
 // Sets the attribute (a new one goes last).
 void setAttribute(TiXmlElement* element, const std::string& name, const std::string& value);
 

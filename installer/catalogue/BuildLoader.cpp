@@ -11,6 +11,7 @@
 #include "installer/sources/SourceConfig.h"
 #include "installer/sources/SourceConfigLazyAddon.h"
 #include "installer/sources/SourceManager.h"
+#include "installer/startup/Feedback.h"
 
 #include "common/Log.h"
 #include "common/Messages.h"
@@ -350,6 +351,8 @@ void BuildLoader::commit()
         if (!group->isEmpty()) componentManager_->addRootNode(group);
     for (const std::string& name : removable_) repository_->addRemoverFor(name, "");
     if (releases_.empty()) Log(0, true) << "Warning: no any release selected!";
+    // The catalogue may forbid error reports, whatever the operator agreed to.
+    else Feedback::setAllowedByConfig(sendFeedback_);
     Log(2, true) << "BuildLoader: " << releases_.size() << " releases processed";
     committed_ = true;
 }

@@ -35,7 +35,7 @@ class SourceManager;
 // Used as: construct, set loamfeather_selected, accept, commit, destroy. The
 // sources it makes belong to the source manager and outlive the loader.
 //
-// Later work connects the feedback switch (the driver passes sendFeedback() on).
+// commit also hands the last release build's "send_feedback" switch to Feedback.
 class BuildLoader : public BuildManager::Visitor {
 public:
     // A failed release load: the error that stopped it, with the release.

@@ -5,10 +5,12 @@
 #include "tests/common/CapturedLog.h"
 #include "tests/common/CommandOutput.h"
 #include "tests/common/ErrorExpectations.h"
+#include "tests/common/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
 #include <stdexcept>
 
 namespace {
@@ -252,3 +254,27 @@ TEST(StringUtils, PercentEncodeAgreesWithPython)
 }
 
 }  // namespace
+
+TEST(StringUtils, Base64AgreesWithTheBase64Tool)
+{
+    TempDir dir;
+    for (const std::size_t size : {0u, 1u, 2u, 3u, 56u, 57u, 58u, 200u}) {
+        SCOPED_TRACE(size);
+        std::string data;
+        for (std::size_t at = 0; at < size; ++at) data += static_cast<char>((at * 37 + 11) & 0xff);
+        std::ofstream(dir.path() + "/data", std::ios::binary) << data;
+        // The tool wraps with a plain line feed after every 76 characters.
+        std::string expected = commandOutput("base64 -w 76 " + dir.path() + "/data");
+        std::string::size_type at = 0;
+        while ((at = expected.find('\n', at)) != std::string::npos) {
+            expected.replace(at, 1, "\r\n");
+            at += 2;
+        }
+        // A final partial line carries no line end of ours.
+        const std::size_t characters = (size + 2) / 3 * 4;
+        if (characters % 76 != 0 && expected.size() >= 2) expected.erase(expected.size() - 2);
+        EXPECT_EQ(base64Encode(data, 76), expected);
+        std::string unwrapped = base64Encode(data);
+        EXPECT_EQ(unwrapped.find('\r'), std::string::npos);
+    }
+}
