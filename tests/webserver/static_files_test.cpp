@@ -243,7 +243,7 @@ TEST_F(StaticFiles, Listing)
 TEST_F(StaticFiles, ForbiddenBeforeAnyCallback)
 {
     std::ofstream(root + "/echo.htpasswd") << "user:realm:hash";
-    symlink(".htpasswd", (root + "/echo-pw").c_str());
+    symlink("locked/.htpasswd", (root + "/echo-pw").c_str());
     mkfifo((root + "/echo-fifo").c_str(), 0644);
     std::ofstream(root + "/echo-file") << "a plain file";
     TestHost host({"-ports", "0", "-root", root});
@@ -269,7 +269,7 @@ TEST_F(StaticFiles, ForbiddenBeforeAnyCallback)
     }
     // An index file that leads to the passwords file is passed over.
     mkdir((root + "/pw-index").c_str(), 0755);
-    symlink("../.htpasswd", (root + "/pw-index/index.html").c_str());
+    symlink("../locked/.htpasswd", (root + "/pw-index/index.html").c_str());
     const std::string listing = get(host, "/pw-index/");
     EXPECT_EQ("HTTP/1.1 200 OK", statusLine(listing));
     EXPECT_EQ(std::string::npos, listing.find("user:realm")) << listing;
