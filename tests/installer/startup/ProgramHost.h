@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/fileops.h"
 #include "tests/common/PrivateNamespace.h"
 #include "tests/common/RecordedTools.h"
 #include "tests/common/TempDir.h"
@@ -46,7 +47,7 @@ public:
         host.argv.insert(host.argv.end(), run.arguments.begin(), run.arguments.end());
         host.environment = {"PATH=" + tools_.directory() + ":/usr/sbin:/usr/bin:/sbin:/bin"};
         host.environment.insert(host.environment.end(), run.environment.begin(), run.environment.end());
-        host.visible = {tools_.directory(), scratch_.path()};
+        host.visible = visibleDirectories();
         host.planted = {{"/usr/bin/getenforce", std::string(KW_SOURCE_DIR) + "/tests/bin/recording-tool"}};
         host.user = run.user;
         host.umask = run.umask;
@@ -75,7 +76,7 @@ public:
         host.user = user;
         host.environment = {"PATH=" + bin + ":" + tools_.directory() + ":/usr/sbin:/usr/bin:/sbin:/bin", "HOME=/root",
                             "TERM=xterm"};
-        host.visible = {tools_.directory(), scratch_.path()};
+        host.visible = visibleDirectories();
         return runInPrivateHost(host);
     }
 
@@ -86,6 +87,18 @@ public:
     const std::string& scratch() const { return scratch_.path(); }
 
 private:
+    // What the run must still see once /tmp and /root are covered: the stand-ins,
+    // the scratch directory, and the source and build trees (a clone may itself
+    // live below /tmp).
+    std::vector<std::string> visibleDirectories() const
+    {
+        std::vector<std::string> dirs = {tools_.directory(), scratch_.path()};
+        for (const std::string& tree : {std::string(KW_SOURCE_DIR), fileops::dirname(KW_PROGRAM)}) {
+            if (tree.compare(0, 5, "/tmp/") == 0 || tree.compare(0, 6, "/root/") == 0) dirs.push_back(tree);
+        }
+        return dirs;
+    }
+
     std::string testPath_;
     RecordedTools tools_;
     TempDir scratch_;
