@@ -1,5 +1,6 @@
 #include "installer/startup/Startup.h"
 
+#include "common/FilesRemovedAtExit.h"
 #include "common/Log.h"
 #include "common/Messages.h"
 #include "common/Progress.h"
@@ -14,6 +15,11 @@
 
 int runInstaller(const std::function<void()>& body)
 {
+    // Files holding the operator's secrets go on every way out, also when the
+    // run never unwound to their writer.
+    struct RemoveRegisteredFiles {
+        ~RemoveRegisteredFiles() { FilesRemovedAtExit::removeAll(); }
+    } removeRegisteredFiles;
     try {
         body();
         return 0;

@@ -1,6 +1,7 @@
 #include "installer/startup/Startup.h"
 
 #include "common/BuildInfo.h"
+#include "common/FilesRemovedAtExit.h"
 #include "common/Messages.h"
 #include "common/Progress.h"
 #include "installer/options/Options.h"
@@ -470,8 +471,12 @@ TEST(Startup, WaysOut)
         {"anything else", false, [] { throw 42; }, 1, "\nERROR: " + internal + "\n"},
         {"anything else, XML", true, [] { throw 42; }, 1, statusDocument(1, internal, "")},
     };
+    const TempDir scratch;
+    const std::string secretFile = scratch.path() + "/parameters";
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        std::ofstream(secretFile) << "admin_password=x\n";
+        FilesRemovedAtExit::add(secretFile);
         xmlOutput = c.xml;
         std::ostringstream out;
         std::streambuf* const previous = std::cout.rdbuf(out.rdbuf());
@@ -481,6 +486,8 @@ TEST(Startup, WaysOut)
         xmlOutput = false;
         EXPECT_EQ(code, c.exitCode);
         EXPECT_EQ(out.str(), c.out);
+        EXPECT_NE(::access(secretFile.c_str(), F_OK), 0) << "the registered file outlived the run";
+        EXPECT_TRUE(FilesRemovedAtExit::paths().empty());
     }
 }
 
