@@ -312,7 +312,7 @@ void Options::setComponentOption(const std::string& prodId, const std::string& t
     std::istringstream line(text);
     std::string key;
     std::string value;
-    if (readRcLine(line, key, value)) componentSettings[product][key] = value;
+    if (readRcLine(line, key, value, LineForm::settingOption)) componentSettings[product][key] = value;
 }
 
 void Options::applyWebSecretTiers()

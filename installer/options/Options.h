@@ -181,11 +181,15 @@ public:
 
     // --- The rc file and options.ini ---
 
-    // The two forms of KEY=VALUE lines.
+    // The forms of KEY=VALUE lines.
     enum class LineForm {
-        // The rc file and --set-option: the key is a letter, then letters, digits
-        // and "_"; a backslash in quotes takes the next character as it is.
+        // The rc file: the key is a letter, then letters, digits and "_"; a
+        // backslash in quotes takes the next character as it is.
         rcFile,
+        // --set-option and the install command's --options: the key is a setting
+        // id, as in options.ini, so that every setting can be given; the value
+        // is quoted as in the rc file.
+        settingOption,
         // options.ini: the key is a setting id (letters, digits, "_" and "-" in
         // any place), and "\xNN" in quotes is also the byte NN: the form the
         // parameter manager writes.
@@ -261,8 +265,8 @@ public:
     void setTierList(const std::vector<std::string>& tiers);
     // No tier filter at all (the member showAllReleases and an empty tier list).
     void enableAllReleases();
-    // One "name=value" text (in the rc line format) as a setting of the product, or
-    // of the default product when prodId is empty. A text without a setting (empty,
+    // One "name=value" text (a setting id, then a value in the rc line format) as
+    // a setting of the product, or of the default product when prodId is empty. A text without a setting (empty,
     // a comment) stores nothing.
     void setComponentOption(const std::string& prodId, const std::string& text);
     // A background web UI launch (WEB_SECRET set) offers only the stable tiers unless

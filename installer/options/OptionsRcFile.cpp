@@ -210,7 +210,7 @@ bool Options::readRcLine(std::istream& in, std::string& key, std::string& value,
         return at;
     };
 
-    const bool settingIds = form == LineForm::componentOptions;
+    const bool settingIds = form != LineForm::rcFile;
     if (settingIds ? !isSettingIdCharacter(line[pos]) : !isAsciiLetter(line[pos])) {
         // The text of this key ends where the name it complains of goes.
         error failure(2, 1, 1, 2);

@@ -15,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -156,6 +158,58 @@ TEST(OptionsRcLine, ComponentOptionKeysAreSettingIds)
     }
     std::istringstream rc("admin-email=v\n");
     EXPECT_EQ(readLine(rc).refusal, lineText("err_rc_eqsign", "admin-email=v"));
+}
+
+// --set-option (and the install command's --options) names settings by their
+// ids, so every setting a settings document may declare can be given; the
+// value keeps the rc file's quoting (no "\xNN", which only options.ini uses).
+TEST_F(OptionsTest, SetOptionKeysAreSettingIds)
+{
+    struct Case {
+        const char* name;
+        std::string text;
+        std::string key;  // empty: nothing stored
+        std::string value;
+        std::string refusal;
+    };
+    const Case cases[] = {
+        {"an id with a dash", "admin-email=ops@mail.zarni.example", "admin-email", "ops@mail.zarni.example", ""},
+        {"an id beginning with a digit", "2fa=yes", "2fa", "yes", ""},
+        {"an id beginning with a dash", "-x=1", "-x", "1", ""},
+        {"an rc-style key", "admin_password=pw", "admin_password", "pw", ""},
+        {"blanks around the sign and a comment", "  db-port = 5432  # the default", "db-port", "5432", ""},
+        {"a quoted value with a blank", "note=\"a b\"", "note", "a b", ""},
+        {"a backslash takes the next character", "q=\"say \\\"hi\\\"\"", "q", "say \"hi\"", ""},
+        {"no hexadecimal escapes", "esc=\"\\x41\"", "esc", "x41", ""},
+        {"a comment only", "# nothing", "", "", ""},
+        {"a blank in the id", "a b=1", "", "", lineText("err_rc_eqsign", "a b=1")},
+        {"no id", "=1", "", "", Messages::get("err_rc_param") + "'=1'\n"},
+        {"a character outside the id rule", "a.b=1", "", "", lineText("err_rc_eqsign", "a.b=1")},
+        {"no sign", "admin-email", "", "", lineText("err_rc_line", "admin-email")},
+        {"no value", "admin-email=", "", "", lineText("err_rc_value", "admin-email=")},
+        {"an unclosed quote", "note=\"open", "", "", Messages::get("err_noquote_closed") + "\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Options options{Options::DefaultsOnly{}};
+        std::string refusal;
+        try {
+            options.setComponentOption("", c.text);
+        } catch (const error& failure) {
+            refusal = failure.text();
+        }
+        EXPECT_EQ(refusal, c.refusal);
+        if (c.key.empty()) {
+            EXPECT_TRUE(options.componentSettings.empty());
+        } else {
+            EXPECT_EQ(options.componentSettings, (std::map<std::string, std::map<std::string, std::string>>{
+                                                     {"zarni", {{c.key, c.value}}}}));
+        }
+    }
+
+    const std::unique_ptr<Options> commandLine =
+        build({"--select-product-id", "tenebrin", "--set-option", "admin-email=ops@mail.zarni.example"});
+    EXPECT_EQ(commandLine->componentSettings.at("tenebrin").at("admin-email"), "ops@mail.zarni.example");
 }
 
 TEST(OptionsRcLine, YesNoAndCounts)
