@@ -122,6 +122,26 @@ TEST_F(ParamManagerTest, ReadsTheSettingsDocument)
     EXPECT_EQ(ssl->getBranch("true").front()->getId(), "certificate");
 }
 
+// "validate-with-login" and a detectable setting's "lock" are read and have no
+// further effect: the password is checked by its length alone, and the locked
+// setting takes values like any other.
+TEST_F(ParamManagerTest, LoginValidationAndLockAreReadAndIgnored)
+{
+    manager.createParams(web, settingsDocument("read-and-ignored"));
+    const ParamPtr password = param("db-password");
+    ASSERT_TRUE(password);
+    EXPECT_EQ(password->typeName(), "password");
+    EXPECT_FALSE(password->setValue("abc"));
+    EXPECT_TRUE(password->setValue("no-login-has-this"));
+    const ParamPtr host = param("db-host");
+    ASSERT_TRUE(host);
+    EXPECT_EQ(host->getBehaviour(), Param::Behaviour::detectable);
+    EXPECT_FALSE(host->is_readonly());
+    EXPECT_EQ(host->getValue(), "localhost");
+    EXPECT_TRUE(host->setValue("db.zarni.example"));
+    EXPECT_EQ(host->getValue(), "db.zarni.example");
+}
+
 // The text in the current language wins; without one the first text serves.
 TEST_F(ParamManagerTest, LocalizedTexts)
 {
