@@ -20,6 +20,7 @@
 #include "installer/sources/UpdateServer.h"
 #include "installer/sources/http_error.h"
 #include "installer/startup/ExitFunctions.h"
+#include "installer/startup/Feedback.h"
 #include "installer/startup/InstallerLock.h"
 #include "installer/startup/LogFile.h"
 #include "installer/startup/ProxyEnvironment.h"
@@ -131,15 +132,45 @@ std::unique_ptr<Lock> lockRun(const Options& options)
     }
 }
 
-// Mode 1 reports its own failures to the progress status (and, with the
-// feedback module, as an error report) before start-up prints them.
-void runCommandLineWorkReporting()
+// The feedback actions (11 to 14) only store the operator's consent, or the
+// product or group the feedback belongs to, and print nothing. False for every
+// other action: those are the command-line driver's.
+bool answerFeedbackAction(const Options& options)
+{
+    switch (options.action) {
+    case Options::actionEnableFeedback:
+        Feedback::setEnabled(true);
+        return true;
+    case Options::actionDisableFeedback:
+        Feedback::setEnabled(false);
+        return true;
+    case Options::actionSetFeedbackProduct:
+        Feedback::setProduct(options.feedbackProduct);
+        return true;
+    case Options::actionSetFeedbackGroupId:
+        Feedback::setGroupId(options.feedbackGroupId);
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Mode 1 reports its own failures, as an error report (when the operator's
+// consent allows) and to the progress status, before start-up prints them.
+void runCommandLineWorkReporting(const Options& options)
 {
     try {
+        if (answerFeedbackAction(options)) exitWithSuccess();
         runCommandLineWork();
     } catch (error& failure) {
-        if (!failure.isMarked(error::markNoReport))
+        if (!failure.isMarked(error::markNoReport)) {
             ReportError::stream(-1) << "\nERROR: " << std::endl << failure.userText() << std::endl;
+            ErrorReportInfo info;
+            info.component = "installer";
+            info.summary = failure.text();
+            // Never raises: a report that cannot go leaves the run's outcome as it is.
+            ReportError::sendReport(ReportError::stream(-1), info);
+        }
         Progress::fail(failure.userText());
         throw;
     } catch (const driver::SystemExit&) {
@@ -157,7 +188,7 @@ void dispatch(const Options& options)
 {
     switch (options.mode) {
     case Options::modeCommandLine:
-        runCommandLineWorkReporting();
+        runCommandLineWorkReporting(options);
         Progress::finish();
         break;
     case Options::modeWebBackEnd:

@@ -4,6 +4,7 @@
 #include "tests/common/PrivateNamespace.h"
 #include "tests/common/RecordedTools.h"
 #include "tests/common/TempDir.h"
+#include "tests/installer/startup/ReportRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,9 @@
 // lock file, log and feedback directories, report tool and home directory are
 // private to the run, and it finds stand-ins for the outside tools it calls:
 // "mail" first on PATH and "getenforce" at /usr/bin/getenforce, both recording
-// their arguments, standard input and the proxy variables (see RecordedTools).
+// their arguments, standard input and the proxy variables (see RecordedTools);
+// the error-report tool the runs write out (the recorder of this test build)
+// records every report it is handed (see reports()).
 // The driver and wizard tests reuse it; `terminal` drives the program through a
 // terminal in tmux.
 class ProgramHost {
@@ -25,6 +28,8 @@ public:
     ProgramHost() : testPath_(std::getenv("PATH") ? std::getenv("PATH") : ""), tools_({"mail", "getenforce"})
     {
         tools_.recordInputAndEnvironment("mail getenforce", "HTTP_PROXY FTP_PROXY HTTP_PROXY_AUTH");
+        // The recorder appends to this file and never creates it.
+        privatehost::writeWhole(reportsFile(), "");
         // The runs get their PATH explicitly; the test itself keeps its tools (xmllint).
         ::setenv("PATH", testPath_.c_str(), 1);
     }
@@ -45,7 +50,8 @@ public:
         PrivateHostRun host;
         host.argv = {KW_PROGRAM};
         host.argv.insert(host.argv.end(), run.arguments.begin(), run.arguments.end());
-        host.environment = {"PATH=" + tools_.directory() + ":/usr/sbin:/usr/bin:/sbin:/bin"};
+        host.environment = {"PATH=" + tools_.directory() + ":/usr/sbin:/usr/bin:/sbin:/bin",
+                            "KW_REPORT_RECORD=" + reportsFile()};
         host.environment.insert(host.environment.end(), run.environment.begin(), run.environment.end());
         host.visible = visibleDirectories();
         host.planted = {{"/usr/bin/getenforce", std::string(KW_SOURCE_DIR) + "/tests/bin/recording-tool"}};
@@ -80,6 +86,9 @@ public:
         return runInPrivateHost(host);
     }
 
+    // The error reports the runs sent so far, in order. The host waits for what
+    // a run left running, so a report sent in the background is in.
+    std::vector<ReportRecord> reports() const { return parseReportRecords(privatehost::readWhole(reportsFile())); }
     // What the stand-ins recorded, in order.
     std::vector<std::string> calls() const { return tools_.calls(); }
     RecordedTools& tools() { return tools_; }
@@ -98,6 +107,8 @@ private:
         }
         return dirs;
     }
+
+    std::string reportsFile() const { return scratch_.path() + "/reports"; }
 
     std::string testPath_;
     RecordedTools tools_;

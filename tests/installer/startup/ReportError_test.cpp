@@ -10,6 +10,7 @@
 #include "tests/common/TempDir.h"
 #include "tests/common/XmlLint.h"
 #include "tests/installer/startup/FixedPaths.h"
+#include "tests/installer/startup/ReportRecords.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -93,10 +94,8 @@ TEST_F(ReportErrorTest, ProductVersionOnlyForZarniUnderTheZarniFeedbackProduct)
     }
 }
 
-// The report the recording tool hands over: its arguments and its input.
-struct Record {
-    std::vector<std::string> arguments;
-    std::string input;
+// The report the recording tool hands over, and whether the tool ran.
+struct Record : ReportRecord {
     bool complete = false;
 };
 
@@ -127,11 +126,10 @@ public:
             else if (count == 0 && (entry.revents & POLLHUP)) break;
             else if (count < 0 && errno != EAGAIN) return Record();
         }
+        const std::vector<ReportRecord> records = parseReportRecords(text);
         Record record;
-        std::string::size_type at = 0;
-        for (std::string::size_type end; (end = text.find('\n', at)) != std::string::npos && end != at; at = end + 1)
-            record.arguments.push_back(text.substr(at, end - at));
-        if (at < text.size()) record.input = text.substr(at + 1);
+        if (records.size() != 1) return record;
+        static_cast<ReportRecord&>(record) = records.front();
         record.complete = true;
         return record;
     }
@@ -142,13 +140,6 @@ private:
     ScopedEnvironment variable_;
     int fd_ = -1;
 };
-
-std::string decodeBase64(const std::string& encoded)
-{
-    TempDir dir;
-    std::ofstream(dir.path() + "/encoded", std::ios::binary) << encoded;
-    return commandOutput("base64 -d -i " + dir.path() + "/encoded");
-}
 
 void plantFile(const std::string& path, const std::string& content)
 {
@@ -265,6 +256,31 @@ TEST_F(ReportErrorTest, NothingIsSentWithoutConsentOrMessageButTheCollectorEmpti
                   }),
                   0);
     }
+}
+
+// The command-line driver's rule: an operator who never decided counts as
+// agreeing once it asked for it, and only then.
+TEST_F(ReportErrorTest, UndecidedConsentSendsOnlyAfterAllowAsking)
+{
+    EXPECT_EQ(withPrivateVarAndOpt([] {
+                  ChildChecks check;
+                  RecordPipe pipe;
+                  ReportError::stream(-1) << "before asking\n";
+                  ReportError::sendReport(ReportError::stream(-1), ErrorReportInfo());
+                  check(::access(ReportError::toolPath, F_OK) != 0, "nothing sent before allowAsking");
+                  Feedback::allowAsking();
+                  ReportError::stream(-1) << "after asking\n";
+                  ReportError::sendReport(ReportError::stream(-1), ErrorReportInfo());
+                  check(Feedback::isUndecided(), "the consent stays undecided on disk");
+                  const Record record = pipe.read();
+                  check(record.complete && record.arguments == std::vector<std::string>({"install"}),
+                        "one report, without --version");
+                  XmlLint lint(record.input);
+                  check(decodeBase64(lint.value("string(/error/message)")) == "after asking\n",
+                        "only what was collected after the skipped report");
+                  return check.failures();
+              }),
+              0);
 }
 
 TEST_F(ReportErrorTest, PlantedLinksAreReplacedNeverFollowed)

@@ -14,12 +14,14 @@
 #include "tests/common/XmlLint.h"
 #include "tests/installer/options/ProcessOptions.h"
 #include "tests/installer/startup/ProgramHost.h"
+#include "tests/installer/startup/ReportRecords.h"
 
 #include <gtest/gtest.h>
 #include <gmock/gmock.h>
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/mount.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -561,4 +563,230 @@ TEST(Startup, StatusQueryAndBusyLaunch)
         EXPECT_EQ(result.err, "");
     }
     EXPECT_EQ(readText(signals), "");
+}
+
+// --- Feedback actions and the error report of a failed command-line run ---
+
+namespace {
+
+// The lines of a run's listing for paths below `dir`.
+std::string listingBelow(const std::string& listing, const std::string& dir)
+{
+    std::istringstream lines(listing);
+    std::string below;
+    for (std::string line; std::getline(lines, line);)
+        if (line.find(" " + dir) != std::string::npos) below += line + "\n";
+    return below;
+}
+
+// Puts the flag files named into /var/kestavine before the run, and with
+// `readOnly` makes the directory a read-only mount of itself.
+std::function<std::shared_ptr<void>()> feedbackFiles(const std::vector<std::string>& names, bool readOnly = false)
+{
+    return [names, readOnly]() -> std::shared_ptr<void> {
+        privatehost::makeDirectories("/var/kestavine");
+        for (const std::string& name : names) privatehost::writeWhole("/var/kestavine/" + name, "");
+        if (readOnly && (::mount("/var/kestavine", "/var/kestavine", nullptr, MS_BIND, nullptr) != 0 ||
+                         ::mount(nullptr, "/var/kestavine", nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) != 0))
+            std::perror("read-only /var/kestavine");
+        return nullptr;
+    };
+}
+
+// A command-line run that fails inside the mode-1 handler: the feedback group
+// cannot be stored in a read-only directory.
+const std::vector<std::string> failingGroupIdRun = {"--set-feedback-group-id", "g-7"};
+
+}  // namespace
+
+TEST(Startup, FeedbackActionsStoreTheirFileAndPrintNothing)
+{
+    ProgramHost host;
+    struct Case {
+        const char* name;
+        std::vector<std::string> arguments;
+        std::vector<std::string> planted;
+        std::string files;       // the listing below /var/kestavine afterwards
+        const char* readBack;    // the file whose content is checked, or null
+        std::string content;
+    };
+    const std::string dir = "d755 /var/kestavine\n";
+    const std::vector<Case> cases = {
+        {"enable, none before", {"--enable-feedback"}, {}, dir + "f600 /var/kestavine/feedback-enabled\n", nullptr, ""},
+        {"enable over both", {"--enable-feedback"}, {"feedback-enabled", "feedback-disabled"},
+         dir + "f600 /var/kestavine/feedback-enabled\n", nullptr, ""},
+        {"disable over enabled", {"--disable-feedback"}, {"feedback-enabled"},
+         dir + "f600 /var/kestavine/feedback-disabled\n", nullptr, ""},
+        {"disable, none before", {"--disable-feedback"}, {}, dir + "f600 /var/kestavine/feedback-disabled\n", nullptr,
+         ""},
+        {"product with blanks, stored unchanged", {"--set-feedback-product", " zarni "}, {},
+         dir + "f600 /var/kestavine/feedback-product\n", "feedback-product", " zarni "},
+        {"group id", {"--set-feedback-group-id", "g-7"}, {"feedback-enabled"},
+         dir + "f600 /var/kestavine/feedback-enabled\nf600 /var/kestavine/feedback-group-id\n", "feedback-group-id",
+         "g-7"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramHost::Run run;
+        run.arguments = c.arguments;
+        run.prepare = feedbackFiles(c.planted);
+        const std::string readBack = c.readBack ? std::string("/var/kestavine/") + c.readBack : std::string();
+        run.inspect = [readBack] { return readBack.empty() ? std::string() : readText(readBack); };
+        const PrivateHostResult result = host.run(run);
+        KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, "");
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_EQ(listingBelow(result.listing, "/var/kestavine"), c.files);
+        EXPECT_EQ(result.inspected, c.content);
+    }
+    EXPECT_TRUE(host.reports().empty());
+}
+
+TEST(Startup, FeedbackActionsFailClearlyOnAReadOnlyDirectory)
+{
+    ProgramHost host;
+    for (const std::vector<std::string>& arguments :
+         std::vector<std::vector<std::string>>{{"--enable-feedback"},
+                                               {"--disable-feedback"},
+                                               {"--set-feedback-product", "zarni"},
+                                               {"--set-feedback-group-id", "g-7"}}) {
+        SCOPED_TRACE(arguments.front());
+        ProgramHost::Run run;
+        run.arguments = arguments;
+        run.prepare = feedbackFiles({"feedback-disabled"}, true);
+        const PrivateHostResult result = host.run(run);
+        KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+        EXPECT_EQ(result.exitCode, 1);
+        // Storing a flag may first remove the other one.
+        EXPECT_THAT(result.out, MatchesRegex("\nERROR: (Failed to open the file|Unable to delete the file) "
+                                             "/var/kestavine/feedback-[a-z-]+( for writing)?: Read-only file "
+                                             "system\\.?\n(.|\n)*"));
+        EXPECT_EQ(listingBelow(result.listing, "/var/kestavine"),
+                  "d755 /var/kestavine\nf600 /var/kestavine/feedback-disabled\n");
+    }
+    EXPECT_TRUE(host.reports().empty()) << "the operator refused feedback";
+}
+
+// A failure inside the mode-1 handler, with the operator's consent: one report
+// to the tool, which is handed "install" and the document.
+TEST(Startup, FailedCommandLineRunSendsOneReport)
+{
+    ProgramHost host;
+    ProgramHost::Run run;
+    run.arguments = failingGroupIdRun;
+    run.prepare = feedbackFiles({"feedback-enabled"}, true);
+    const PrivateHostResult result = host.run(run);
+    KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+    EXPECT_EQ(result.exitCode, 1) << "sending leaves the exit code";
+    ASSERT_THAT(result.out, ::testing::StartsWith("\nERROR: "));
+    const std::string userText = result.out.substr(std::string("\nERROR: ").size());
+
+    const std::vector<ReportRecord> reports = host.reports();
+    ASSERT_EQ(reports.size(), 1u);
+    // No "zarni" release was selected, so no --version.
+    EXPECT_EQ(reports[0].arguments, std::vector<std::string>({"install"}));
+    const XmlLint lint(reports[0].input);
+    EXPECT_EQ(lint.complaints(), "") << reports[0].input;
+    // One line: line ends only inside texts (the summary ends with one).
+    EXPECT_EQ(reports[0].input.find(">\n<"), std::string::npos);
+    EXPECT_EQ(reports[0].input.find("\n<"), std::string::npos);
+    std::string children;
+    const int count = std::stoi(lint.value("count(/error/*)"));
+    for (int at = 1; at <= count; ++at) children += lint.value("name(/error/*[" + std::to_string(at) + "])") + ",";
+    EXPECT_EQ(children, "source,severity,datetime,summary,component,message,additional_info,");
+    std::string additional;
+    const int infoCount = std::stoi(lint.value("count(/error/additional_info/*)"));
+    for (int at = 1; at <= infoCount; ++at)
+        additional += lint.value("name(/error/additional_info/*[" + std::to_string(at) + "])") + ",";
+    EXPECT_EQ(additional, "kw_version,kw_revision,kw_launch_string,kw_source_url,");
+    EXPECT_EQ(lint.value("string(/error/severity)"), "error");
+    EXPECT_EQ(lint.value("string(/error/component)"), "installer");
+    EXPECT_THAT(lint.value("string(/error/summary)"),
+                ::testing::StartsWith("Failed to open the file /var/kestavine/feedback-group-id for writing"));
+    EXPECT_EQ(lint.value("string(//kw_version)"), kwVersion());
+    EXPECT_EQ(lint.value("string(//kw_launch_string)"), std::string(KW_PROGRAM) + " --set-feedback-group-id g-7 ");
+    EXPECT_EQ(decodeBase64(lint.value("string(/error/message)")), "\nERROR: \n" + userText);
+}
+
+// Nothing the operator typed as a password leaves the machine or reaches the
+// log or the notice mail, in any form.
+TEST(Startup, ReportOfAFailedRunHoldsNoSecret)
+{
+    ProgramHost host;
+    ProgramHost::Run run;
+    run.arguments = {"--proxy-host", "h", "--proxy-user", "u", "--proxy-password", "S3cr3t-pw", "--set-option",
+                     "admin_password=S3cr3t-pw", "--notify-email", "ops@mail.zarni.example"};
+    run.arguments.insert(run.arguments.end(), failingGroupIdRun.begin(), failingGroupIdRun.end());
+    run.prepare = feedbackFiles({"feedback-enabled"}, true);
+    run.inspect = [] { return readText("/var/log/zarni/install/kitwright3.log"); };
+    const PrivateHostResult result = host.run(run);
+    KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+    EXPECT_EQ(result.exitCode, 1);
+    const std::vector<ReportRecord> reports = host.reports();
+    ASSERT_EQ(reports.size(), 1u);
+    const XmlLint lint(reports[0].input);
+    EXPECT_THAT(lint.value("string(//kw_launch_string)"), HasSubstr("--proxy-password *** "));
+    // The mail's command line and body (its recorded environment is the
+    // children's, which carries the proxy credentials by design).
+    std::string mail;
+    for (const std::string& call : host.calls())
+        if (call.compare(0, 8, "mail -s ") == 0 || call.compare(0, 12, "mail stdin: ") == 0) mail += call + "\n";
+    EXPECT_THAT(mail, HasSubstr("mail stdin: "));
+    EXPECT_THAT(result.inspected, HasSubstr("Command line arguments: "));
+    const std::vector<std::pair<const char*, std::string>> texts = {
+        {"the report", reports[0].input},
+        {"its message", decodeBase64(lint.value("string(/error/message)"))},
+        {"the log", result.inspected},
+        {"the mail", mail},
+        {"the output", result.out + result.err},
+    };
+    for (const auto& text : texts) {
+        SCOPED_TRACE(text.first);
+        // Also not percent-encoded (S3cr3t%2Dpw) or cut off at the "-".
+        EXPECT_THAT(text.second, Not(HasSubstr("S3cr3t")));
+    }
+}
+
+// Without consent nothing is sent; a tool that cannot be written out is only
+// logged; either way the run's failure stays what it was.
+TEST(Startup, ReportIsSentOnlyWithConsentAndNeverChangesTheOutcome)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::string> planted;
+        bool blockTool;
+        std::string logged;
+    };
+    const std::vector<Case> cases = {
+        {"disabled", {"feedback-disabled"}, false, ""},
+        {"both flag files count as disabled", {"feedback-enabled", "feedback-disabled"}, false, ""},
+        // The feedback actions are not the driver's work: they do not ask.
+        {"undecided", {}, false, ""},
+        {"the tool cannot be written", {"feedback-enabled"}, true,
+         "Error occured while trying to analyse error report: "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramHost host;
+        ProgramHost::Run run;
+        run.arguments = failingGroupIdRun;
+        const auto files = feedbackFiles(c.planted, true);
+        const bool blockTool = c.blockTool;
+        run.prepare = [files, blockTool] {
+            if (blockTool) {
+                privatehost::makeDirectories("/opt/kvo/admin");
+                privatehost::writeWhole("/opt/kvo/admin/bin", "not a directory\n");
+            }
+            return files();
+        };
+        run.inspect = [] { return readText("/var/log/zarni/install/kitwright3.log"); };
+        const PrivateHostResult result = host.run(run);
+        KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_THAT(result.out, ::testing::StartsWith("\nERROR: Failed to open the file /var/kestavine/"));
+        EXPECT_TRUE(host.reports().empty());
+        EXPECT_EQ(listingBelow(result.listing, "/opt/kvo/admin/bin/"), "");
+        if (!c.logged.empty()) EXPECT_THAT(result.inspected, HasSubstr(c.logged));
+    }
 }
