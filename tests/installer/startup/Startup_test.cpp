@@ -222,6 +222,33 @@ TEST(Startup, DriverModesFailPlainlyUntilBuilt)
     EXPECT_THAT(result.listing, HasSubstr("f600 /var/log/zarni/install/kitwright3.log\n"));
 }
 
+// The web wizard's two ways in wait for its front end and protocol: until they
+// are built, launching it in the background and running its back end fail
+// plainly, never as a success.
+TEST(Startup, WebWizardModesFailPlainlyUntilBuilt)
+{
+    ProgramHost host;
+    struct Case {
+        const char* name;
+        std::vector<std::string> arguments;
+        std::string text;
+    };
+    const std::vector<Case> cases = {
+        {"launch in the background", {"--service-mode"},
+         "\nERROR: The background launch of the web interface is not available in this build"},
+        {"the back end", {"--web-interface"}, "\nERROR: The web interface is not available in this build"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const PrivateHostResult result = host.run(c.arguments);
+        KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_THAT(result.out, ::testing::StartsWith(c.text));
+        EXPECT_THAT(result.out, Not(HasSubstr("Secret: ")));
+    }
+    EXPECT_TRUE(host.reports().empty());
+}
+
 TEST(Startup, BusyAnswers)
 {
     ProgramHost host;
