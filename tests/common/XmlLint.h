@@ -25,6 +25,14 @@ public:
         return output.empty() ? "xmllint failed with exit code " + std::to_string(status) : output;
     }
 
+    // xmllint's complaints about the document read as HTML; empty when it has
+    // none. Its HTML parser knows HTML 4 only: HTML5 element names come out as
+    // "Tag ... invalid".
+    std::string htmlComplaints() const
+    {
+        return commandOutput("xmllint --html --noout " + path_ + " 2>&1");
+    }
+
     // The value of a string, number or boolean expression, such as
     // "string(/kitwright/@status)" or "count(//package)".
     std::string value(const std::string& expression) const
