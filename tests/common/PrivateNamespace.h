@@ -68,6 +68,21 @@ inline int runInPrivateMountNamespace(const std::function<int()>& body)
     return WEXITSTATUS(status);
 }
 
+// Inside a private mount namespace: the machine's directory `dir` becomes
+// writable for this namespace only, an overlay whose changes go to a tmpfs
+// mounted on `scratch` (an empty directory of the test's own). False when a
+// mount fails.
+inline bool overlayMachineDirectory(const std::string& dir, const std::string& scratch)
+{
+    if (::mount("tmpfs", scratch.c_str(), "tmpfs", 0, "mode=0755") != 0) return false;
+    const std::string upper = scratch + "/upper";
+    const std::string work = scratch + "/work";
+    ::mkdir(upper.c_str(), 0755);
+    ::mkdir(work.c_str(), 0755);
+    const std::string data = "lowerdir=" + dir + ",upperdir=" + upper + ",workdir=" + work;
+    return ::mount("overlay", dir.c_str(), "overlay", 0, data.c_str()) == 0;
+}
+
 // The second local user the tests play ("nobody"): what it makes in a shared
 // directory belongs to another user than the installer's.
 constexpr uid_t kOtherUser = 65534;
