@@ -558,15 +558,41 @@ inline int runInThrowAwayRoot(const std::string& lowerRoot, const std::function<
     return WEXITSTATUS(status);
 }
 
-// The Debian 12 root of the tests that run the real apt and dpkg
-// (tests/bin/debian-root makes it once and caches it outside the clone); empty,
-// with the reason in *why, when it cannot be had.
-inline std::string debianTestRoot(std::string* why)
+// runInThrowAwayRoot for a body that reports a text: the text comes back
+// through `reportDirectory` (an empty directory of the test's, bound into the
+// root); "skip" when the namespaces are refused. *result is the run's result
+// (0 when the report was written).
+inline std::string reportFromThrowAwayRoot(const std::string& lowerRoot, const std::string& reportDirectory,
+                                           const std::function<std::string()>& body, int* result)
 {
-    const std::string command = std::string(KW_SOURCE_DIR) + "/tests/bin/debian-root";
+    *result = runInThrowAwayRoot(
+        lowerRoot,
+        [&](const std::string& merged) {
+            const std::string inside = merged + "/kw-report";
+            return ::mkdir(inside.c_str(), 0755) == 0 &&
+                   ::mount(reportDirectory.c_str(), inside.c_str(), nullptr, MS_BIND, nullptr) == 0;
+        },
+        [&] {
+            const std::string text = body();
+            const int fd = ::open("/kw-report/report", O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+            if (fd < 0) return 94;
+            const bool written = privatehost::writeAll(fd, text);
+            ::close(fd);
+            return written ? 0 : 94;
+        });
+    if (*result == kNamespaceRefused) return "skip";
+    return privatehost::readWhole(reportDirectory + "/report");
+}
+
+// A root made once and cached by one of the tests/bin scripts (debian-root,
+// el9-root), which prints its directory; empty, with the reason in *why, when
+// it cannot be had.
+inline std::string cachedTestRoot(const std::string& script, std::string* why)
+{
+    const std::string command = std::string(KW_SOURCE_DIR) + "/tests/bin/" + script;
     std::FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) {
-        *why = "tests/bin/debian-root could not be started";
+        *why = "tests/bin/" + script + " could not be started";
         return std::string();
     }
     char line[4096] = {0};
@@ -575,8 +601,14 @@ inline std::string debianTestRoot(std::string* why)
     std::string root = read ? line : "";
     if (!root.empty() && root.back() == '\n') root.pop_back();
     if (status != 0 || root.empty()) {
-        *why = "tests/bin/debian-root could not make the Debian root (see its messages)";
+        *why = "tests/bin/" + script + " could not make its root (see its messages)";
         return std::string();
     }
     return root;
 }
+
+// The Debian 12 root of the tests that run the real apt and dpkg.
+inline std::string debianTestRoot(std::string* why) { return cachedTestRoot("debian-root", why); }
+
+// The RedHat-family 9 root of the tests that run the real dnf and rpm.
+inline std::string el9TestRoot(std::string* why) { return cachedTestRoot("el9-root", why); }

@@ -17,6 +17,7 @@
 #include "tests/common/ErrorExpectations.h"
 #include "tests/installer/components/ComponentTree.h"
 #include "tests/installer/engine/PackageRecords.h"
+#include "tests/installer/engine/RealDnfRoot.h"
 #include "tests/installer/engine/YumSystem.h"
 
 #include <gmock/gmock.h>
@@ -281,4 +282,86 @@ TEST_F(InstallYumTest, TerminationWaitsForThePerformRun)
             EXPECT_EQ(readFile(scripts.path() + "/ends"), "");
         }
     }
+}
+
+namespace {
+
+// The helper run directly inside the root, as the back end runs it.
+std::string helperRun(const std::string& arguments)
+{
+    return RealDnf::run("/opt/kvo/bin/dnf_install" + arguments + " 2>/dev/null | sort");
+}
+
+}  // namespace
+
+// The product's key imported, the ".repo" file and the helper written (with
+// python3, the root having no platform-python); a solve run prints the
+// requested package and the dependency it pulls; the back end installs both;
+// a removal request prints "-" lines and removes; "info" answers for the
+// offered version.
+TEST_F(RealDnf, SolvePerformAndRemove)
+{
+    publish({{"libzarni", "1.0-1", ""}, {"zarni-base", "1.0-1", "libzarni >= 1.0"}});
+    serve();
+    const std::string report = inEl9Root([&] {
+        CapturedLog log(0);
+        ComponentManager components;
+        KwComponentPtr base = makeComponent(build, "base", KwComponent::MODE_INSTALL, KwComponent::SEL_INSTALL);
+        components.addRootNode(base);
+        base->packages.push_back(::listed<RPMPackage>(repository, "zarni-base", "1.0-1", 'b', "noarch"));
+        YumConfigurator configurator("source", &sources, &repository, YumConfigurator::dnfTool());
+        configurator.configure();
+        const std::string helperText = readFile("/opt/kvo/bin/dnf_install");
+        std::string text = helperText.substr(0, helperText.find('\n')) + "\n";
+        text += "check: [" + configurator.checkConfiguration() + "]\n";
+        configurator.prepareAvailablePackagesList({"zarni-base"});
+        const Package* offered = configurator.getAvailablePackage("zarni-base");
+        text += "offered: " + (offered ? offered->getVersion().toString() : std::string("none")) + "\n";
+        text += "solve:\n" + helperRun(" -s -e zarni-test -i zarni-base");
+        InstallYum installer(&repository, &components, &configurator);
+        text += "plan:";
+        for (const std::string& line : shownList(installer.resolve())) text += " [" + line + "]";
+        installer.doInstall(installer.resolvedList());
+        text += "\ninstalled:\n" + installed("zarni-base libzarni");
+        text += "removal:\n" + helperRun(" -s -e zarni-test -r zarni-base");
+        installer.doInstall({repository.addRemoverFor("zarni-base", "noarch")});
+        return text + "removed:\n" + installed("zarni-base libzarni");
+    });
+    if (report == "skip") GTEST_SKIP() << "private namespaces are not allowed here";
+    EXPECT_EQ(report, "#!/usr/bin/python3 -Estt\ncheck: []\noffered: 1.0-1\n"
+                      "solve:\n+ libzarni:noarch=0:1.0-1\n+ zarni-base:noarch=0:1.0-1\nexit 0\n"
+                      "plan: [zarni-base 1.0-1 noarch b] [libzarni 0:1.0-1 noarch u]\n"
+                      "installed:\nzarni-base-1.0-1.noarch\nlibzarni-1.0-1.noarch\nexit 0\n"
+                      "removal:\n- zarni-base:noarch=0:1.0-1\nexit 0\n"
+                      "removed:\npackage zarni-base is not installed\nlibzarni-1.0-1.noarch\nexit 1\n");
+}
+
+// Without an enabled system repository the helper ends with 2 and its text;
+// with the package manager's lock held elsewhere, "--exit-on-lock" fails.
+TEST_F(RealDnf, NoSystemRepositoryAndAHeldLock)
+{
+    publish({{"zarni-base", "1.0-1", ""}});
+    serve();
+    const std::string report = inEl9Root([&] {
+        CapturedLog log(0);
+        YumConfigurator configurator("source", &sources, &repository, YumConfigurator::dnfTool());
+        configurator.configure();
+        std::string text = "lock free: " + run("/opt/kvo/bin/dnf_install --exit-on-lock 2>&1");
+        std::FILE* holder = ::popen("python3 -c \"import dnf.lock, time; "
+                                    "l = dnf.lock.build_rpmdb_lock('/var/lib/dnf', True); l.__enter__(); "
+                                    "print('held', flush=True); time.sleep(60)\"",
+                                    "r");
+        char line[64] = {0};
+        if (!holder || !std::fgets(line, sizeof line, holder)) return std::string("the lock holder did not start");
+        text += std::string("holder: ") + line;
+        text += "locked: " + run("/opt/kvo/bin/dnf_install --exit-on-lock 2>/dev/null");
+        ::rename("/etc/yum.repos.d/el9-base.repo", "/etc/el9-base.repo");
+        text += "no repository: " + run("/opt/kvo/bin/dnf_install -l /tmp/helper.log 2>&1");
+        text += "check: " + configurator.checkConfiguration() + "\n";
+        return text;
+    });
+    if (report == "skip") GTEST_SKIP() << "private namespaces are not allowed here";
+    EXPECT_EQ(report, "lock free: exit 0\nholder: held\nlocked: exit 1\n"
+                      "no repository: There are no enabled Yum repositories, installation is not possible.\nexit 2\n"
+                      "check: " + Messages::get("err_yum_no_repos") + "\n");
 }
