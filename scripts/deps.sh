@@ -8,7 +8,7 @@ packages="cmake g++ make git pkg-config ccache
   libcurl4-openssl-dev libtinyxml-dev libssl-dev libpam0g-dev
   libgtest-dev libgmock-dev libbenchmark-dev rpm python3 openssl curl libxml2-utils
   clang libclang-rt-14-dev tmux
-  debootstrap dpkg-dev gpg
+  debootstrap dpkg-dev gpg createrepo-c
   libjs-prototype"
 
 missing=""

@@ -28,20 +28,12 @@
 
 namespace {
 
-// A product id names a list file: it must stay one plain file name.
 std::string productIdOf(const SourceZarniApt& source)
 {
     const BuildPtr build = source.getBuild();
-    const std::string id = build->buildInfFile() ? build->buildInfFile()->product_id : std::string();
-    const bool plain = !id.empty() && id[0] != '.' &&
-                       std::all_of(id.begin(), id.end(), [](char c) {
-                           return std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '_' || c == '-' ||
-                                  c == '+';
-                       });
-    if (!plain)
-        throw error(1, 1, 1, 3) << "The product id '" << id << "' of " << build->config()
-                                << " cannot name an APT list file.";
-    return id;
+    return SystemSpecificConfigurator::productFileName(
+        build->buildInfFile() ? build->buildInfFile()->product_id : std::string(), build->config(),
+        "an APT list file");
 }
 
 std::vector<SourceZarniApt*> aptSources(const SourceManager& manager)
@@ -125,44 +117,21 @@ void DebianAPTConfigurator::writeSourceLists()
     if (!fileops::is_directory(sourceListDirectory))
         throw error(4, 2, 1, 2) << "Can't configure APT sources: " << sourceListDirectory << " not found.";
 
-    std::map<std::string, std::string> contents;
-    std::map<std::string, bool> persistentOf;
+    std::map<std::string, RepositoryFile> files;
     for (SourceZarniApt* source : aptSources(*sources())) {
         const bool persistent = source->isPersistent();
         const std::string path = persistent ? persistentListPath(productIdOf(*source)) : temporaryListPath();
-        if (!contents.count(path)) {
-            if (persistent) backupFile(path);
-            contents[path] = persistent ? persistentListHeader : temporaryListHeader;
-            persistentOf[path] = persistent;
+        RepositoryFile& file = files[path];
+        if (file.content.empty()) {
+            file.persistent = persistent;
+            file.content = persistent ? persistentListHeader : temporaryListHeader;
         }
         const std::string line = source->getSourceLine();
         Log(1, true) << "add line '" << line << "' to " << (persistent ? "persistent" : "temporary")
                      << " source list '" << path << "'";
-        contents[path] += "\n" + line;
+        file.content += "\n" + line;
     }
-    for (const auto& file : contents) {
-        writtenLists_[file.first] = persistentOf[file.first];
-        fileops::replace_file(file.first, file.second);
-    }
-
-    // A list of an earlier pass that lost all its sources goes back to what it
-    // was before the run.
-    for (auto written = writtenLists_.begin(); written != writtenLists_.end();) {
-        const std::string& path = written->first;
-        if (contents.count(path)) {
-            ++written;
-            continue;
-        }
-        const std::string backup = path + backupSuffix;
-        if (written->second && fileops::exists(backup)) {
-            Log(2, true) << "Info: source list '" << path << "' has no source any more: restored as before the run";
-            fileops::copy_file(backup, path);
-        } else {
-            Log(2, true) << "Info: source list '" << path << "' has no source any more: removed";
-            if (fileops::exists(path)) fileops::remove(path);
-        }
-        written = writtenLists_.erase(written);
-    }
+    writeRepositoryFiles(files);
 }
 
 void DebianAPTConfigurator::importKeys()

@@ -94,6 +94,4 @@ private:
 
     bool cdromInSource_ = false;
     std::map<std::string, const Package*> available_;
-    // The list files this run has written, each with whether it is persistent.
-    std::map<std::string, bool> writtenLists_;
 };

@@ -19,7 +19,6 @@
 #include "common/fileops.h"
 #include "common/packages/DebPackage.h"
 #include "common/packages/DebVersion.h"
-#include "common/packages/ExtCatalogPackage.h"
 #include "common/packages/Repository.h"
 
 #include <boost/regex.hpp>
@@ -37,10 +36,6 @@ const boost::regex kReleaseName("[A-Za-z0-9.+~_-]*");
 
 const char* const kSourcesList = "/etc/apt/sources.list";
 const char* const kSourcesListDirectory = "/etc/apt/sources.list.d";
-
-const char* const kWaitingNote = "Termination requested: waiting for the package manager to finish...";
-
-std::string removedName(const Package* remover) { return remover->getObsolete(0)->toString(); }
 
 }  // namespace
 
@@ -71,12 +66,10 @@ std::string InstallDeb::packageArguments(const PackageList& packages) const
 {
     std::string arguments;
     for (const Package* package : packages) {
-        if (dynamic_cast<const ExtCatalogPackage*>(package)) continue;
+        if (!goesToPackageManager(package)) continue;
         std::string word;
         if (isRemoverPackage(package)) {
-            const std::string removed = removedName(package);
-            if (dynamic_cast<const ExtCatalogPackage*>(repository().findInstalled(removed))) continue;
-            word = removed;
+            word = removedName(package);
             if (*package->getArch()) word += std::string(":") + package->getArch();
             word += "-";
         } else if (package->getType() == Package::typeDummy) {
@@ -106,10 +99,7 @@ void InstallDeb::addPlannedPackage(const std::string& line, PackageList& list) c
         const std::string name = match["N"];
         const bool hasArch = match["A"].matched;
         const std::string arch = match["A"];
-        const bool listed = std::any_of(list.begin(), list.end(), [&](const Package* package) {
-            return package->getName() == name && (!hasArch || package->getArch() == arch);
-        });
-        if (listed) return;
+        if (holdsPackage(list, name, arch, !hasArch)) return;
         const Package* package = repository().findPackage(name.c_str(), DebVersion(match["EVR"].str()), arch);
         if (!package) {
             auto made = std::make_unique<DebPackage>(name.c_str(), match["EVR"].str());
@@ -122,10 +112,7 @@ void InstallDeb::addPlannedPackage(const std::string& line, PackageList& list) c
     } else if (boost::regex_match(line, match, remove)) {
         const std::string name = match["N"];
         const std::string arch = match["A"];
-        const bool listed = std::any_of(list.begin(), list.end(), [&](const Package* package) {
-            return isRemoverPackage(package) && removedName(package) == name && package->getArch() == arch;
-        });
-        if (listed) return;
+        if (holdsRemover(list, name, arch)) return;
         const Package* remover = repository().addRemoverFor(name, arch);
         Log(2, true) << "  add to remove list " << *remover;
         list.push_back(remover);
@@ -246,7 +233,7 @@ void InstallDeb::doInstall(const PackageList& packages)
                     output.clear();
                 }
                 std::ostringstream collected;
-                code = executeCommandToEnd(command, true, &collected, &collected, kWaitingNote);
+                code = executeCommandToEnd(command, true, &collected, &collected, waitingNote);
                 output = collected.str();
                 if (code == 0 || output.find(SystemPackageTools::aptLockBusy) == std::string::npos) break;
             }

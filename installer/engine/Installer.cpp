@@ -12,10 +12,12 @@
 #include "common/Progress.h"
 #include "common/error.h"
 #include "common/fileops.h"
+#include "common/packages/ExtCatalogPackage.h"
 #include "common/packages/InstallStepResolver.h"
 #include "common/packages/PkgManager.h"
 #include "common/packages/Repository.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <exception>
@@ -83,6 +85,30 @@ void Installer::installPost(bool previousFailure)
 void Installer::setCommitChanges() { configurator_->setCommitChanges(); }
 
 bool Installer::isRemoverPackage(const Package* package) { return PkgManager::isRemover(package); }
+
+std::string Installer::removedName(const Package* remover) { return remover->getObsolete(0)->toString(); }
+
+bool Installer::goesToPackageManager(const Package* package) const
+{
+    if (dynamic_cast<const ExtCatalogPackage*>(package)) return false;
+    return !isRemoverPackage(package) ||
+           !dynamic_cast<const ExtCatalogPackage*>(repository_->findInstalled(removedName(package)));
+}
+
+bool Installer::holdsPackage(const PackageList& list, const std::string& name, const std::string& arch,
+                             bool anyArch)
+{
+    return std::any_of(list.begin(), list.end(), [&](const Package* package) {
+        return !isRemoverPackage(package) && package->getName() == name && (anyArch || package->getArch() == arch);
+    });
+}
+
+bool Installer::holdsRemover(const PackageList& list, const std::string& name, const std::string& arch)
+{
+    return std::any_of(list.begin(), list.end(), [&](const Package* package) {
+        return isRemoverPackage(package) && removedName(package) == name && package->getArch() == arch;
+    });
+}
 
 void Installer::prepareInstallStep(PackageList& group, const PackageList& installList, Repository& repository)
 {

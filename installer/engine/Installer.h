@@ -37,6 +37,9 @@ public:
     static constexpr const char* failureFlagDirectory = "/var/kestavine/";
     static constexpr const char* failureFlagName = "kitwright-installation-failure.flag";
     static std::string failureFlagPath();
+    // Logged once when a termination request arrives while the package manager
+    // changes the system: it is let finish first.
+    static constexpr const char* waitingNote = "Termination requested: waiting for the package manager to finish...";
 
     Installer(Repository* repository, ComponentManager* components, SystemSpecificConfigurator* configurator);
     virtual ~Installer();
@@ -75,6 +78,19 @@ public:
     // A dummy record that stands for the removal of the package its first
     // obsoletes entry names.
     static bool isRemoverPackage(const Package* package);
+    // The name a remover removes (its first obsoletes entry).
+    static std::string removedName(const Package* remover);
+
+    // What a back end passes over to the package manager: not an extension
+    // package, nor the remover of an installed extension (extension packages go
+    // through ExtensionPackages).
+    bool goesToPackageManager(const Package* package) const;
+    // Whether the list holds a package (not a remover) of that name and
+    // architecture (any architecture when `anyArch`).
+    static bool holdsPackage(const PackageList& list, const std::string& name, const std::string& arch,
+                             bool anyArch);
+    // Whether the list holds a remover of that name and architecture.
+    static bool holdsRemover(const PackageList& list, const std::string& name, const std::string& arch);
 
     // The dependency resolver's part of an install step, for a back end that
     // completes its list itself. The apt and yum/dnf back ends let the system

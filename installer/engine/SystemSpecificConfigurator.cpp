@@ -7,6 +7,8 @@
 #include "common/error.h"
 #include "common/fileops.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 
 SystemSpecificConfigurator::SystemSpecificConfigurator(SourceManager* sources, Repository* repository)
@@ -83,6 +85,45 @@ void SystemSpecificConfigurator::writePersistentFile(const std::string& path, co
 {
     backupFile(path);
     fileops::replace_file(path, content);
+}
+
+void SystemSpecificConfigurator::writeRepositoryFiles(const std::map<std::string, RepositoryFile>& files)
+{
+    for (const auto& file : files) {
+        if (file.second.persistent) backupFile(file.first);
+        writtenFiles_[file.first] = file.second.persistent;
+        fileops::replace_file(file.first, file.second.content);
+    }
+    for (auto written = writtenFiles_.begin(); written != writtenFiles_.end();) {
+        const std::string& path = written->first;
+        if (files.count(path)) {
+            ++written;
+            continue;
+        }
+        const std::string backup = path + backupSuffix;
+        if (written->second && fileops::exists(backup)) {
+            Log(2, true) << "Info: source list '" << path << "' has no source any more: restored as before the run";
+            fileops::copy_file(backup, path);
+        } else {
+            Log(2, true) << "Info: source list '" << path << "' has no source any more: removed";
+            if (fileops::exists(path)) fileops::remove(path);
+        }
+        written = writtenFiles_.erase(written);
+    }
+}
+
+std::string SystemSpecificConfigurator::productFileName(const std::string& productId, const std::string& build,
+                                                        const char* what)
+{
+    const bool plain = !productId.empty() && productId[0] != '.' &&
+                       std::all_of(productId.begin(), productId.end(), [](char c) {
+                           return std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '_' || c == '-' ||
+                                  c == '+';
+                       });
+    if (!plain)
+        throw error(1, 1, 1, 3) << "The product id '" << productId << "' of " << build << " cannot name " << what
+                                << ".";
+    return productId;
 }
 
 void SystemSpecificConfigurator::commitPersistentFiles()

@@ -2,6 +2,7 @@
 
 #include "installer/components/AvailablePackageLookup.h"
 
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -64,6 +65,10 @@ public:
     bool commitsChanges() const { return commitChanges_; }
     const std::set<std::string>& backedUpFiles() const { return backedUpFiles_; }
 
+    // The product id of a build as the name of its persistent repository file
+    // (`what` names the file in the error): one plain file name, else an error.
+    static std::string productFileName(const std::string& productId, const std::string& build, const char* what);
+
     // The suffix of a persistent file's backup.
     static constexpr const char* backupSuffix = ".kw_back";
 
@@ -82,6 +87,17 @@ protected:
     void writePersistentFile(const std::string& path, const std::string& content);
     void commitPersistentFiles();
     void restorePersistentFiles();
+
+    // One pass over the run's repository files: each path with whether it is
+    // persistent and its whole content. Persistent files are registered with
+    // backupFile first. A file an earlier pass wrote that gets nothing in this
+    // one goes back to what it was before the run (a temporary one is
+    // removed), so a deactivated addon repository does not stay configured.
+    struct RepositoryFile {
+        bool persistent = false;
+        std::string content;
+    };
+    void writeRepositoryFiles(const std::map<std::string, RepositoryFile>& files);
     // The flavour sets this itself when its body must count as configured before
     // it ends.
     void setConfigured() { configured_ = true; }
@@ -97,6 +113,8 @@ private:
     std::set<std::string> backedUpFiles_;
     bool checkComputed_ = false;
     std::string checkResult_;
+    // The repository files this run has written, each with whether it is persistent.
+    std::map<std::string, bool> writtenFiles_;
 };
 
 // Puts the download proxy of the options into "http_proxy", for the package

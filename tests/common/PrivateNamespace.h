@@ -68,6 +68,21 @@ inline int runInPrivateMountNamespace(const std::function<int()>& body)
     return WEXITSTATUS(status);
 }
 
+// Inside a private mount namespace: the machine's directory `dir` becomes
+// writable for this namespace only, an overlay whose changes go to a tmpfs
+// mounted on `scratch` (an empty directory of the test's own). False when a
+// mount fails.
+inline bool overlayMachineDirectory(const std::string& dir, const std::string& scratch)
+{
+    if (::mount("tmpfs", scratch.c_str(), "tmpfs", 0, "mode=0755") != 0) return false;
+    const std::string upper = scratch + "/upper";
+    const std::string work = scratch + "/work";
+    ::mkdir(upper.c_str(), 0755);
+    ::mkdir(work.c_str(), 0755);
+    const std::string data = "lowerdir=" + dir + ",upperdir=" + upper + ",workdir=" + work;
+    return ::mount("overlay", dir.c_str(), "overlay", 0, data.c_str()) == 0;
+}
+
 // The second local user the tests play ("nobody"): what it makes in a shared
 // directory belongs to another user than the installer's.
 constexpr uid_t kOtherUser = 65534;
@@ -543,15 +558,41 @@ inline int runInThrowAwayRoot(const std::string& lowerRoot, const std::function<
     return WEXITSTATUS(status);
 }
 
-// The Debian 12 root of the tests that run the real apt and dpkg
-// (tests/bin/debian-root makes it once and caches it outside the clone); empty,
-// with the reason in *why, when it cannot be had.
-inline std::string debianTestRoot(std::string* why)
+// runInThrowAwayRoot for a body that reports a text: the text comes back
+// through `reportDirectory` (an empty directory of the test's, bound into the
+// root); "skip" when the namespaces are refused. *result is the run's result
+// (0 when the report was written).
+inline std::string reportFromThrowAwayRoot(const std::string& lowerRoot, const std::string& reportDirectory,
+                                           const std::function<std::string()>& body, int* result)
 {
-    const std::string command = std::string(KW_SOURCE_DIR) + "/tests/bin/debian-root";
+    *result = runInThrowAwayRoot(
+        lowerRoot,
+        [&](const std::string& merged) {
+            const std::string inside = merged + "/kw-report";
+            return ::mkdir(inside.c_str(), 0755) == 0 &&
+                   ::mount(reportDirectory.c_str(), inside.c_str(), nullptr, MS_BIND, nullptr) == 0;
+        },
+        [&] {
+            const std::string text = body();
+            const int fd = ::open("/kw-report/report", O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+            if (fd < 0) return 94;
+            const bool written = privatehost::writeAll(fd, text);
+            ::close(fd);
+            return written ? 0 : 94;
+        });
+    if (*result == kNamespaceRefused) return "skip";
+    return privatehost::readWhole(reportDirectory + "/report");
+}
+
+// A root made once and cached by one of the tests/bin scripts (debian-root,
+// el9-root), which prints its directory; empty, with the reason in *why, when
+// it cannot be had.
+inline std::string cachedTestRoot(const std::string& script, std::string* why)
+{
+    const std::string command = std::string(KW_SOURCE_DIR) + "/tests/bin/" + script;
     std::FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) {
-        *why = "tests/bin/debian-root could not be started";
+        *why = "tests/bin/" + script + " could not be started";
         return std::string();
     }
     char line[4096] = {0};
@@ -560,8 +601,14 @@ inline std::string debianTestRoot(std::string* why)
     std::string root = read ? line : "";
     if (!root.empty() && root.back() == '\n') root.pop_back();
     if (status != 0 || root.empty()) {
-        *why = "tests/bin/debian-root could not make the Debian root (see its messages)";
+        *why = "tests/bin/" + script + " could not make its root (see its messages)";
         return std::string();
     }
     return root;
 }
+
+// The Debian 12 root of the tests that run the real apt and dpkg.
+inline std::string debianTestRoot(std::string* why) { return cachedTestRoot("debian-root", why); }
+
+// The RedHat-family 9 root of the tests that run the real dnf and rpm.
+inline std::string el9TestRoot(std::string* why) { return cachedTestRoot("el9-root", why); }

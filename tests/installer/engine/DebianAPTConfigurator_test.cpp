@@ -53,27 +53,6 @@ BuildPtr aptBuild(const std::string& fixture, const std::string& config)
     return loadedBuildFile(std::string(KW_TEST_DATA_DIR) + "/engine/apt/" + fixture, config, "zarni", "Debian", "12");
 }
 
-// Every file of a directory (not below), name -> content.
-std::map<std::string, std::string> filesOf(const std::string& directory)
-{
-    std::map<std::string, std::string> files;
-    if (DIR* listing = ::opendir(directory.c_str())) {
-        while (const dirent* entry = ::readdir(listing)) {
-            const std::string name = entry->d_name;
-            if (name != "." && name != "..") files[name] = readFile(directory + "/" + name);
-        }
-        ::closedir(listing);
-    }
-    return files;
-}
-
-std::string describe(const std::map<std::string, std::string>& files)
-{
-    std::string text;
-    for (const auto& file : files) text += "== " + file.first + "\n" + file.second + "\n";
-    return text;
-}
-
 // The product sources, the options and a private "/etc/apt" of a configurator
 // test. The body runs in a private mount namespace, the stand-in for dpkg also
 // over "/usr/bin/dpkg"; what it reports comes back as text.
@@ -272,7 +251,7 @@ TEST_F(AptConfiguration, ListFilesByteForByte)
         std::ofstream(kLists + "zarni.list") << "deb http://old.zarni.example/ bookworm main\n";
         AptConfigurator configurator("source", nullptr, &manager, &repository);
         configurator.writeSourceLists();
-        return describe(filesOf(kLists));
+        return describeFiles(filesOf(kLists));
     });
     if (report == "skip") GTEST_SKIP() << "a private mount namespace is not allowed here";
     EXPECT_EQ(report, "== 50vk_kitwright.list\n"
@@ -301,10 +280,10 @@ TEST_F(AptConfiguration, ReconfigurationDropsDeactivatedSources)
         configurator.writeSourceLists();
         manager.removeBuildSources(main);
         configurator.writeSourceLists();
-        std::string text = describe(filesOf(kLists));
+        std::string text = describeFiles(filesOf(kLists));
         manager.removeBuildSources(addon);
         configurator.writeSourceLists();
-        return text + "-- after all\n" + describe(filesOf(kLists));
+        return text + "-- after all\n" + describeFiles(filesOf(kLists));
     });
     if (report == "skip") GTEST_SKIP() << "a private mount namespace is not allowed here";
     EXPECT_EQ(report, "== 50vk_kitwright.list\n"
@@ -346,7 +325,7 @@ TEST_F(AptConfiguration, ConfigureRunsTheToolsInOrder)
         CapturedLog log(3);
         AptConfigurator configurator("source", nullptr, &manager, &repository);
         configurator.configure();
-        return log.text() + "\n-- files\n" + describe(filesOf("/etc/apt/keyrings"));
+        return log.text() + "\n-- files\n" + describeFiles(filesOf("/etc/apt/keyrings"));
     });
     if (report == "skip") GTEST_SKIP() << "a private mount namespace is not allowed here";
     EXPECT_THAT(report, HasSubstr("== zarni.gpg\nkeyring of gpg\n"));

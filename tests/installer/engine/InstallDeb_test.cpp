@@ -18,6 +18,7 @@
 #include "tests/common/ErrorExpectations.h"
 #include "tests/common/RecordedTools.h"
 #include "tests/installer/components/ComponentTree.h"
+#include "tests/installer/engine/PackageRecords.h"
 #include "tests/installer/engine/RealAptRoot.h"
 #include "tests/installer/options/ProcessOptions.h"
 
@@ -62,23 +63,10 @@ protected:
     }
 };
 
-// A catalogue, installed or offered record, listed in the repository.
 template <class Record = DebPackage>
 const Package* listed(Repository& repository, const char* name, const char* version, char kind, const char* arch)
 {
-    auto package = std::make_unique<Record>(name, version);
-    package->setType(kind);
-    package->setArchRaw(arch);
-    return repository.addPackage(std::move(package), nullptr);
-}
-
-// "name version arch kind" of a record, removers as "remove name arch".
-std::string shown(const Package* package)
-{
-    if (InstallDeb::isRemoverPackage(package))
-        return "remove " + package->getObsolete(0)->toString() + " " + package->getArch();
-    return std::string(package->getName()) + " " + package->getVersion().toString() + " " + package->getArch() + " " +
-           static_cast<char>(package->getType());
+    return ::listed<Record>(repository, name, version, kind, arch);
 }
 
 // One product with a base component selected for installation, stand-ins for
@@ -135,17 +123,7 @@ private:
 
 TEST_F(InstallDebTest, OnlyWithTheAptConfiguratorAndAptGet)
 {
-    class OtherConfigurator : public SystemSpecificConfigurator {
-    public:
-        OtherConfigurator() : SystemSpecificConfigurator(nullptr, nullptr) {}
-        void reconfigureSources() override {}
-        std::unique_ptr<Installer> createInstaller(ComponentManager*) override { return nullptr; }
-
-    protected:
-        const Package* doGetAvailablePackage(const std::string&) override { return nullptr; }
-        void doConfigure() override {}
-        void doRemoveTemporarySources() override {}
-    } other;
+    ForeignConfigurator other;
     if (const auto e = expectError([&] { InstallDeb(&repository, &components, &other); })) {
         expectCodes(*e, {3, 1, 1, 3});
         EXPECT_THAT(e->text(), HasSubstr(Messages::get("err_deb_initobj")));

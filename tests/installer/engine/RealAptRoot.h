@@ -5,6 +5,7 @@
 #include "installer/sources/SourceManager.h"
 
 #include "common/Opsys.h"
+#include "common/error.h"
 #include "common/packages/Repository.h"
 #include "tests/common/HttpTestServer.h"
 #include "tests/common/PrivateNamespace.h"
@@ -101,27 +102,16 @@ protected:
     // report (a text it returns) comes back. "skip" when namespaces are refused.
     std::string inDebianRoot(const std::function<std::string()>& body)
     {
-        const std::string reportDirectory = reports_.path();
-        const int result = runInThrowAwayRoot(
-            root_,
-            [&](const std::string& merged) {
-                const std::string inside = merged + "/kw-report";
-                return ::mkdir(inside.c_str(), 0755) == 0 &&
-                       ::mount(reportDirectory.c_str(), inside.c_str(), nullptr, MS_BIND, nullptr) == 0;
-            },
-            [&] {
-                std::string text;
-                try {
-                    text = body();
-                } catch (const error& raised) {
-                    text += "error: " + raised.text();
-                }
-                std::ofstream("/kw-report/report") << text;
-                return 0;
-            });
-        if (result == kNamespaceRefused) return "skip";
-        EXPECT_EQ(result, 0);
-        return readFile(reportDirectory + "/report");
+        int result = 0;
+        const std::string report = reportFromThrowAwayRoot(root_, reports_.path(), [&] {
+            try {
+                return body();
+            } catch (const error& raised) {
+                return "error: " + raised.text();
+            }
+        }, &result);
+        if (result != kNamespaceRefused) EXPECT_EQ(result, 0);
+        return report;
     }
 
     // What dpkg says of the packages, "name status version" per line, inside
