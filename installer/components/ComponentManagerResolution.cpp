@@ -400,3 +400,9 @@ std::vector<comp_cptr_t> ComponentManager::needAlsoRemove(const std::vector<cons
     }
     return std::vector<comp_cptr_t>(result.begin(), result.end());
 }
+
+void ComponentManager::applyComponentLists(const std::string&, const std::vector<std::string>&,
+                                           const std::vector<std::string>&)
+{
+    throw KW_INTERNAL_ERROR() << " (the explicit component lists are not built yet)";
+}

@@ -12,6 +12,11 @@
 
 #include <algorithm>
 
+ComponentManager::CheckInstalled::CheckInstalled(const Repository& repository, AvailablePackageLookup* available)
+    : repository_(repository), available_(available)
+{
+}
+
 void ComponentManager::CheckInstalled::visit(KwComponentPtr component)
 {
     component->checkInstalled(repository_, available_);
