@@ -232,6 +232,7 @@ const MessagePair kTable[] = {
     {"err_rpmtrans_err", "Errors occurred while the RPM transaction was running."},
     {"err_opendir", "Failed to open the directory %s: %s"},
     {"err_component_not_resolved", "Unable to resolve the dependencies of a component."},
+    {"err_no_sysconf_for_system", "no package manager configurator for this system"},
 };
 
 }  // namespace

@@ -115,6 +115,16 @@ public:
     void resolveAndApplyChangeset(ComponentsChangeset* changeset);
     // One request for one component, resolved and applied.
     void changeComponentState(const KwComponentPtr& component, int request);
+    // The explicit install and remove lists of a command line for one product,
+    // resolved and applied. A resolution that would remove a component removed
+    // only when named, without it being named, raises error (5,1,1,2)
+    // "err_deps_deny_implicit_remove" listing each as "description (name)";
+    // conflicting requests raise error (5,1,1,2) "err_deps_conflict" with the
+    // names. Components the resolution adds or removes besides the named ones
+    // are logged at level 0 ("added_comps_by_deps", "removed_comps_by_deps").
+    // On an error the selection stays as it was.
+    void applyComponentLists(const std::string& productId, const std::vector<std::string>& install,
+                             const std::vector<std::string>& remove);
 
     // Selects the components of the product's installation type, and records
     // the type: "Full" every component of the product, "Custom" the product's
@@ -173,13 +183,12 @@ private:
 typedef boost::shared_ptr<ComponentManager> ComponentManagerPtr;
 
 // Decides every component's install mode against the repository and what the
-// system offers (`available` may be null).
+// system offers (`available`, the run's configurator, may be null). Making one
+// announces the progress step "checking_comps_status" and logs its title at
+// level 0.
 class ComponentManager::CheckInstalled : public ComponentManager::Visitor {
 public:
-    CheckInstalled(const Repository& repository, AvailablePackageLookup* available)
-        : repository_(repository), available_(available)
-    {
-    }
+    CheckInstalled(const Repository& repository, AvailablePackageLookup* available);
     void visit(KwComponentPtr component) override;
 
 private:

@@ -8,9 +8,17 @@
 #include "installer/components/KwSubGroup.h"
 
 #include "common/Log.h"
+#include "common/Messages.h"
+#include "common/Progress.h"
 #include "common/error.h"
 
 #include <algorithm>
+
+ComponentManager::CheckInstalled::CheckInstalled(const Repository& repository, AvailablePackageLookup* available)
+    : repository_(repository), available_(available)
+{
+    Progress::stepAndLog("checking_comps_status", Messages::get("checking_comps_status"));
+}
 
 void ComponentManager::CheckInstalled::visit(KwComponentPtr component)
 {

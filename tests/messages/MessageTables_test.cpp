@@ -80,7 +80,7 @@ struct Set {
 const Set kEnglishSets[] = {
     {"installer", loadInstallerMessages_en_US, 256},
     {"web", loadWebMessages_en_US, 130},
-    {"common", loadCommonMessages_en_US, 227},
+    {"common", loadCommonMessages_en_US, 228},
 };
 
 TEST(MessageTables, EnglishSetsHaveTheirKeysOnce)
