@@ -1,16 +1,20 @@
 #include "installer/wizard/TextDlgMaker.h"
 
+#include "installer/options/Options.h"
 #include "installer/wizard/DlgComponents.h"
 #include "installer/wizard/DlgInstTypes.h"
 #include "installer/wizard/DlgOptions.h"
 #include "installer/wizard/DlgPackages.h"
 #include "installer/wizard/DlgReleases.h"
 #include "installer/wizard/TextConsole.h"
+#include "installer/wizard/TextDlgAdvSettings.h"
 #include "installer/wizard/TextDlgHello.h"
 #include "installer/wizard/TextDlgMessage.h"
 #include "installer/wizard/TextDlgPrompt.h"
+#include "installer/wizard/TextDlgReleases.h"
 #include "installer/wizard/TextDlgYesNo.h"
 
+#include "common/Opsys.h"
 #include "common/error.h"
 
 namespace {
@@ -29,14 +33,16 @@ std::unique_ptr<DlgMaker> DlgMaker::create() { return std::make_unique<TextDlgMa
 
 std::unique_ptr<DlgHello> TextDlgMaker::createHello() { return std::make_unique<TextDlgHello>(console_); }
 
-std::unique_ptr<DlgAdvSettings> TextDlgMaker::createAdvSettings(const DlgAdvSettings::Settings&)
+std::unique_ptr<DlgAdvSettings> TextDlgMaker::createAdvSettings(const DlgAdvSettings::Settings& settings)
 {
-    pageMissing(KW_INTERNAL_ERROR(), "advanced settings");
+    // The home directory's rc file: the one an operator would edit.
+    return std::make_unique<TextDlgAdvSettings>(console_, settings, Options::getRcFileCandidates().back());
 }
 
-std::unique_ptr<DlgReleases> TextDlgMaker::createReleases(BuildManager&, Repository&, bool)
+std::unique_ptr<DlgReleases> TextDlgMaker::createReleases(BuildManager& buildManager, Repository& repository,
+                                                          bool showAllReleases)
 {
-    pageMissing(KW_INTERNAL_ERROR(), "releases");
+    return std::make_unique<TextDlgReleases>(console_, buildManager, repository, showAllReleases, Opsys());
 }
 
 std::unique_ptr<DlgInstTypes> TextDlgMaker::createInstTypes(BuildManager&, ComponentManager&)
