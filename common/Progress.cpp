@@ -6,6 +6,7 @@
 
 #include <boost/exception/exception.hpp>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/ipc.h>
 #include <sys/shm.h>
@@ -16,6 +17,7 @@
 #include <cerrno>
 #include <cstring>
 #include <exception>
+#include <mutex>
 
 namespace {
 
@@ -82,6 +84,13 @@ std::atomic<int> recordedSignal{0};
 std::atomic<bool> cancelSafe{true};
 static_assert(std::atomic<int>::is_always_lock_free && std::atomic<bool>::is_always_lock_free,
               "the signal handler needs lock-free atomics");
+
+// The wake-up pipe of terminationWakeupDescriptor; the handler writes to its
+// write end once it exists (-1 before).
+std::atomic<int> wakeupWriteEnd{-1};
+int wakeupReadEnd = -1;
+std::once_flag wakeupMade;
+static_assert(std::atomic<int>::is_always_lock_free, "the signal handler reads the wake-up descriptor");
 
 bool mayActNow()
 {
@@ -237,6 +246,39 @@ void Progress::onSignal(int signalNumber)
     recordedSignal.exchange(signalNumber);
     while (current == none || current == terminating) {
         if (terminationState.compare_exchange_weak(current, pending)) break;
+    }
+    const int wakeup = wakeupWriteEnd.load();
+    if (wakeup >= 0) {
+        // write is async-signal-safe; a full pipe is already readable, so a lost byte
+        // loses no wake-up. The interrupted code's errno stays as it was.
+        const int savedErrno = errno;
+        const char byte = 1;
+        (void)!::write(wakeup, &byte, 1);
+        errno = savedErrno;
+    }
+}
+
+int Progress::terminationWakeupDescriptor()
+{
+    std::call_once(wakeupMade, [] {
+        int ends[2];
+        if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) {
+            const std::string reason = std::strerror(errno);
+            error failure(4, 1, 1, 2);
+            failure << "Unable to create the pipe that wakes waiting prompts on a termination signal: " << reason;
+            throw failure;
+        }
+        wakeupReadEnd = ends[0];
+        wakeupWriteEnd.store(ends[1]);
+    });
+    return wakeupReadEnd;
+}
+
+void Progress::drainTerminationWakeup()
+{
+    const int fd = terminationWakeupDescriptor();
+    char buffer[64];
+    while (::read(fd, buffer, sizeof buffer) > 0) {
     }
 }
 

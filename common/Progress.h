@@ -100,6 +100,13 @@ public:
     // child, transfer or prompt before the next check).
     static bool takeTerminationRequest();
     static bool isTerminating();
+    // A descriptor that becomes readable when a termination signal is recorded,
+    // so that a wait in poll wakes although the handlers restart interrupted
+    // calls (the prompts wait this way). Made on the first call; raises error
+    // (4,1,1,2) when it cannot be. A waiter empties it with
+    // drainTerminationWakeup, then checks for termination, then waits.
+    static int terminationWakeupDescriptor();
+    static void drainTerminationWakeup();
     // Open and close a section in which a SIGHUP is not acted on. Sections do not
     // nest: opening one while one is open is an internal error.
     static void markCancelUnsafe();

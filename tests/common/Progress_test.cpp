@@ -12,10 +12,12 @@
 
 #include <boost/exception_ptr.hpp>
 
+#include <poll.h>
 #include <signal.h>
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <fstream>
@@ -400,6 +402,30 @@ TEST_F(ProgressTest, ASignalWhileTheTerminationUnwindsIsDropped)
 
     Progress::onSignal(SIGINT);  // not unwinding: a new request
     EXPECT_FALSE(Progress::isTerminating());
+    expectInterrupted(SIGINT);
+}
+
+bool readableNow(int fd)
+{
+    pollfd wait = {fd, POLLIN, 0};
+    return ::poll(&wait, 1, 0) == 1 && (wait.revents & POLLIN) != 0;
+}
+
+TEST_F(ProgressTest, ASignalWakesAWaitOnTheWakeupDescriptor)
+{
+    const int wakeup = Progress::terminationWakeupDescriptor();
+    ASSERT_GE(wakeup, 0);
+    EXPECT_EQ(Progress::terminationWakeupDescriptor(), wakeup);
+    Progress::drainTerminationWakeup();
+    EXPECT_FALSE(readableNow(wakeup));
+
+    errno = EAGAIN;
+    Progress::onSignal(SIGHUP);
+    Progress::onSignal(SIGINT);
+    EXPECT_EQ(errno, EAGAIN) << "the handler keeps the interrupted code's errno";
+    EXPECT_TRUE(readableNow(wakeup));
+    Progress::drainTerminationWakeup();
+    EXPECT_FALSE(readableNow(wakeup));
     expectInterrupted(SIGINT);
 }
 
