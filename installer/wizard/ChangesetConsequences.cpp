@@ -2,6 +2,9 @@
 
 #include "installer/components/ComponentsChangeset.h"
 #include "installer/components/KwComponent.h"
+#include "installer/wizard/DlgMaker.h"
+#include "installer/wizard/DlgMessage.h"
+#include "installer/wizard/DlgYesNo.h"
 
 #include "common/Messages.h"
 
@@ -86,6 +89,21 @@ ChangesetConsequences describeChangesetConsequences(const ComponentsChangeset& c
     appendList(result.text, "components_unmark_also", leave);
     result.text += "\n" + Messages::get("components_install_remove_them");
     return result;
+}
+
+bool confirmChangesetConsequences(const ComponentsChangeset& changeset, DlgMaker& dialogs)
+{
+    const ChangesetConsequences consequences = describeChangesetConsequences(changeset);
+    switch (consequences.kind) {
+    case ChangesetConsequences::Kind::None:
+        return true;
+    case ChangesetConsequences::Kind::Refusal:
+        dialogs.createMessage(consequences.text)->run();
+        return false;
+    case ChangesetConsequences::Kind::Question:
+        break;
+    }
+    return dialogs.createYesNo(consequences.text)->run() == DLG_YES;
 }
 
 std::ostream& operator<<(std::ostream& out, const ChangesetConsequences& consequences)

@@ -5,6 +5,7 @@
 #include <vector>
 
 class ComponentsChangeset;
+class DlgMaker;
 
 // What a resolved changeset asks of the operator beyond the change they typed:
 // nothing, a refusal to read (a conflict, or a removal that a component allows
@@ -18,10 +19,10 @@ struct ChangesetConsequences {
 
 ChangesetConsequences describeChangesetConsequences(const ComponentsChangeset& changeset);
 
-// Shows the consequences of a resolved changeset: a refusal as a message, the
-// others as a question whose empty answer is yes. True when the changeset may be
-// applied (no consequences, or the operator agreed).
-bool confirmChangesetConsequences(const ComponentsChangeset& changeset);
+// Shows the consequences of a resolved changeset through `dialogs`: a refusal
+// as a message, the others as a question whose empty answer is yes. True when
+// the changeset may be applied (no consequences, or the operator agreed).
+bool confirmChangesetConsequences(const ComponentsChangeset& changeset, DlgMaker& dialogs);
 
 // The names, in their order, each replaced by the description of the first
 // component of the changeset's requests that bears it, when that description is

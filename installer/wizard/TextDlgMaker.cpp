@@ -6,8 +6,12 @@
 #include "installer/wizard/DlgPackages.h"
 #include "installer/wizard/DlgReleases.h"
 #include "installer/wizard/TextConsole.h"
+#include "installer/wizard/TextDlgComponents.h"
 #include "installer/wizard/TextDlgHello.h"
+#include "installer/wizard/TextDlgInstTypes.h"
 #include "installer/wizard/TextDlgMessage.h"
+#include "installer/wizard/TextDlgOptions.h"
+#include "installer/wizard/TextDlgPackages.h"
 #include "installer/wizard/TextDlgPrompt.h"
 #include "installer/wizard/TextDlgYesNo.h"
 
@@ -39,24 +43,27 @@ std::unique_ptr<DlgReleases> TextDlgMaker::createReleases(BuildManager&, Reposit
     pageMissing(KW_INTERNAL_ERROR(), "releases");
 }
 
-std::unique_ptr<DlgInstTypes> TextDlgMaker::createInstTypes(BuildManager&, ComponentManager&)
+std::unique_ptr<DlgInstTypes> TextDlgMaker::createInstTypes(BuildManager& buildManager,
+                                                            ComponentManager& componentManager)
 {
-    pageMissing(KW_INTERNAL_ERROR(), "installation types");
+    return std::make_unique<TextDlgInstTypes>(console_, buildManager, componentManager);
 }
 
-std::unique_ptr<DlgComponents> TextDlgMaker::createComponents(ComponentManager&, BuildManager&)
+std::unique_ptr<DlgComponents> TextDlgMaker::createComponents(ComponentManager& componentManager,
+                                                              BuildManager& buildManager)
 {
-    pageMissing(KW_INTERNAL_ERROR(), "components");
+    return std::make_unique<TextDlgComponents>(console_, componentManager, buildManager);
 }
 
-std::unique_ptr<DlgOptions> TextDlgMaker::createOptions(ParamManager&, Repository&)
+std::unique_ptr<DlgOptions> TextDlgMaker::createOptions(ParamManager& params, Repository&)
 {
-    pageMissing(KW_INTERNAL_ERROR(), "component settings");
+    return std::make_unique<TextDlgOptions>(console_, params);
 }
 
-std::unique_ptr<DlgPackages> TextDlgMaker::createPackages(const std::vector<const Package*>&, Repository&)
+std::unique_ptr<DlgPackages> TextDlgMaker::createPackages(const std::vector<const Package*>& packages,
+                                                          Repository& repository)
 {
-    pageMissing(KW_INTERNAL_ERROR(), "packages");
+    return std::make_unique<TextDlgPackages>(console_, packages, repository);
 }
 
 std::unique_ptr<DlgYesNo> TextDlgMaker::createYesNo(const std::string& question)
