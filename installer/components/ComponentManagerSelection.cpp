@@ -211,6 +211,7 @@ void ComponentManager::SelectedCounter::enterRadioGroup(boost::shared_ptr<KwRadi
 void ComponentManager::SelectedCounter::leaveRadioGroup(boost::shared_ptr<KwRadioGroup> group)
 {
     inRadioGroup_ = false;
+    if (group->getProductId() != productId_) return;
     std::pair<std::int32_t, std::int32_t>& count = counts_[stack_.back()];
     count.second += 1;
     if (group->hasChildToInstall()) count.first += 1;

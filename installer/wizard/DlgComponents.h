@@ -1,17 +1,21 @@
 #pragma once
 
+#include "installer/components/KwCompNode.h"
 #include "installer/wizard/Dialog.h"
 
 #include <set>
 #include <string>
 
 class ComponentManager;
+class DlgMaker;
 
 // The components page: the components of the products the driver offers.
 class DlgComponents : public Dialog {
 public:
     // The manager is not owned and outlives the page.
-    explicit DlgComponents(ComponentManager& componentManager) : componentManager_(componentManager) {}
+    // Selects the base component when its product is not installed yet, and
+    // what the selected components need.
+    explicit DlgComponents(ComponentManager& componentManager);
 
     // The products whose components the page offers; set by the driver.
     void setProducts(const std::set<std::string>& productIds) { products_ = productIds; }
@@ -19,6 +23,8 @@ public:
 
 protected:
     ComponentManager& componentManager() const { return componentManager_; }
+    // One step of the component's mark cycle, asking through `dialogs`.
+    void toggleComponent(const KwComponentPtr& component, DlgMaker& dialogs);
 
 private:
     ComponentManager& componentManager_;

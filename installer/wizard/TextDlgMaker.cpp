@@ -8,26 +8,18 @@
 #include "installer/wizard/DlgReleases.h"
 #include "installer/wizard/TextConsole.h"
 #include "installer/wizard/TextDlgAdvSettings.h"
+#include "installer/wizard/TextDlgComponents.h"
 #include "installer/wizard/TextDlgHello.h"
+#include "installer/wizard/TextDlgInstTypes.h"
 #include "installer/wizard/TextDlgMessage.h"
+#include "installer/wizard/TextDlgOptions.h"
+#include "installer/wizard/TextDlgPackages.h"
 #include "installer/wizard/TextDlgPrompt.h"
 #include "installer/wizard/TextDlgReleases.h"
 #include "installer/wizard/TextDlgYesNo.h"
 
 #include "common/Opsys.h"
 #include "common/error.h"
-
-namespace {
-
-// A page this build does not have yet: the driver must not go on as if it had
-// been shown.
-[[noreturn]] void pageMissing(error failure, const char* page)
-{
-    failure << " The text-mode " << page << " page is not available in this build.";
-    throw failure;
-}
-
-}  // namespace
 
 std::unique_ptr<DlgMaker> DlgMaker::create() { return std::make_unique<TextDlgMaker>(TextConsole::standard()); }
 
@@ -45,24 +37,27 @@ std::unique_ptr<DlgReleases> TextDlgMaker::createReleases(BuildManager& buildMan
     return std::make_unique<TextDlgReleases>(console_, buildManager, repository, showAllReleases, Opsys());
 }
 
-std::unique_ptr<DlgInstTypes> TextDlgMaker::createInstTypes(BuildManager&, ComponentManager&)
+std::unique_ptr<DlgInstTypes> TextDlgMaker::createInstTypes(BuildManager& buildManager,
+                                                            ComponentManager& componentManager)
 {
-    pageMissing(KW_INTERNAL_ERROR(), "installation types");
+    return std::make_unique<TextDlgInstTypes>(console_, buildManager, componentManager);
 }
 
-std::unique_ptr<DlgComponents> TextDlgMaker::createComponents(ComponentManager&, BuildManager&)
+std::unique_ptr<DlgComponents> TextDlgMaker::createComponents(ComponentManager& componentManager,
+                                                              BuildManager& buildManager)
 {
-    pageMissing(KW_INTERNAL_ERROR(), "components");
+    return std::make_unique<TextDlgComponents>(console_, componentManager, buildManager);
 }
 
-std::unique_ptr<DlgOptions> TextDlgMaker::createOptions(ParamManager&, Repository&)
+std::unique_ptr<DlgOptions> TextDlgMaker::createOptions(ParamManager& params, Repository&)
 {
-    pageMissing(KW_INTERNAL_ERROR(), "component settings");
+    return std::make_unique<TextDlgOptions>(console_, params);
 }
 
-std::unique_ptr<DlgPackages> TextDlgMaker::createPackages(const std::vector<const Package*>&, Repository&)
+std::unique_ptr<DlgPackages> TextDlgMaker::createPackages(const std::vector<const Package*>& packages,
+                                                          Repository& repository)
 {
-    pageMissing(KW_INTERNAL_ERROR(), "packages");
+    return std::make_unique<TextDlgPackages>(console_, packages, repository);
 }
 
 std::unique_ptr<DlgYesNo> TextDlgMaker::createYesNo(const std::string& question)

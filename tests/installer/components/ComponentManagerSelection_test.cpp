@@ -210,4 +210,9 @@ TEST(SelectedCounter, CountsPerGroup)
     const ComponentManager::SelectedCounter::Counts expected = {
         {"", {3, 5}}, {"services", {1, 3}}, {"php", {0, 1}}};
     EXPECT_EQ(counter.getCounts(), expected);
+
+    // Another product's radio group is none of this product's items.
+    ComponentManager::SelectedCounter other("tenebrin");
+    manager.visit(other);
+    EXPECT_EQ(other.getCounts().at(""), std::make_pair(1, 1));
 }

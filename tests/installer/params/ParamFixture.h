@@ -32,9 +32,15 @@ private:
 
 #include <tinyxml.h>
 
-// A settings document of tests/data/params/settings, as the build loader keeps it.
+// A settings document file, as the build loader keeps it.
+inline std::shared_ptr<TiXmlElement> settingsDocumentFile(const std::string& path)
+{
+    const xmlbind::Document document(path);
+    return std::shared_ptr<TiXmlElement>(static_cast<TiXmlElement*>(document.RootElement()->Clone()));
+}
+
+// A settings document of tests/data/params/settings.
 inline std::shared_ptr<TiXmlElement> settingsDocument(const std::string& name)
 {
-    const xmlbind::Document document(std::string(KW_TEST_DATA_DIR) + "/params/settings/" + name + ".xml");
-    return std::shared_ptr<TiXmlElement>(static_cast<TiXmlElement*>(document.RootElement()->Clone()));
+    return settingsDocumentFile(std::string(KW_TEST_DATA_DIR) + "/params/settings/" + name + ".xml");
 }
