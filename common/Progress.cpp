@@ -6,6 +6,7 @@
 
 #include <boost/exception/exception.hpp>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/ipc.h>
 #include <sys/shm.h>
@@ -16,6 +17,7 @@
 #include <cerrno>
 #include <cstring>
 #include <exception>
+#include <mutex>
 
 namespace {
 
@@ -78,6 +80,9 @@ std::string getText(const char (&field)[N])
 // The termination state. Lock-free atomics: the signal handler writes them.
 enum TerminationState { none = 0, pending = 1, taken = 2, terminating = 3 };
 std::atomic<int> terminationState{none};
+// The wake-up pipe's ends, -1 until made; they stay open until exit.
+std::atomic<int> wakeUpReadEnd{-1};
+std::atomic<int> wakeUpWriteEnd{-1};
 std::atomic<int> recordedSignal{0};
 std::atomic<bool> cancelSafe{true};
 static_assert(std::atomic<int>::is_always_lock_free && std::atomic<bool>::is_always_lock_free,
@@ -237,6 +242,40 @@ void Progress::onSignal(int signalNumber)
     recordedSignal.exchange(signalNumber);
     while (current == none || current == terminating) {
         if (terminationState.compare_exchange_weak(current, pending)) break;
+    }
+    const int wakeUp = wakeUpWriteEnd.load();
+    if (wakeUp >= 0) {
+        const int savedErrno = errno;
+        // A full pipe already wakes the waiter; the byte is not needed then.
+        (void)!::write(wakeUp, "", 1);
+        errno = savedErrno;
+    }
+}
+
+int Progress::wakeUpDescriptor()
+{
+    static std::mutex creation;
+    std::lock_guard<std::mutex> guard(creation);
+    if (wakeUpReadEnd.load() < 0) {
+        int ends[2];
+        if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) {
+            const std::string reason = std::strerror(errno);
+            error failure(4, 1, 1, 2);
+            failure << "Unable to create the termination wake-up pipe: " << reason;
+            throw failure;
+        }
+        wakeUpReadEnd.store(ends[0]);
+        wakeUpWriteEnd.store(ends[1]);
+    }
+    return wakeUpReadEnd.load();
+}
+
+void Progress::drainWakeUp()
+{
+    const int wakeUp = wakeUpReadEnd.load();
+    if (wakeUp < 0) return;
+    char bytes[64];
+    while (::read(wakeUp, bytes, sizeof bytes) > 0) {
     }
 }
 

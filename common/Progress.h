@@ -92,7 +92,15 @@ public:
     static void finish();
 
     // Records a termination signal; async-signal-safe, for the signal handlers.
+    // It also writes a byte into the wake-up pipe once that exists.
     static void onSignal(int signalNumber);
+    // The read end of a pipe that becomes readable when a termination signal is
+    // recorded, made on first call (close-on-exec, non-blocking). A wait that
+    // watches it ends at once, whichever thread the signal interrupted. The
+    // waiter empties it with drainWakeUp before its termination check, so that a
+    // signal recorded after the check still finds a byte there.
+    static int wakeUpDescriptor();
+    static void drainWakeUp();
     // Acts on a recorded termination when it may be acted on now: logs it, marks
     // the status failed with "user_canceled" and raises Interrupted.
     static void checkTermination();
