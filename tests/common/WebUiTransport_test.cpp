@@ -15,6 +15,7 @@
 #include <dirent.h>
 #include <pthread.h>
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -458,6 +459,31 @@ TEST_F(WebUiTransportTest, ATerminationSignalOnAnotherThreadEndsTheWaitAtOnce)
     Lock::setFilePath(lockPath);
     EXPECT_EQ(caughtSignal, SIGTERM);
     EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(ended - signalled).count(), 100);
+}
+
+TEST(WebUiTransportDefault, TheBackEndListensAtItsFixedPathInAPrivateTmp)
+{
+    EXPECT_STREQ(WebUiTransport::defaultSocketPath, "/tmp/kitwright_webui_socket");
+    const int result = runInPrivateMountNamespace([] {
+        if (::mount("tmpfs", "/tmp", "tmpfs", 0, "mode=1777") != 0) return kNamespaceRefused;
+        int failures = 0;
+        {
+            WebUiTransport server(WebUiTransport::Mode::server);
+            struct stat info;
+            if (::lstat("/tmp/kitwright_webui_socket", &info) != 0 || !S_ISSOCK(info.st_mode)) failures |= 1;
+            std::thread serving([&] {
+                server.wait_command();
+                answerWithEcho(server, server.get_command());
+            });
+            WebUiTransport client(WebUiTransport::Mode::client);
+            if (client.request("ping") != echoBody("ping")) failures |= 2;
+            serving.join();
+        }
+        if (::access("/tmp/kitwright_webui_socket", F_OK) == 0) failures |= 4;
+        return failures;
+    });
+    if (result == kNamespaceRefused) GTEST_SKIP() << "no private mount namespace";
+    EXPECT_EQ(result, 0) << "1: no socket at the path, 2: the exchange failed, 4: the file outlived the server";
 }
 
 }  // namespace
