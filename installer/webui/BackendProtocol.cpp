@@ -4,6 +4,7 @@
 #include "installer/startup/Feedback.h"
 
 #include "common/Log.h"
+#include "common/Redact.h"
 #include "common/StringUtils.h"
 #include "common/error.h"
 
@@ -73,6 +74,33 @@ const char* BackendProtocol::commandName(Command command)
 std::ostream& operator<<(std::ostream& out, BackendProtocol::Command command)
 {
     return out << BackendProtocol::commandName(command);
+}
+
+std::ostream& operator<<(std::ostream& out, const BackendProtocol::ProductIconRequest& request)
+{
+    return out << request.productId << (request.enabled ? " enabled" : " disabled");
+}
+
+std::ostream& operator<<(std::ostream& out, const BackendProtocol::ProductSelection& selection)
+{
+    return out << selection.productId << " " << selection.releaseId << " " << selection.installationType
+               << (selection.customize ? " customize" : "");
+}
+
+std::ostream& operator<<(std::ostream& out, const BackendProtocol::ComponentSelection& selection)
+{
+    out << selection.productId;
+    for (const std::string& name : selection.toInstall) out << " +" << name;
+    for (const std::string& name : selection.toRemove) out << " -" << name;
+    return out;
+}
+
+std::ostream& operator<<(std::ostream& out, const BackendProtocol::Preferences& preferences)
+{
+    const std::string password = redact::secret(preferences.proxyPassword);
+    return out << "source " << redact::url(preferences.sourceUrl) << " target " << preferences.targetDirectory
+               << " proxy " << preferences.proxyUser << (password.empty() ? "" : ":" + password) << "@"
+               << preferences.proxyHost << ":" << preferences.proxyPort;
 }
 
 BackendProtocol::Request::Request(const std::string& text)

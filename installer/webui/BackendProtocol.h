@@ -209,6 +209,14 @@ private:
 };
 
 std::ostream& operator<<(std::ostream& out, BackendProtocol::Command command);
+// "zarni enabled"
+std::ostream& operator<<(std::ostream& out, const BackendProtocol::ProductIconRequest& request);
+// "zarni zarni-1.1 Full customize"
+std::ostream& operator<<(std::ostream& out, const BackendProtocol::ProductSelection& selection);
+// "zarni +web -mail"
+std::ostream& operator<<(std::ostream& out, const BackendProtocol::ComponentSelection& selection);
+// "source /srv/zarni target /opt proxy user@host:port", the password masked.
+std::ostream& operator<<(std::ostream& out, const BackendProtocol::Preferences& preferences);
 
 // Appends the base64 form of the bytes (RFC 4648 alphabet, "=" padding, lines
 // of 76 characters each ended by CR LF) to `out`.
