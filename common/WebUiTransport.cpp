@@ -27,6 +27,14 @@ std::string errnoText(int number) { return std::strerror(number); }
 // The codes of every transport failure: system, try again later, system
 // stable, support maybe; a failing wait differs only in giving no advice.
 error transportError() { return error(4, 2, 1, 2); }
+
+// A transport failure: the text followed by the system's text for the errno.
+error transportFailure(const char* text, int number)
+{
+    error failure = transportError();
+    failure << text << errnoText(number);
+    return failure;
+}
 error waitError() { return error(4, 1, 1, 2); }
 
 // The most digits a length within the limit needs ("16777216").
@@ -220,10 +228,7 @@ void WebUiTransport::tcp::listen()
     struct sockaddr_un address;
     Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
     if (socket.get() < 0) {
-        const int number = errno;
-        error failure = transportError();
-        failure << "BackendProtocol: create socket failed: " << errnoText(number);
-        throw failure;
+        throw transportFailure("BackendProtocol: create socket failed: ", errno);
     }
     if (!socketAddress(path_, address)) {
         error failure = transportError();
@@ -252,10 +257,7 @@ void WebUiTransport::tcp::listen()
         ~MaskGuard() { ::umask(previous); }
     } mask;
     if (::bind(socket.get(), reinterpret_cast<const struct sockaddr*>(&address), sizeof address) != 0) {
-        const int number = errno;
-        error failure = transportError();
-        failure << "BackendProtocol: bind socket failed: " << errnoText(number);
-        throw failure;
+        throw transportFailure("BackendProtocol: bind socket failed: ", errno);
     }
     if (::lstat(path_.c_str(), &found) == 0) {
         socketDevice_ = found.st_dev;
@@ -264,9 +266,7 @@ void WebUiTransport::tcp::listen()
     if (::listen(socket.get(), 2) != 0) {
         const int number = errno;
         ::unlink(path_.c_str());
-        error failure = transportError();
-        failure << "BackendProtocol: listen on socket failed: " << errnoText(number);
-        throw failure;
+        throw transportFailure("BackendProtocol: listen on socket failed: ", number);
     }
     listening_ = socket.release();
 }
@@ -431,10 +431,7 @@ std::string WebUiTransport::tcp::request(const std::string& text) const
 {
     Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
     if (socket.get() < 0) {
-        const int number = errno;
-        error failure = transportError();
-        failure << "BackendProtocol: create socket failed: " << errnoText(number);
-        throw failure;
+        throw transportFailure("BackendProtocol: create socket failed: ", errno);
     }
     struct sockaddr_un address;
     if (!socketAddress(path_, address)) {
@@ -447,10 +444,7 @@ std::string WebUiTransport::tcp::request(const std::string& text) const
         connected = ::connect(socket.get(), reinterpret_cast<const struct sockaddr*>(&address), sizeof address);
     } while (connected != 0 && errno == EINTR);
     if (connected != 0) {
-        const int number = errno;
-        error failure = transportError();
-        failure << "Can't connect to backend: " << errnoText(number);
-        throw failure;
+        throw transportFailure("Can't connect to backend: ", errno);
     }
     const long user = peerUser(socket.get());
     if (user != static_cast<long>(::geteuid())) {
@@ -461,15 +455,10 @@ std::string WebUiTransport::tcp::request(const std::string& text) const
     }
     const int writeFailure = sendAll(socket.get(), frame(text));
     if (writeFailure != 0) {
-        error failure = transportError();
-        failure << "Can't write request portion: " << errnoText(writeFailure);
-        throw failure;
+        throw transportFailure("Can't write request portion: ", writeFailure);
     }
     if (::shutdown(socket.get(), SHUT_WR) != 0) {
-        const int number = errno;
-        error failure = transportError();
-        failure << "Can't complete write request portion: " << errnoText(number);
-        throw failure;
+        throw transportFailure("Can't complete write request portion: ", errno);
     }
     std::string reply;
     char piece[65536];
@@ -494,16 +483,10 @@ std::string WebUiTransport::tcp::request(const std::string& text) const
         throw failure;
     }
     if (::shutdown(socket.get(), SHUT_RD) != 0 && errno != ENOTCONN) {
-        const int number = errno;
-        error failure = transportError();
-        failure << "Can't complete reading from socket: " << errnoText(number);
-        throw failure;
+        throw transportFailure("Can't complete reading from socket: ", errno);
     }
     if (::close(socket.release()) != 0) {
-        const int number = errno;
-        error failure = transportError();
-        failure << "Can't close connection: " << errnoText(number);
-        throw failure;
+        throw transportFailure("Can't close connection: ", errno);
     }
     return reply.substr(check.headerSize);
 }

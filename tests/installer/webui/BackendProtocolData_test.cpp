@@ -23,12 +23,7 @@
 
 namespace {
 
-class BackendProtocolData : public ::testing::Test {
-protected:
-    void SetUp() override { protocol.reset(); }
-
-    BackendProtocol protocol;
-};
+class BackendProtocolData : public ReplyTest {};
 
 TEST_F(BackendProtocolData, Preferences)
 {

@@ -38,12 +38,7 @@ void replyTo(BackendProtocol& protocol, const std::function<void()>& command)
     }
 }
 
-class BackendProtocolTest : public ::testing::Test {
-protected:
-    void SetUp() override { protocol.reset(); }
-
-    BackendProtocol protocol;
-};
+class BackendProtocolTest : public ReplyTest {};
 
 TEST_F(BackendProtocolTest, FrameReplies)
 {

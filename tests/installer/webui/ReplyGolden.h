@@ -1,5 +1,7 @@
 #pragma once
 
+#include "installer/webui/BackendProtocol.h"
+
 #include "common/xmlbind.h"
 #include "tests/common/TestFiles.h"
 #include "tests/common/XmlLint.h"
@@ -40,3 +42,11 @@ inline void expectGolden(const TiXmlDocument& reply, const std::string& name, co
     const ::testing::ScopedTrace trace(file, line, "golden reply " + name);
     EXPECT_EQ(goldenDifference(reply, name), "");
 }
+
+// A test with a fresh reply (status "ok") in `protocol`.
+class ReplyTest : public ::testing::Test {
+protected:
+    void SetUp() override { protocol.reset(); }
+
+    BackendProtocol protocol;
+};
