@@ -92,6 +92,7 @@ public:
     static void finish();
 
     // Records a termination signal; async-signal-safe, for the signal handlers.
+    // It also writes a byte into the wake-up pipe once that exists.
     static void onSignal(int signalNumber);
     // Acts on a recorded termination when it may be acted on now: logs it, marks
     // the status failed with "user_canceled" and raises Interrupted.

@@ -287,7 +287,28 @@ void Document::load(const std::string& path)
     ::close(descriptor);
     if (content.size() > maxDocumentSize)
         throw parse_err(TIXML_ERROR, "The file is larger than " + std::to_string(maxDocumentSize) + " bytes", 0, 0);
+    parseContent(content, path);
+}
 
+void Document::parse(const std::string& text)
+{
+    Clear();
+    ClearError();
+    if (text.size() > maxDocumentSize)
+        throw parse_err(TIXML_ERROR, "The document is larger than " + std::to_string(maxDocumentSize) + " bytes", 0,
+                        0);
+    std::string content = text;
+    try {
+        parseContent(content, std::string());
+    } catch (const err&) {
+        // Half a request must not pass for one.
+        Clear();
+        throw;
+    }
+}
+
+void Document::parseContent(std::string& content, const std::string& path)
+{
     std::optional<Refusal> refusal = checkEncoding(content);
     if (!refusal) refusal = checkMarkup(content);
     if (refusal) {

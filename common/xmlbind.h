@@ -70,12 +70,19 @@ public:
     TiXmlElement* root(const std::string& name);
     TiXmlElement* root(const char* name);
 
+    // Reads a document from text (a request that arrived over a socket) under the
+    // limits and checks of a file; raises parse_err, also for a text without a
+    // root element.
+    void parse(const std::string& text);
+
     // Writes the document to a sibling file and renames it over `path`; raises err
     // (code -1) when it cannot be written.
     void save(const std::string& path) const;
 
 private:
     void load(const std::string& path);
+    // Parses bytes read whole; `path` names them in messages (empty: text).
+    void parseContent(std::string& content, const std::string& path);
 };
 
 // A handle on an element (which may be null) and the text of the last failed

@@ -12,6 +12,7 @@
 
 #include <boost/exception_ptr.hpp>
 
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/ipc.h>
@@ -463,6 +464,24 @@ TEST_F(ProgressTest, TheInterruptionCanBeRaisedAgainOnAnotherThread)
     } catch (...) {
         ADD_FAILURE() << "the captured exception lost its type";
     }
+}
+
+TEST_F(ProgressTest, ARecordedSignalMakesTheWakeUpPipeReadableUntilDrained)
+{
+    const int wakeUp = Progress::terminationWakeupDescriptor();
+    ASSERT_GE(wakeUp, 0);
+    EXPECT_EQ(Progress::terminationWakeupDescriptor(), wakeUp);
+    EXPECT_NE(::fcntl(wakeUp, F_GETFD) & FD_CLOEXEC, 0);
+    Progress::drainTerminationWakeup();
+    struct pollfd watched = {wakeUp, POLLIN, 0};
+    EXPECT_EQ(::poll(&watched, 1, 0), 0);
+
+    // More signals than the pipe holds bytes never block the handler.
+    for (int count = 0; count < 70000; ++count) Progress::onSignal(SIGTERM);
+    EXPECT_EQ(::poll(&watched, 1, 0), 1);
+    Progress::drainTerminationWakeup();
+    EXPECT_EQ(::poll(&watched, 1, 0), 0);
+    expectInterrupted(SIGTERM);
 }
 
 }  // namespace

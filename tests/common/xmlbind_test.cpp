@@ -290,6 +290,36 @@ TEST(Xmlbind, HostileInputFailsCleanly)
     EXPECT_EQ(loadFailure(dir, valid).code, -100);
 }
 
+// A request that arrived as text is held to the limits of a file.
+TEST(Xmlbind, TextIsParsedUnderTheLimitsOfAFile)
+{
+    xmlbind::Document document;
+    document.parse("<request><command value='ping'/></request>");
+    EXPECT_EQ(xmlbind::getAttribute(xmlbind::getChild(document.root("request"), "command"), "value"), "ping");
+
+    struct Case {
+        const char* name;
+        std::string text;
+        int code;
+    } cases[] = {
+        {"empty", "", TiXmlBase::TIXML_ERROR_DOCUMENT_EMPTY},
+        {"declaration only", "<?xml version=\"1.0\"?>", TiXmlBase::TIXML_ERROR_DOCUMENT_EMPTY},
+        {"too deep", nested(xmlbind::maxElementDepth + 1), TiXmlBase::TIXML_ERROR_PARSING_ELEMENT},
+        {"too large", std::string(xmlbind::maxDocumentSize + 1, ' '), TiXmlBase::TIXML_ERROR},
+        {"broken", "<request><command></request>", TiXmlBase::TIXML_ERROR_READING_END_TAG},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        try {
+            document.parse(c.text);
+            ADD_FAILURE() << "parsed";
+        } catch (const xmlbind::parse_err& e) {
+            EXPECT_EQ(e.code, c.code) << e.message;
+        }
+        EXPECT_EQ(document.RootElement(), nullptr) << "a refused text left part of a document";
+    }
+}
+
 TEST(Xmlbind, LoadFileAnswersWithoutRaising)
 {
     TempDir dir;

@@ -29,6 +29,8 @@ int httpRequest(const std::uint8_t* data, std::size_t size);
 int cgiReply(const std::uint8_t* data, std::size_t size);
 // An include page: the embedded server's directives and tags.
 int ssiPage(const std::uint8_t* data, std::size_t size);
+// Bytes on the web back end's socket: the frame reader and the request parsers.
+int backendRequest(const std::uint8_t* data, std::size_t size);
 
 struct Target {
     const char* name;
@@ -38,7 +40,7 @@ struct Target {
 inline constexpr Target targets[] = {
     {"versions", versions},         {"dependencies", dependencies}, {"packageCache", packageCache},
     {"xmlDocument", xmlDocument},   {"splitList", splitList},       {"httpRequest", httpRequest},
-    {"cgiReply", cgiReply},         {"ssiPage", ssiPage},
+    {"cgiReply", cgiReply},         {"ssiPage", ssiPage},           {"backendRequest", backendRequest},
 };
 
 // Aborts, naming what did not hold and on what, when `holds` is false: both
