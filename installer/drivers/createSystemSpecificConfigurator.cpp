@@ -3,6 +3,7 @@
 #include "installer/components/ComponentManager.h"
 #include "installer/components/KwComponent.h"
 #include "installer/engine/DebianAPTConfigurator.h"
+#include "installer/engine/YumConfigurator.h"
 
 #include "common/Log.h"
 #include "common/error.h"
@@ -24,11 +25,12 @@ ConfigurationCheckCache& cache()
     return kept;
 }
 
-// The only place that names the yum/dnf flavour.
-std::unique_ptr<SystemSpecificConfigurator> makeYumConfigurator(const std::string&, SourceManager&, Repository&)
+// The only place that names the yum/dnf flavour. The package tool is chosen
+// here, so a system with neither dnf nor yum fails before anything is written.
+std::unique_ptr<SystemSpecificConfigurator> makeYumConfigurator(const std::string& sourceName, SourceManager& sources,
+                                                                Repository& repository)
 {
-    throw error(4, 1, 1, 3) << "The yum/dnf package manager configurator is not available in this build of the "
-                               "installer.";
+    return std::make_unique<YumConfigurator>(sourceName, &sources, &repository, YumConfigurator::detectPackageTool());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "installer/components/ComponentManager.h"
 #include "installer/engine/DebianAPTConfigurator.h"
 #include "installer/engine/Installer.h"
+#include "installer/engine/YumConfigurator.h"
 #include "installer/sources/FileFetcher.h"
 #include "installer/sources/SourceManager.h"
 
@@ -11,11 +12,17 @@
 #include "common/packages/RPMPackage.h"
 #include "common/packages/Repository.h"
 #include "tests/common/ErrorExpectations.h"
+#include "tests/common/PrivateNamespace.h"
 #include "tests/common/TempDir.h"
+#include "tests/common/TestFiles.h"
 #include "tests/installer/components/ComponentTree.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <fstream>
 
 using ::testing::HasSubstr;
 
@@ -107,13 +114,33 @@ TEST_F(Factory, NoneWithoutADebianBasePackage)
 
 // The yum/dnf flavour is joined in its own place; until it is, an RPM system
 // gets a clear error instead of a configurator that does nothing.
-TEST_F(Factory, RedHatFamilyNeedsTheYumFlavour)
+// The RedHat family gets the yum/dnf configurator with the tool the system
+// has; without dnf and yum the factory fails before anything is configured.
+// "/usr/bin" is a private overlay, so the tools can be planted and removed.
+TEST_F(Factory, RedHatFamilyGetsTheYumConfiguratorOfItsTool)
 {
     addBase('r');
-    if (const auto e = expectError([&] { create(kRedHat); })) {
-        EXPECT_EQ(e->errorClass(), 4);
-        EXPECT_THAT(e->text(), HasSubstr("yum/dnf"));
-    }
+    TempDir scratch;
+    const std::string report = scratch.path() + "/report";
+    const int result = runInPrivateMountNamespace([&] {
+        if (!overlayMachineDirectory("/usr/bin", scratch.path() + "/overlay")) return 2;
+        std::ofstream out(report);
+        ::unlink(YumConfigurator::dnfTool().toolPath.c_str());
+        ::unlink(YumConfigurator::yumTool().toolPath.c_str());
+        try {
+            create(kRedHat);
+            out << "made without a tool\n";
+        } catch (const error& failure) {
+            out << failure.errorClass() << ": " << failure.text();
+        }
+        std::ofstream(YumConfigurator::dnfTool().toolPath) << "#!/bin/sh\n";
+        const auto made = create(kRedHat);
+        out << (dynamic_cast<YumConfigurator*>(made.get()) ? "yum configurator" : "another configurator") << "\n";
+        return 0;
+    });
+    if (result == kNamespaceRefused) GTEST_SKIP() << "private mount namespaces are refused here";
+    ASSERT_EQ(result, 0);
+    EXPECT_EQ(readFile(report), "4: " + Messages::get("err_yum_not_found") + "\n" + "yum configurator\n");
 }
 
 TEST_F(Factory, ErrorsOfTheBaseComponentPassOn)
