@@ -401,8 +401,39 @@ std::vector<comp_cptr_t> ComponentManager::needAlsoRemove(const std::vector<cons
     return std::vector<comp_cptr_t>(result.begin(), result.end());
 }
 
-void ComponentManager::applyComponentLists(const std::string&, const std::vector<std::string>&,
-                                           const std::vector<std::string>&)
+void ComponentManager::applyComponentLists(const std::string& productId, const std::vector<std::string>& install,
+                                           const std::vector<std::string>& remove)
 {
-    throw KW_INTERNAL_ERROR() << " (the explicit component lists are not built yet)";
+    ComponentsChangeset changeset;
+    ComponentsChangeset::MarkComponentsByName installs(&changeset, productId, install,
+                                                       ComponentsChangeset::REQ_INSTALL, true);
+    visit(installs);
+    ComponentsChangeset::MarkComponentsByName removals(&changeset, productId, remove, ComponentsChangeset::REQ_REMOVE,
+                                                       true);
+    visit(removals);
+    const bool resolved = resolveComponents(&changeset);
+
+    const std::vector<comp_cptr_t> denied = changeset.getDeniedImplicitRemovals();
+    if (!denied.empty()) {
+        std::string list;
+        for (const comp_cptr_t& component : denied)
+            list += (list.empty() ? "" : ", ") + component->description + " (" + component->name + ")";
+        throw error(5, 1, 1, 2) << Messages::get("err_deps_deny_implicit_remove") << list;
+    }
+    const std::vector<std::string> conflicts = changeset.getConflicts();
+    if (!resolved || !conflicts.empty()) {
+        std::string list;
+        for (const std::string& name : conflicts) list += (list.empty() ? "" : ", ") + name;
+        throw error(5, 1, 1, 2) << Messages::get("err_deps_conflict") << list;
+    }
+
+    const auto logAdded = [](const char* key, const std::vector<std::string>& names) {
+        if (names.empty()) return;
+        std::string list;
+        for (const std::string& name : names) list += " '" + name + "'";
+        Log(0, true) << Messages::get(key) << list;
+    };
+    logAdded("added_comps_by_deps", changeset.getImplicitInstallNames());
+    logAdded("removed_comps_by_deps", changeset.getImplicitRemoveNames());
+    applyChangeset(changeset);
 }

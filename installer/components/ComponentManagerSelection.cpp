@@ -8,6 +8,8 @@
 #include "installer/components/KwSubGroup.h"
 
 #include "common/Log.h"
+#include "common/Messages.h"
+#include "common/Progress.h"
 #include "common/error.h"
 
 #include <algorithm>
@@ -15,6 +17,7 @@
 ComponentManager::CheckInstalled::CheckInstalled(const Repository& repository, AvailablePackageLookup* available)
     : repository_(repository), available_(available)
 {
+    Progress::stepAndLog("checking_comps_status", Messages::get("checking_comps_status"));
 }
 
 void ComponentManager::CheckInstalled::visit(KwComponentPtr component)

@@ -1,12 +1,12 @@
 #include "installer/drivers/CautionCollector.h"
 
-#include "common/error.h"
-
 namespace driver {
 
-void CautionCollector::visitRelease(const ReleasePtr&)
+void CautionCollector::visitRelease(const ReleasePtr& release)
 {
-    throw KW_INTERNAL_ERROR() << " (the caution collector is not built yet)";
+    if (!release->isSelected()) return;
+    const std::string caution = release->getCaution();
+    if (!caution.empty()) take(caution);
 }
 
 namespace web {

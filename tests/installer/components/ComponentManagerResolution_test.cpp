@@ -3,6 +3,7 @@
 #include "installer/components/ComponentsChangeset.h"
 
 #include "common/Log.h"
+#include "common/Messages.h"
 #include "common/packages/Package.h"
 #include "common/packages/Repository.h"
 #include "tests/common/CapturedLog.h"
@@ -317,4 +318,98 @@ TEST_F(Resolution, OlderComponentHoldsBackItsHardwiredPartners)
     changeset.setRequest(core) = ComponentsChangeset::REQ_LEAVE;
     ASSERT_TRUE(manager.resolveComponents(&changeset));
     EXPECT_EQ(printed(changeset), std::string("ComponentsChangeset[ !=zarni/core, =zarni/plugin, ~zarni/theme") + legend);
+}
+
+// The explicit lists of a command line: what the resolution adds or removes
+// besides the named components is applied and shown to the operator.
+TEST_F(Resolution, ComponentListsApplyWithWhatTheyImply)
+{
+    const KwComponentPtr web = add("web");
+    web->requiredNames = {"base", "php"};
+    const KwComponentPtr base = add("base");
+    const KwComponentPtr php = add("php");
+    const KwComponentPtr dns = add("dns", KwComponent::MODE_UP2DATE);
+    const KwComponentPtr dnsUi = add("dns-ui", KwComponent::MODE_UP2DATE);
+    dnsUi->requiredNames = {"dns"};
+    const KwComponentPtr other = makeComponent(makeProductBuild("tenebrin").build, "web");
+    manager.addRootNode(other);
+
+    CapturedLog log(0);
+    manager.applyComponentLists("zarni", {"web"}, {"dns"});
+    EXPECT_EQ(log.text(), Messages::get("added_comps_by_deps") + " 'base' 'php'\n" +
+                              Messages::get("removed_comps_by_deps") + " 'dns-ui'\n");
+    EXPECT_EQ(web->getSelection(), KwComponent::SEL_INSTALL);
+    EXPECT_EQ(base->getSelection(), KwComponent::SEL_INSTALL);
+    EXPECT_EQ(php->getSelection(), KwComponent::SEL_INSTALL);
+    EXPECT_EQ(dns->getSelection(), KwComponent::SEL_REMOVE);
+    EXPECT_EQ(dnsUi->getSelection(), KwComponent::SEL_REMOVE);
+    // The request names the product's components only.
+    EXPECT_EQ(other->getSelection(), KwComponent::SEL_NONE);
+}
+
+TEST_F(Resolution, ComponentListsWithNothingImpliedLogNothing)
+{
+    const KwComponentPtr a = add("a");
+    const KwComponentPtr b = add("b", KwComponent::MODE_UP2DATE);
+    CapturedLog log(0);
+    manager.applyComponentLists("zarni", {"a"}, {"b"});
+    EXPECT_EQ(log.text(), "");
+    EXPECT_EQ(a->getSelection(), KwComponent::SEL_INSTALL);
+    EXPECT_EQ(b->getSelection(), KwComponent::SEL_REMOVE);
+}
+
+// Components removed only when named refuse to go along with what they need;
+// each is named to the operator by description and name, and nothing changes.
+TEST_F(Resolution, ComponentListsRefuseImplicitRemovalOfProtectedComponents)
+{
+    const KwComponentPtr mail = add("mail", KwComponent::MODE_UP2DATE);
+    const KwComponentPtr webmail = add("webmail", KwComponent::MODE_UP2DATE);
+    webmail->requiredNames = {"mail"};
+    webmail->removeOnlyIfExplicit = true;
+    const KwComponentPtr lists = add("lists", KwComponent::MODE_UP2DATE);
+    lists->requiredNames = {"mail"};
+    lists->removeOnlyIfExplicit = true;
+    const KwComponentPtr spam = add("spam", KwComponent::MODE_UP2DATE);
+    spam->requiredNames = {"mail"};
+
+    CapturedLog log(0);
+    expectError([&] { manager.applyComponentLists("zarni", {}, {"mail"}); }, {5, 1, 1, 2},
+                Messages::get("err_deps_deny_implicit_remove") +
+                    "lists description (lists), webmail description (webmail)\n");
+    EXPECT_EQ(log.text(), "");
+    for (const KwComponentPtr& component : {mail, webmail, lists, spam})
+        EXPECT_EQ(component->getSelection(), KwComponent::SEL_NONE) << component->name;
+
+    // Named, they go.
+    manager.applyComponentLists("zarni", {}, {"mail", "webmail", "lists"});
+    for (const KwComponentPtr& component : {mail, webmail, lists, spam})
+        EXPECT_EQ(component->getSelection(), KwComponent::SEL_REMOVE) << component->name;
+}
+
+TEST_F(Resolution, ComponentListsThatConflictAreRefused)
+{
+    const KwComponentPtr postfix = add("postfix");
+    postfix->conflicts = {"exim"};
+    const KwComponentPtr exim = add("exim");
+    const KwComponentPtr base = add("base", KwComponent::MODE_UP2DATE);
+    const KwComponentPtr web = add("web");
+    web->requiredNames = {"base"};
+
+    struct Case {
+        const char* name;
+        std::vector<std::string> install;
+        std::vector<std::string> remove;
+        const char* names;
+    };
+    const Case cases[] = {
+        {"two that exclude each other", {"postfix", "exim"}, {}, "exim, postfix"},
+        {"one and what it needs removed", {"web"}, {"base"}, "base, web"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        expectError([&] { manager.applyComponentLists("zarni", c.install, c.remove); }, {5, 1, 1, 2},
+                    Messages::get("err_deps_conflict") + c.names + "\n");
+        for (const KwComponentPtr& component : {postfix, exim, base, web})
+            EXPECT_EQ(component->getSelection(), KwComponent::SEL_NONE) << component->name;
+    }
 }

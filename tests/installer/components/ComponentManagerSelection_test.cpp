@@ -1,6 +1,9 @@
 #include "installer/components/ComponentManager.h"
 
 #include "installer/components/ComponentsChangeset.h"
+
+#include "common/Messages.h"
+#include "common/Progress.h"
 #include "tests/common/CapturedLog.h"
 #include "tests/common/ErrorExpectations.h"
 #include "tests/installer/components/ComponentTree.h"
@@ -33,6 +36,19 @@ TEST_F(DemoSystem, PreparePackagesListCollectsKeyPackageNames)
     loaded.components.visit(list);
     EXPECT_THAT(list.names, ElementsAre("zarni-base", "zarni-web", "zarni-mail-postfix", "zarni-mail-exim",
                                         "zarni-dns", "zarni-php82", "zarni-php83"));
+}
+
+// Making the installed-state check announces its progress step and tells the
+// operator; its walk gives every component its mode.
+TEST_F(CleanDemoSystem, CheckInstalledAnnouncesItsStep)
+{
+    CapturedLog log(0);
+    ComponentManager::CheckInstalled check(loaded.repository, nullptr);
+    EXPECT_EQ(log.text(), Messages::get("checking_comps_status") + "\n");
+    EXPECT_EQ(std::string(Progress::SharedStatus().data().stepId), "checking_comps_status");
+    EXPECT_EQ(std::string(Progress::SharedStatus().data().stepTitle), "Detecting installed product components.");
+    loaded.components.visit(check);
+    EXPECT_EQ(component("base")->getInstallMode(), KwComponent::MODE_INSTALL);
 }
 
 // A radio group keeps its installed member and the allowed switches; one left
