@@ -385,7 +385,7 @@ TEST(Startup, ProxyEnvironmentOfTheChildren)
     ProgramHost host;
     const std::vector<std::string> proxy = {"list", "--proxy-host", "proxy.zarni.example", "--proxy-port", "8080",
                                             "--proxy-user", "op", "--proxy-password", "s3cret", "--email",
-                                            "ops@mail.zarni.example"};
+                                            "ops@mail.zarni.example", "--source", "/nonexistent-catalogue/"};
     ProgramHost::Run run;
     run.arguments = proxy;
     run.inspect = [] { return readText("/var/log/zarni/install/kitwright3.log"); };
@@ -420,7 +420,8 @@ TEST(Startup, NoticeMail)
     {
         SCOPED_TRACE("a run that reached a driver sends once, with the failure subject");
         ProgramHost host;
-        const PrivateHostResult result = host.run({"list", "--email", "ops@mail.zarni.example"});
+        const PrivateHostResult result =
+            host.run({"list", "--email", "ops@mail.zarni.example", "--source", "/nonexistent-catalogue/"});
         KW_SKIP_WITHOUT_PRIVATE_HOST(result);
         std::vector<std::string> mails;
         for (const std::string& call : host.calls())
@@ -434,7 +435,7 @@ TEST(Startup, NoticeMail)
         ProgramHost host;
         host.tools().fail("mail");
         ProgramHost::Run run;
-        run.arguments = {"list", "--email", "ops@mail.zarni.example"};
+        run.arguments = {"list", "--email", "ops@mail.zarni.example", "--source", "/nonexistent-catalogue/"};
         run.inspect = [] { return readText("/var/log/zarni/install/kitwright3.log"); };
         const PrivateHostResult result = host.run(run);
         EXPECT_THAT(result.inspected, Not(HasSubstr("A message was sent to")));
