@@ -16,6 +16,8 @@ class AptGpgKeyManager : public GpgKeyManager {
 public:
     static constexpr const char* keyringPath = "/etc/apt/keyrings/zarni.gpg";
     static constexpr const char* aptKeyProgram = "/usr/bin/apt-key";
+    // The legacy keyring "apt-key add" writes into.
+    static constexpr const char* aptKeyKeyringPath = "/etc/apt/trusted.gpg";
 
     // Finds the gpg program ("gpg", "gpg2" or "gpg1") and makes the private home.
     // The paths are the system's; tests give their own.

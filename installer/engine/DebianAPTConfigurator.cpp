@@ -177,6 +177,8 @@ void DebianAPTConfigurator::importKeys()
             builds.push_back(build);
     }
     backupFile(AptGpgKeyManager::keyringPath);
+    // apt-key changes its keyring too: a run that installs nothing puts it back.
+    backupFile(AptGpgKeyManager::aptKeyKeyringPath);
     for (const BuildPtr& build : builds) {
         if (!build->gpgPublicKey().empty())
             keys.importKey(build->gpgPublicKey());

@@ -68,6 +68,22 @@ inline int runInPrivateMountNamespace(const std::function<int()>& body)
     return WEXITSTATUS(status);
 }
 
+// Runs body in a forked child inside private mount and IPC namespaces, with an
+// empty tmpfs over each of `directories` (made inside the child, so nothing the
+// test made there before is seen), and returns body's result as
+// runInPrivateMountNamespace does, kNamespaceRefused included.
+inline int runOverPrivateDirectories(const std::vector<std::string>& directories, const std::function<int()>& body)
+{
+    return runInPrivateMountNamespace([&] {
+        if (unshare(CLONE_NEWIPC) != 0) return kNamespaceRefused;
+        for (const std::string& directory : directories) {
+            ::mkdir(directory.c_str(), 0755);
+            if (mount("tmpfs", directory.c_str(), "tmpfs", 0, "mode=0755") != 0) return kNamespaceRefused;
+        }
+        return body();
+    });
+}
+
 // The second local user the tests play ("nobody"): what it makes in a shared
 // directory belongs to another user than the installer's.
 constexpr uid_t kOtherUser = 65534;
