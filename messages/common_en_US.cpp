@@ -213,6 +213,7 @@ const MessagePair kTable[] = {
     {"err_opt_no_installed_prods", "There are no installed products to update or change."},
     {"err_opt_show_options_wo_components", "The --show-options option can be used only together with the --show-components option."},
     {"err_opt_int_uninst_wo_rm_everything", "The --interactive-uninstall option can be used only together with the --remove-everything option"},
+    {"err_opt_unknown_preset", "The installation type '%s' is not offered for the product '%s'. Use the 'list' command with the --presets option to see the installation types of a release."},
     {"err_rpm_read_config", "Failed to read the RPM configuration."},
     {"err_msi_info_brief", "Unable to retrieve the information about the MSI packages installed in the system."},
     {"err_mispkg", "The package %s was not found."},

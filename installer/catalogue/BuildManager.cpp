@@ -3,6 +3,7 @@
 #include "installer/catalogue/BuildInfFile.h"
 #include "installer/catalogue/CatalogueText.h"
 #include "installer/catalogue/cropReleasesByTags.h"
+#include "installer/catalogue/findRelease.h"
 #include "installer/sources/FileFetcher.h"
 #include "installer/sources/SelfUpgrade.h"
 
@@ -643,19 +644,11 @@ ProductPtr BuildManager::getProduct(const std::string& productId) const
     return ProductPtr();
 }
 
-ReleasePtr BuildManager::getRelease(const std::string& releaseId) const
-{
-    for (const ReleasePtr& release : releases_)
-        if (release->id() == releaseId) return release;
-    return ReleasePtr();
-}
+ReleasePtr BuildManager::getRelease(const std::string& releaseId) const { return findRelease(releases_, releaseId); }
 
 ReleasePtr BuildManager::findReleaseByVersion(const std::string& productId, const std::string& version) const
 {
-    const Version wanted(version);
-    for (const ReleasePtr& release : releases_)
-        if (release->product()->id == productId && release->getVersion() == wanted) return release;
-    return ReleasePtr();
+    return ::findReleaseByVersion(releases_, productId, version);
 }
 
 std::string BuildManager::getLatestReleaseId(const std::string& productId) const
@@ -691,13 +684,7 @@ std::string BuildManager::getInstalledReleaseVersion(const std::string& productI
     return release ? versionPart(release->getVersion()) : std::string();
 }
 
-std::vector<std::string> BuildManager::getInstalledProductIds() const
-{
-    std::vector<std::string> ids;
-    for (const ReleasePtr& release : releases_)
-        if (release->isInstalled()) ids.push_back(release->product()->id);
-    return ids;
-}
+std::vector<std::string> BuildManager::getInstalledProductIds() const { return findInstalledProductIds(releases_); }
 
 std::ostream& operator<<(std::ostream& out, const BuildManager::CatalogueEntry& entry)
 {

@@ -15,8 +15,6 @@ namespace {
 
 }  // namespace
 
-void runCommandLineWork() { notAvailable("command-line mode"); }
-
 namespace driver {
 
 void work_interactive() { notAvailable("text-mode wizard"); }

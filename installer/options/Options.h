@@ -6,6 +6,7 @@
 #include <boost/program_options/options_description.hpp>
 #include <boost/program_options/positional_options.hpp>
 #include <boost/program_options/variables_map.hpp>
+#include <boost/shared_ptr.hpp>
 
 #include <functional>
 #include <istream>
@@ -14,6 +15,9 @@
 #include <ostream>
 #include <string>
 #include <vector>
+
+class Release;
+typedef boost::shared_ptr<Release> ReleasePtr;
 
 // Everything the operator asked for in one process-wide record: where packages come
 // from and where downloads go, proxy, logging and safety switches, what to do (work
@@ -34,7 +38,9 @@
 // command (whose action the selectors decide later).
 //
 // The layers live in one file each: OptionsRcFile.cpp (rc file, environment,
-// options.ini), OptionsLegacySyntax.cpp and OptionsCommandSyntax.cpp.
+// options.ini), OptionsLegacySyntax.cpp and OptionsCommandSyntax.cpp; the
+// selectors of the command syntax, read against the catalogue, in
+// OptionsSelectors.cpp.
 class Options {
 public:
     // Work modes (`mode`).
@@ -274,6 +280,27 @@ public:
     void applyWebSecretTiers();
     // The checks that close the build of the record; fills the web UI certificate.
     void checkOptions();
+
+    // --- Selectors (OptionsSelectors.cpp) ---
+    // The words after a command are product ids, tier tags (or "all"), release ids
+    // or versions; only the catalogue tells which, so the command-line driver calls
+    // interpretSelectors with the catalogue's releases once it has read them. It
+    // classifies the words, checks their combination, fills the selectors and the
+    // tiers, and runs the command's handler, which sets the action, the product
+    // selections, the release ids and the component requests. Every refusal is a
+    // user error (2, 1, 1, 2).
+
+    void interpretSelectors(const std::vector<ReleasePtr>& releases);
+    // Replaces the version selector by the id of the release it names.
+    void resolveVersionSelector(const std::vector<ReleasePtr>& releases);
+    void selectForList(const std::vector<ReleasePtr>& releases);
+    void selectForInstall(const std::vector<ReleasePtr>& releases);
+    void selectForUpgrade(const std::vector<ReleasePtr>& releases);
+    void selectForUpdate(const std::vector<ReleasePtr>& releases);
+    void selectForAddRemove(const std::vector<ReleasePtr>& releases);
+    // Every value of a names option, in order, each split as a comma list: repeated
+    // options, several words and comma lists add up. Empty when it was not given.
+    std::vector<std::string> collectValues(const std::string& option) const;
 
     // --- The record ---
 

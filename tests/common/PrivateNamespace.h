@@ -163,7 +163,8 @@ private:
 // private:
 //   /tmp, /root         an empty tmpfs each (lock file, home directory);
 //   /var, /opt          the machine's own, with every write going to a tmpfs
-//                       (log, feedback, self-upgrade cache, report tool);
+//                       (log, feedback, self-upgrade cache, report tool), and
+//                       so are the directories named in `overlaid`;
 //   /sys/fs/cgroup      an empty tmpfs (no process can leave its control group).
 // Directories the test made (TempDir, RecordedTools) stay visible when named in
 // `visible`; files named in `planted` appear at fixed paths (a stand-in for a
@@ -176,6 +177,9 @@ struct PrivateHostRun {
     std::vector<std::string> environment;   // "NAME=value" over the test's environment
     std::vector<std::string> visible;       // directories below /tmp the run must see
     std::vector<std::pair<std::string, std::string>> planted;  // fixed path, file to show there
+    // More directories of the machine's own whose writes go to a tmpfs, as with
+    // /var and /opt, and whose changes the listing shows ("/etc/apt", say).
+    std::vector<std::string> overlaid;
     uid_t user = 0;                          // 0 or kOtherUser
     mode_t umask = 022;
     std::string input;                      // the program's standard input
@@ -303,6 +307,14 @@ inline void listTree(const std::string& dir, const std::string& shown, const std
     }
 }
 
+// The scratch name of an overlaid directory's layers: "/etc/apt" -> "etc-apt".
+inline std::string overlayName(const std::string& dir)
+{
+    std::string name = dir.substr(1);
+    std::replace(name.begin(), name.end(), '/', '-');
+    return name;
+}
+
 // The namespace's init: prepares the private places, runs the program, waits
 // for everything, and returns the serialized result.
 inline std::string hostInit(const PrivateHostRun& run)
@@ -331,29 +343,39 @@ inline std::string hostInit(const PrivateHostRun& run)
         ::close(visibleFds[i]);
     }
 
-    // /var and /opt: the machine's, written to a tmpfs.
-    for (const char* dir : {"var", "opt"}) {
-        const std::string lower = scratch + "/" + dir + "-machine";
-        const std::string upper = scratch + "/" + dir + "-changes";
-        const std::string work = scratch + "/" + dir + "-work";
+    // /var, /opt and the directories the run names: the machine's, written to a tmpfs.
+    std::vector<std::string> overlaid = {"/var", "/opt"};
+    overlaid.insert(overlaid.end(), run.overlaid.begin(), run.overlaid.end());
+    for (const std::string& dir : overlaid) {
+        const std::string layers = scratch + "/" + overlayName(dir);
+        const std::string lower = layers + "-machine";
+        const std::string upper = layers + "-changes";
+        const std::string work = layers + "-work";
         for (const std::string& d : {lower, upper, work}) makeDirectories(d);
-        if (::mount((std::string("/") + dir).c_str(), lower.c_str(), nullptr, MS_BIND | MS_REC, nullptr) != 0)
-            return fail(std::string("bind /") + dir);
+        if (::mount(dir.c_str(), lower.c_str(), nullptr, MS_BIND | MS_REC, nullptr) != 0) return fail("bind " + dir);
         const std::string data = "lowerdir=" + lower + ",upperdir=" + upper + ",workdir=" + work;
-        if (::mount("overlay", (std::string("/") + dir).c_str(), "overlay", 0, data.c_str()) != 0)
-            return fail(std::string("overlay over /") + dir);
+        if (::mount("overlay", dir.c_str(), "overlay", 0, data.c_str()) != 0) return fail("overlay over " + dir);
     }
 
-    // Planted files: the file's directory becomes an overlay with the stand-in on top.
-    int plantedIndex = 0;
+    // Planted files: each directory that gets some becomes one overlay with the
+    // stand-ins on top (one layer per directory: overlays nest only so deep).
+    std::vector<std::pair<std::string, std::string>> plantedDirs;  // directory, its top layer
     for (const auto& plant : run.planted) {
         const std::string dir = plant.first.substr(0, plant.first.rfind('/'));
         const std::string name = plant.first.substr(plant.first.rfind('/') + 1);
-        const std::string top = scratch + "/planted-" + std::to_string(plantedIndex++);
-        makeDirectories(top);
-        if (::symlink(plant.second.c_str(), (top + "/" + name).c_str()) != 0) return fail("plant " + plant.first);
-        const std::string data = "lowerdir=" + top + ":" + dir;
-        if (::mount("overlay", dir.c_str(), "overlay", MS_RDONLY, data.c_str()) != 0) return fail("overlay over " + dir);
+        auto found = std::find_if(plantedDirs.begin(), plantedDirs.end(),
+                                  [&](const std::pair<std::string, std::string>& entry) { return entry.first == dir; });
+        if (found == plantedDirs.end()) {
+            plantedDirs.emplace_back(dir, scratch + "/planted-" + std::to_string(plantedDirs.size()));
+            makeDirectories(plantedDirs.back().second);
+            found = plantedDirs.end() - 1;
+        }
+        if (::symlink(plant.second.c_str(), (found->second + "/" + name).c_str()) != 0) return fail("plant " + plant.first);
+    }
+    for (const auto& planted : plantedDirs) {
+        const std::string data = "lowerdir=" + planted.second + ":" + planted.first;
+        if (::mount("overlay", planted.first.c_str(), "overlay", MS_RDONLY, data.c_str()) != 0)
+            return fail("overlay over " + planted.first);
     }
 
     std::shared_ptr<void> kept;
@@ -413,14 +435,13 @@ inline std::string hostInit(const PrivateHostRun& run)
     };
     listTree("/tmp", "/tmp", skipTmp, existedNot, lines);
     listTree("/root", "/root", skipNothing, existedNot, lines);
-    for (const char* dir : {"var", "opt"}) {
-        const std::string lower = scratch + "/" + dir + "-machine";
-        const std::string prefix = std::string("/") + dir;
+    for (const std::string& dir : overlaid) {
+        const std::string lower = scratch + "/" + overlayName(dir) + "-machine";
         const auto existed = [&](const std::string& path) {
             struct stat info;
-            return ::lstat((lower + path.substr(prefix.size())).c_str(), &info) == 0;
+            return ::lstat((lower + path.substr(dir.size())).c_str(), &info) == 0;
         };
-        listTree(scratch + "/" + dir + "-changes", prefix, skipNothing, existed, lines);
+        listTree(scratch + "/" + overlayName(dir) + "-changes", dir, skipNothing, existed, lines);
     }
     // By path: a directory before what it holds.
     std::sort(lines.begin(), lines.end(),

@@ -48,7 +48,7 @@ const std::map<std::string, int> kArguments = {
     {"err_opt_panel_only_requires_zarni", 2}, {"err_opt_parse_add", 1}, {"err_opt_requires", 2},
     {"err_opt_selector_ambigous", 1}, {"err_opt_selector_multiple_prod_ids", 1},
     {"err_opt_selector_multiple_rel_ids", 1}, {"err_opt_selector_multiple_versions", 1},
-    {"err_opt_selector_no_match", 1}, {"err_opt_selector_rel_id_and_version", 2}, {"err_opt_unknown_command", 1},
+    {"err_opt_selector_no_match", 1}, {"err_opt_selector_rel_id_and_version", 2}, {"err_opt_unknown_command", 1}, {"err_opt_unknown_preset", 2},
     {"err_opt_version_requires_prod_id", 1}, {"err_param_invalid", 2}, {"err_pkgopen", 1}, {"err_pkgread", 1},
     {"err_pkgread_rpmts", 1}, {"err_pkg_dwnld", 2}, {"err_pkg_instadd", 1}, {"err_prod_keypkg", 1},
     {"err_prod_nocurrent", 1}, {"err_prod_ver_already_installed", 2}, {"err_rcfile_open", 1}, {"err_rc_eqsign", 1},
@@ -80,7 +80,7 @@ struct Set {
 const Set kEnglishSets[] = {
     {"installer", loadInstallerMessages_en_US, 256},
     {"web", loadWebMessages_en_US, 130},
-    {"common", loadCommonMessages_en_US, 228},
+    {"common", loadCommonMessages_en_US, 229},
 };
 
 TEST(MessageTables, EnglishSetsHaveTheirKeysOnce)

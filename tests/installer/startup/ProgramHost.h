@@ -43,6 +43,9 @@ public:
         std::string input;
         std::function<std::shared_ptr<void>()> prepare;  // see PrivateHostRun
         std::function<std::string()> inspect;
+        // Stand-ins at fixed paths and directories kept private (PrivateHostRun).
+        std::vector<std::pair<std::string, std::string>> planted;
+        std::vector<std::string> overlaid;
     };
 
     PrivateHostResult run(const Run& run) const
@@ -55,6 +58,8 @@ public:
         host.environment.insert(host.environment.end(), run.environment.begin(), run.environment.end());
         host.visible = visibleDirectories();
         host.planted = {{"/usr/bin/getenforce", std::string(KW_SOURCE_DIR) + "/tests/bin/recording-tool"}};
+        host.planted.insert(host.planted.end(), run.planted.begin(), run.planted.end());
+        host.overlaid = run.overlaid;
         host.user = run.user;
         host.umask = run.umask;
         host.input = run.input;

@@ -1,0 +1,79 @@
+#!/bin/sh
+# Runs kitwright on the demo catalogue inside a throw-away Debian 12 root, so
+# that this machine's own package configuration is never touched: the root is
+# an overlay of the cached root of tests/bin/debian-root in private mount, PID
+# and IPC namespaces, and everything the run changes goes with it. The demo
+# catalogue with its signed repositories (scripts/demo-catalogue.sh) is served
+# on 127.0.0.1 for the run.
+#
+#   scripts/demo.sh                  the components of Zarni 1.1, then what
+#                                    installing its "Typical" type would do
+#   scripts/demo.sh ARGUMENTS...     one run of kitwright with the arguments
+#                                    (the demo source is added)
+#   scripts/demo.sh --shell COMMANDS the commands (sh) inside the root, with
+#                                    kitwright on PATH and $SOURCE the demo source
+#
+# As root, after a build (build-test/installer/kitwright, or KITWRIGHT=path).
+set -eu
+here=$(cd "$(dirname "$0")/.." && pwd)
+program=${KITWRIGHT:-$here/build-test/installer/kitwright}
+if [ ! -x "$program" ]; then
+    echo "demo: no program at $program: build it first (scripts/test.sh), or set KITWRIGHT" >&2
+    exit 1
+fi
+if [ "$(id -u)" != 0 ]; then
+    echo "demo: run as root: the throw-away root needs private namespaces" >&2
+    exit 1
+fi
+
+if [ "${1:-}" = --shell ]; then
+    commands=${2:?usage: demo.sh --shell COMMANDS}
+elif [ $# -gt 0 ]; then
+    commands='kitwright "$@" --source "$SOURCE"'
+else
+    commands='kitwright list zarni 1.1.0 --components --source "$SOURCE"
+kitwright install zarni --preset Typical --dry-run --source "$SOURCE"'
+fi
+[ "${1:-}" != --shell ] || shift 2
+
+root=$("$here/tests/bin/debian-root")
+work=$(mktemp -d /tmp/kw-demo.XXXXXX)
+server=
+cleanup() {
+    if [ -n "$server" ]; then kill "$server" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+"$here/scripts/demo-catalogue.sh" "$work/catalogue"
+# The server prints its port once it listens and stops with this script.
+mkfifo "$work/port"
+"$here/tests/bin/http-test-server" --root "$work/catalogue" --lifetime 3600 >"$work/port" &
+server=$!
+read -r _ port <"$work/port"
+
+mkdir "$work/layers"
+status=0
+unshare --mount --pid --ipc --fork --propagation private sh -eu -c '
+    root=$1 layers=$2 program=$3 port=$4 commands=$5
+    shift 5
+    mount -t tmpfs tmpfs "$layers"
+    mkdir "$layers/upper" "$layers/work" "$layers/root"
+    merged=$layers/root
+    mount -t overlay overlay -o "lowerdir=$root,upperdir=$layers/upper,workdir=$layers/work" "$merged"
+    mount -t proc proc "$merged/proc"
+    mount --rbind /dev "$merged/dev"
+    # The program was built on this machine: it runs inside with this
+    # machine'"'"'s loader and libraries, read-only, while every command it
+    # starts (apt-get, dpkg, gpg) is the root'"'"'s own.
+    mkdir -p "$merged/kw-host/lib" "$merged/kw-host/bin"
+    mount --bind -o ro /usr/lib/x86_64-linux-gnu "$merged/kw-host/lib"
+    touch "$merged/kw-host/bin/kitwright"
+    mount --bind -o ro "$program" "$merged/kw-host/bin/kitwright"
+    printf "#!/bin/sh\nexec /kw-host/lib/ld-linux-x86-64.so.2 --library-path /kw-host/lib /kw-host/bin/kitwright \"\$@\"\n" \
+        >"$merged/usr/local/sbin/kitwright"
+    chmod 0755 "$merged/usr/local/sbin/kitwright"
+    SOURCE=http://127.0.0.1:$port/ exec chroot "$merged" /bin/sh -c "$commands" sh "$@"
+' sh "$root" "$work/layers" "$program" "$port" "$commands" "$@" || status=$?
+exit $status

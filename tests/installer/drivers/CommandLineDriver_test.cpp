@@ -1,0 +1,255 @@
+#include "installer/drivers/DriverEntryPoints.h"
+
+#include "common/Messages.h"
+#include "tests/common/PrivateNamespace.h"
+#include "tests/common/XmlLint.h"
+#include "tests/installer/catalogue/CatalogueFiles.h"
+#include "tests/installer/startup/ProgramHost.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <boost/format.hpp>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+namespace {
+
+const std::string recordingTool = std::string(KW_SOURCE_DIR) + "/tests/bin/recording-tool";
+
+// The program's command-line runs on the demo catalogue in a private host, with
+// stand-ins for the package tools: apt-get, apt-cache, dpkg, gpg and apt-key
+// record their calls and answer what the test gives them, on PATH and at the
+// absolute paths the engine runs them by; dpkg-query is the real one on a
+// status file of the test's (tests/bin/dpkg-query). /etc/apt is private to
+// each run, and its changes show in the run's listing.
+class CommandLineDriver : public ::testing::Test {
+protected:
+    CommandLineDriver()
+    {
+        for (const char* tool : {"apt-get", "apt-cache", "dpkg", "gpg", "apt-key"}) host_.tools().add(tool);
+        host_.tools().passThrough("dpkg-query", std::string(KW_SOURCE_DIR) + "/tests/bin/dpkg-query");
+        privatehost::makeDirectories(dpkgDirectory() + "/updates");
+        privatehost::makeDirectories(dpkgDirectory() + "/info");
+        installed("");
+        offerPackages("");
+    }
+
+    // apt-cache's policy: the system's own release (what the configuration check
+    // looks for), then `candidates`; apt-get answers every call with `dryRun`.
+    void offerPackages(const std::string& candidates, const std::string& dryRun = std::string())
+    {
+        std::string release;
+        std::ifstream("/etc/debian_version") >> release;
+        host_.tools().answer("apt-cache", "Package files:\n 500 file:/srv/debian bookworm/main amd64 Packages\n"
+                                          "     release v=" + release +
+                                              ",o=Debian,a=stable,n=bookworm,l=Debian,c=main,b=amd64\n" +
+                                              candidates);
+        host_.tools().answer("apt-get", dryRun);
+    }
+
+public:
+    void offer(const std::string& candidates, const std::string& dryRun) { offerPackages(candidates, dryRun); }
+
+protected:
+    std::string dpkgDirectory() const { return host_.scratch() + "/dpkg"; }
+
+    // The dpkg status file the runs read: "name version" lines, installed.
+    void installed(const std::string& packages)
+    {
+        std::ofstream status(dpkgDirectory() + "/status");
+        std::istringstream lines(packages);
+        for (std::string name, version; lines >> name >> version;)
+            status << "Package: " << name << "\nStatus: install ok installed\nPriority: optional\n"
+                   << "Architecture: amd64\nVersion: " << version << "\nDescription: " << name << "\n\n";
+    }
+
+    // One run with the arguments and the demo catalogue as the source.
+    PrivateHostResult kitwright(std::vector<std::string> arguments) const
+    {
+        arguments.push_back("--source");
+        arguments.push_back(demoCatalogueDirectory());
+        ProgramHost::Run run;
+        run.arguments = arguments;
+        run.environment = {"KW_TEST_DPKG_ADMINDIR=" + dpkgDirectory()};
+        for (const char* path : {"/usr/bin/apt-get", "/usr/bin/apt-key", "/usr/bin/dpkg"})
+            run.planted.emplace_back(path, recordingTool);
+        run.overlaid = {"/etc/apt"};
+        return host_.run(run);
+    }
+
+    // The listing's lines below a directory.
+    static std::string below(const std::string& listing, const std::string& directory)
+    {
+        std::istringstream lines(listing);
+        std::string result;
+        for (std::string line; std::getline(lines, line);)
+            if (line.find(" " + directory + "/") != std::string::npos) result += line + "\n";
+        return result;
+    }
+
+    ProgramHost host_;
+};
+
+// The text of a message key formatted with its arguments.
+std::string message(const char* key, const std::vector<std::string>& arguments = {})
+{
+    boost::format text = Messages::format(key);
+    for (const std::string& argument : arguments) text % argument;
+    return text.str();
+}
+
+}  // namespace
+
+TEST_F(CommandLineDriver, FeedbackActionsOnlyWriteTheConsent)
+{
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string listing;
+    };
+    const Case cases[] = {
+        {{"--enable-feedback"}, "f600 /var/kestavine/feedback-enabled\n"},
+        {{"--disable-feedback"}, "f600 /var/kestavine/feedback-disabled\n"},
+        {{"--set-feedback-product", "tenebrin"}, "f600 /var/kestavine/feedback-product\n"},
+        {{"--set-feedback-group-id", "g-42"}, "f600 /var/kestavine/feedback-group-id\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.front());
+        const PrivateHostResult result = kitwright(c.arguments);
+        KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(result.out, "") << "nothing printed but the success status";
+        EXPECT_EQ(below(result.listing, "/var/kestavine"), c.listing);
+        EXPECT_EQ(below(result.listing, "/etc/apt"), "");
+    }
+}
+
+TEST_F(CommandLineDriver, BadOptionsChangeNothing)
+{
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string text;
+    };
+    const Case cases[] = {
+        {{"install", "--bogus"}, "unrecognised option '--bogus'"},
+        {{"list", "--presets", "--sources"}, message("err_opt_conflict", {"presets", "sources"})},
+        {{"--download-retry-count", "0", "--show-releases"}, message("err_retry_arg", {"--download-retry-count"})},
+        {{"list", "zarnii"}, message("err_opt_selector_no_match", {"zarnii"})},
+        {{"install", "zarni", "--preset", "Bogus"}, message("err_opt_unknown_preset", {"Bogus", "zarni"})},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.back());
+        PrivateHostResult result = kitwright(c.arguments);
+        KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_THAT(result.out + result.err, HasSubstr(c.text));
+        EXPECT_EQ(below(result.listing, "/etc/apt"), "") << "the package configuration is as it was";
+        for (const std::string& call : host_.calls()) EXPECT_THAT(call, Not(HasSubstr("install"))) << call;
+    }
+}
+
+TEST_F(CommandLineDriver, QueriesAnswerAlikeInBothSyntaxes)
+{
+    const struct {
+        const char* name;
+        std::vector<std::string> command;
+        std::vector<std::string> legacy;
+    } pairs[] = {
+        {"products", {"list"}, {}},
+        {"releases", {"list", "zarni"}, {"--select-product-id", "zarni", "--show-releases"}},
+        {"all releases", {"list-all"}, {"--show-all-releases"}},
+        {"components", {"list", "zarni", "1.1.0", "--components"},
+         {"--select-release-id", "zarni-1.1", "--show-components"}},
+    };
+    for (const auto& pair : pairs) {
+        SCOPED_TRACE(pair.name);
+        const PrivateHostResult text = kitwright(pair.command);
+        KW_SKIP_WITHOUT_PRIVATE_HOST(text);
+        EXPECT_EQ(text.exitCode, 0) << text.out << text.err;
+        EXPECT_NE(text.out, "");
+        EXPECT_EQ(below(text.listing, "/etc/apt"), "") << "a query leaves the package configuration as it was";
+
+        std::vector<std::string> xml = pair.command;
+        xml.push_back("--xml");
+        const PrivateHostResult document = kitwright(xml);
+        EXPECT_EQ(document.exitCode, 0);
+        const XmlLint lint(document.out);
+        EXPECT_EQ(lint.complaints(), "") << document.out;
+        EXPECT_EQ(lint.attribute("/kitwright", "status"), "ok") << document.out;
+
+        if (pair.legacy.empty()) continue;
+        EXPECT_EQ(kitwright(pair.legacy).out, text.out);
+        std::vector<std::string> legacyXml = pair.legacy;
+        legacyXml.push_back("--enable-xml-output");
+        EXPECT_EQ(kitwright(legacyXml).out, document.out);
+    }
+}
+
+TEST_F(CommandLineDriver, RequestsThatCannotBeDone)
+{
+    installed("zarni-base 1.1.0-1");
+    const PrivateHostResult again = kitwright({"install", "zarni"});
+    KW_SKIP_WITHOUT_PRIVATE_HOST(again);
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_THAT(again.out, HasSubstr(message("err_prod_ver_already_installed", {"1.1.0", "zarni"})));
+    EXPECT_EQ(below(again.listing, "/etc/apt"), "");
+
+    installed("");
+    const PrivateHostResult upgrade = kitwright({"upgrade", "zarni-1.1"});
+    EXPECT_EQ(upgrade.exitCode, 1);
+    EXPECT_THAT(upgrade.out, HasSubstr(message("err_prod_nocurrent", {"zarni"})));
+    for (const std::string& call : host_.calls())
+        EXPECT_THAT(call, Not(HasSubstr(" install "))) << "nothing was installed: " << call;
+}
+
+namespace {
+
+// Every demo package as apt-cache's candidate, and a dry run of apt-get that
+// installs `planned`.
+void offerDemoPackages(CommandLineDriver& test, const std::string& planned)
+{
+    std::string policy;
+    for (const char* name : {"zarni-base", "zarni-web", "zarni-mail-postfix", "zarni-mail-exim", "zarni-dns",
+                             "zarni-php82", "zarni-php83", "zarni-bootstrap"})
+        policy += std::string(name) + ":\n  Installed: (none)\n  Candidate: 1.1.0-1\n";
+    std::string dryRun;
+    std::istringstream names(planned);
+    for (std::string name; names >> name;) dryRun += "Inst " + name + " (1.1.0-1 Zarni:bookworm [amd64])\n";
+    test.offer(policy, dryRun);
+}
+
+}  // namespace
+
+TEST_F(CommandLineDriver, DryRunPrintsThePackageSet)
+{
+    offerDemoPackages(*this, "zarni-base zarni-web zarni-mail-postfix");
+    const PrivateHostResult result = kitwright({"install", "zarni", "--preset", "Typical", "--dry-run"});
+    KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+    EXPECT_EQ(result.exitCode, 0) << result.out << result.err;
+    EXPECT_THAT(result.out, HasSubstr("zarni-web"));
+    EXPECT_EQ(below(result.listing, "/etc/apt"), "") << "a dry run leaves the package configuration as it was";
+    EXPECT_EQ(below(result.listing, "/var/kestavine"), "") << "no failure flag, no statistics";
+    for (const std::string& call : host_.calls()) {
+        if (call.compare(0, 8, "apt-get ") == 0 && call.find(" install ") != std::string::npos)
+            EXPECT_THAT(call, HasSubstr(" --just-print ")) << "only apt-get's own dry run: " << call;
+    }
+}
+
+TEST_F(CommandLineDriver, RemovesAPackageWithoutComponentRequests)
+{
+    installed("zarni-base 1.1.0-1\nzarni-old-agent 0.9-1");
+    offerDemoPackages(*this, "");
+    const PrivateHostResult result = kitwright({"--remove-package", "zarni-old-agent", "--show-packages"});
+    KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+    EXPECT_EQ(result.exitCode, 0) << result.out << result.err;
+    bool asked = false;
+    for (const std::string& call : host_.calls())
+        asked = asked || (call.compare(0, 8, "apt-get ") == 0 && call.find("zarni-old-agent") != std::string::npos);
+    EXPECT_TRUE(asked) << "apt-get was asked to remove the package";
+}
