@@ -77,28 +77,6 @@ namespace {
     throw KW_INTERNAL_ERROR();
 }
 
-// Actions 11 to 14 only write the consent files: nothing else of the road runs
-// and nothing is printed.
-bool answerFeedbackAction(const Options& options)
-{
-    switch (options.action) {
-    case Options::actionEnableFeedback:
-        Feedback::setEnabled(true);
-        return true;
-    case Options::actionDisableFeedback:
-        Feedback::setEnabled(false);
-        return true;
-    case Options::actionSetFeedbackProduct:
-        Feedback::setProduct(options.feedbackProduct);
-        return true;
-    case Options::actionSetFeedbackGroupId:
-        Feedback::setGroupId(options.feedbackGroupId);
-        return true;
-    default:
-        return false;
-    }
-}
-
 // The selected releases' versions for the error report: epoch and version, no
 // release part; the cropped releases first, as the catalogue walks them.
 void reportSelectedVersions(const BuildManager& builds)
@@ -215,8 +193,6 @@ void logComponentsChangedByDependencies(ComponentManager& components, const Repo
 void runCommandLineWork()
 {
     Options& options = Options::getInstance();
-    if (answerFeedbackAction(options)) exitWithSuccess();
-
     Feedback::allowAsking();
     Repository repository;
     createSystemReaderSource(repository, true);
