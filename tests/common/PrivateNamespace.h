@@ -70,10 +70,11 @@ inline int runInPrivateMountNamespace(const std::function<int()>& body)
 
 // Inside a private mount namespace: the machine's directory `dir` becomes
 // writable for this namespace only, an overlay whose changes go to a tmpfs
-// mounted on `scratch` (an empty directory of the test's own). False when a
+// mounted on `scratch` (made when missing). False when a
 // mount fails.
 inline bool overlayMachineDirectory(const std::string& dir, const std::string& scratch)
 {
+    ::mkdir(scratch.c_str(), 0755);
     if (::mount("tmpfs", scratch.c_str(), "tmpfs", 0, "mode=0755") != 0) return false;
     const std::string upper = scratch + "/upper";
     const std::string work = scratch + "/work";
@@ -277,7 +278,8 @@ inline bool takeField(const std::string& in, std::size_t& at, std::string& field
 }
 
 // Lists `dir` below `shown` (the path the run saw), leaving out what `skip`
-// names and directories `existed` says the machine had already.
+// names and the directories and files `existed` says the machine had already,
+// as they are.
 inline void listTree(const std::string& dir, const std::string& shown, const std::function<bool(const std::string&)>& skip,
                      const std::function<bool(const std::string&)>& existed, std::vector<std::string>& lines)
 {
@@ -298,7 +300,7 @@ inline void listTree(const std::string& dir, const std::string& shown, const std
         const char type = S_ISDIR(info.st_mode) ? 'd' : S_ISREG(info.st_mode) ? 'f' : S_ISLNK(info.st_mode) ? 'l' : 'o';
         // An overlay's whiteout (a removed file of the machine's) is a character device.
         if (type == 'o' && S_ISCHR(info.st_mode) && info.st_rdev == 0) continue;
-        if (!(type == 'd' && existed(shownPath))) {
+        if (!((type == 'd' || type == 'f') && existed(shownPath))) {
             char mode[8];
             std::snprintf(mode, sizeof mode, "%o", static_cast<unsigned>(info.st_mode & 07777));
             lines.push_back(std::string(1, type) + mode + " " + shownPath);
@@ -437,9 +439,16 @@ inline std::string hostInit(const PrivateHostRun& run)
     listTree("/root", "/root", skipNothing, existedNot, lines);
     for (const std::string& dir : overlaid) {
         const std::string lower = scratch + "/" + overlayName(dir) + "-machine";
+        // A directory of the machine's, or a file put back byte for byte as it
+        // was (a restored backup), is no change of the run's.
         const auto existed = [&](const std::string& path) {
-            struct stat info;
-            return ::lstat((lower + path.substr(dir.size())).c_str(), &info) == 0;
+            const std::string machine = lower + path.substr(dir.size());
+            const std::string changed = scratch + "/" + overlayName(dir) + "-changes" + path.substr(dir.size());
+            struct stat before, after;
+            if (::lstat(machine.c_str(), &before) != 0 || ::lstat(changed.c_str(), &after) != 0) return false;
+            if (S_ISDIR(after.st_mode)) return S_ISDIR(before.st_mode);
+            return S_ISREG(before.st_mode) && (before.st_mode & 07777) == (after.st_mode & 07777) &&
+                   readWhole(machine) == readWhole(changed);
         };
         listTree(scratch + "/" + overlayName(dir) + "-changes", dir, skipNothing, existed, lines);
     }
