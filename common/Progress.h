@@ -112,6 +112,14 @@ public:
     // nest: opening one while one is open is an internal error.
     static void markCancelUnsafe();
     static void markCancelSafe();
+    // A cancel-unsafe section for the lifetime of the object, however the scope ends.
+    class CancelUnsafeSection {
+    public:
+        CancelUnsafeSection() { markCancelUnsafe(); }
+        ~CancelUnsafeSection() { markCancelSafe(); }
+        CancelUnsafeSection(const CancelUnsafeSection&) = delete;
+        CancelUnsafeSection& operator=(const CancelUnsafeSection&) = delete;
+    };
 
     // Tests only: back to no signal recorded, cancel-safe.
     static void resetTermination();

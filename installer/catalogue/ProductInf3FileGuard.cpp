@@ -16,15 +16,6 @@ namespace {
 // Only goes from false to true while the process runs.
 std::atomic<bool> newBuildAvailable{false};
 
-// A stop request waits while the check downloads.
-class CancelUnsafeSection {
-public:
-    CancelUnsafeSection() { Progress::markCancelUnsafe(); }
-    ~CancelUnsafeSection() { Progress::markCancelSafe(); }
-    CancelUnsafeSection(const CancelUnsafeSection&) = delete;
-    CancelUnsafeSection& operator=(const CancelUnsafeSection&) = delete;
-};
-
 }  // namespace
 
 ProductInf3FileGuard::ProductInf3FileGuard(const FileFetcher& fetcher, const std::string& path)
@@ -52,7 +43,8 @@ void ProductInf3FileGuard::check()
 
 void ProductInf3FileGuard::recheck()
 {
-    const CancelUnsafeSection section;
+    // A stop request waits while the check downloads.
+    const Progress::CancelUnsafeSection section;
     // The operator asked for nothing here: the download is logged, not shown.
     fetcher_.getRenderer()->setQuiet(true);
     const std::string newPath = fetcher_.getFile(path_);

@@ -23,16 +23,6 @@
 
 namespace {
 
-// SIGHUP waits while the step changes the system; the mark goes with the step,
-// however it ends.
-class CancelUnsafeSection {
-public:
-    CancelUnsafeSection() { Progress::markCancelUnsafe(); }
-    ~CancelUnsafeSection() { Progress::markCancelSafe(); }
-    CancelUnsafeSection(const CancelUnsafeSection&) = delete;
-    CancelUnsafeSection& operator=(const CancelUnsafeSection&) = delete;
-};
-
 std::string formattedResults(const std::vector<ExamineResult>& results)
 {
     return formatExamineResults(ExamineResultFormatter(), results);
@@ -63,7 +53,8 @@ void performInstallation(BuildManager& builds, ComponentManager& components, Com
                          FileFetcher& fetcher, Installer& installer, ParamManager& params, Repository& repository,
                          SourceManager& sources, driver::auto_configurator& configurator)
 {
-    CancelUnsafeSection unsafe;
+    // SIGHUP waits while the step changes the system.
+    Progress::CancelUnsafeSection unsafe;
     params.exportToFiles();
     ReportError::tryInstallReportTool();
     const auto start = std::chrono::steady_clock::now();
