@@ -13,16 +13,30 @@
 #   scripts/demo.sh --shell COMMANDS the commands (sh) inside the root, with
 #                                    kitwright on PATH and $SOURCE the demo source
 #
-# As root, after a build (build-test/installer/kitwright, or KITWRIGHT=path).
+# As root. The program is KITWRIGHT when set, else the test build's
+# (build-test/installer/kitwright), else the plain build in build/, made here
+# when missing.
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
-program=${KITWRIGHT:-$here/build-test/installer/kitwright}
-if [ ! -x "$program" ]; then
-    echo "demo: no program at $program: build it first (scripts/test.sh), or set KITWRIGHT" >&2
-    exit 1
-fi
 if [ "$(id -u)" != 0 ]; then
     echo "demo: run as root: the throw-away root needs private namespaces" >&2
+    exit 1
+fi
+if [ -n "${KITWRIGHT:-}" ]; then
+    program=$KITWRIGHT
+elif [ -x "$here/build-test/installer/kitwright" ]; then
+    program=$here/build-test/installer/kitwright
+else
+    program=$here/build/installer/kitwright
+    if [ ! -x "$program" ]; then
+        echo "demo: building the program in $here/build" >&2
+        export CCACHE_DIR="${CCACHE_DIR:-/var/cache/kitwright/ccache}" CCACHE_BASEDIR="$here" CCACHE_NOHASHDIR=1
+        cmake -S "$here" -B "$here/build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+        cmake --build "$here/build" -j "$(nproc)" --target kitwright >/dev/null
+    fi
+fi
+if [ ! -x "$program" ]; then
+    echo "demo: no program at $program" >&2
     exit 1
 fi
 
