@@ -6,6 +6,13 @@
 
 #include <benchmark/benchmark.h>
 
+#ifdef KW_PEER_APT
+#include <apt-pkg/debversion.h>
+#endif
+#ifdef KW_PEER_RPM
+#include <rpm/rpmver.h>
+#endif
+
 #include <cstdint>
 #include <random>
 #include <string>
@@ -55,6 +62,41 @@ void compareVersions(benchmark::State& state, const char* const (&bases)[N])
 
 void BM_VersionCompare(benchmark::State& state) { compareVersions<Version>(state, rpmBases); }
 void BM_DebVersionCompare(benchmark::State& state) { compareVersions<DebVersion>(state, debianBases); }
+
+// The peers, on the same pairs, as their own programs hold versions: apt keeps
+// the texts and reads them on every comparison; rpm reads them once into its
+// version objects.
+#ifdef KW_PEER_APT
+void BM_PeerAptVersionCompare(benchmark::State& state)
+{
+    std::vector<std::string> texts;
+    for (const Version& version : makePairs<DebVersion>(debianBases)) texts.push_back(version.toString());
+    std::size_t pair = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(debVS.CmpVersion(texts[2 * pair], texts[2 * pair + 1]));
+        pair = (pair + 1) & (pairCount - 1);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_PeerAptVersionCompare);
+#endif
+
+#ifdef KW_PEER_RPM
+void BM_PeerRpmVersionCompare(benchmark::State& state)
+{
+    std::vector<rpmver> versions;
+    for (const Version& version : makePairs<Version>(rpmBases))
+        versions.push_back(rpmverParse(version.toString().c_str()));
+    std::size_t pair = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(rpmverCmp(versions[2 * pair], versions[2 * pair + 1]));
+        pair = (pair + 1) & (pairCount - 1);
+    }
+    state.SetItemsProcessed(state.iterations());
+    for (rpmver version : versions) rpmverFree(version);
+}
+BENCHMARK(BM_PeerRpmVersionCompare);
+#endif
 
 }  // namespace
 

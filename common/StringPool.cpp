@@ -10,7 +10,7 @@
 #include <mutex>
 #include <new>
 #include <string_view>
-#include <unordered_set>
+#include <vector>
 
 namespace {
 
@@ -19,17 +19,6 @@ constexpr std::size_t blockSize = 65536;
 struct Entry {
     const char* text;
     std::size_t hash;
-};
-
-struct EntryHash {
-    std::size_t operator()(const Entry& entry) const { return entry.hash; }
-};
-
-struct EntryEqual {
-    bool operator()(const Entry& a, const Entry& b) const
-    {
-        return a.hash == b.hash && std::strcmp(a.text, b.text) == 0;
-    }
 };
 
 // Storage blocks are chained through their first bytes and the newest one is held
@@ -72,13 +61,51 @@ char* allocate(std::size_t bytes)
     return result;
 }
 
-std::unordered_set<Entry, EntryHash, EntryEqual>& index()
+// Open addressing over one array of slots: reading an installed system pools
+// hundreds of thousands of texts, and a node per text cost an allocation each.
+class Index {
+public:
+    Index() : slots_(4096) {}
+
+    // The slot that holds `text`, or the empty slot where it belongs.
+    Entry& slotFor(const char* text, std::size_t hash)
+    {
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+            Entry& slot = slots_[i];
+            if (!slot.text || (slot.hash == hash && std::strcmp(slot.text, text) == 0)) return slot;
+        }
+    }
+
+    // Fills the empty slot that slotFor gave; the slot is not valid afterwards.
+    void fill(Entry& slot, const char* text, std::size_t hash)
+    {
+        slot = Entry{text, hash};
+        // At most half full, so that probes stay short.
+        if (++used_ * 2 > slots_.size()) grow();
+    }
+
+private:
+    void grow()
+    {
+        std::vector<Entry> old(slots_.size() * 2);
+        old.swap(slots_);
+        const std::size_t mask = slots_.size() - 1;
+        for (const Entry& entry : old) {
+            if (!entry.text) continue;
+            std::size_t i = entry.hash & mask;
+            while (slots_[i].text) i = (i + 1) & mask;
+            slots_[i] = entry;
+        }
+    }
+
+    std::vector<Entry> slots_;
+    std::size_t used_ = 0;
+};
+
+Index& index()
 {
-    static std::unordered_set<Entry, EntryHash, EntryEqual> entries = [] {
-        std::unordered_set<Entry, EntryHash, EntryEqual> set(1024);
-        set.max_load_factor(1.0f);
-        return set;
-    }();
+    static Index entries;
     return entries;
 }
 
@@ -106,13 +133,13 @@ const char* StringPool::intern(const char* text)
     const std::size_t hash = hashOf(text, length);
 
     std::lock_guard<std::mutex> lock(poolMutex);
-    auto& entries = index();
-    const auto found = entries.find(Entry{text, hash});
-    if (found != entries.end()) return found->text;
+    Index& entries = index();
+    Entry& slot = entries.slotFor(text, hash);
+    if (slot.text) return slot.text;
 
     char* copy = allocate(length + 1);
     std::memcpy(copy, text, length + 1);
-    entries.insert(Entry{copy, hash});
+    entries.fill(slot, copy, hash);
     return copy;
 }
 
@@ -121,7 +148,5 @@ const char* StringPool::find(const char* text)
     if (!text) throw KW_INTERNAL_ERROR();
     const std::size_t hash = hashOf(text, std::strlen(text));
     std::lock_guard<std::mutex> lock(poolMutex);
-    const auto& entries = index();
-    const auto found = entries.find(Entry{text, hash});
-    return found == entries.end() ? nullptr : found->text;
+    return index().slotFor(text, hash).text;
 }

@@ -1,5 +1,7 @@
 #!/bin/sh
 # Installs the build and test dependencies that this machine is missing (Debian 12, as root).
+# "scripts/deps.sh bench" also installs what the benchmarks' peers need (the
+# package managers' development files); the tests never need them.
 set -eu
 
 packages="cmake g++ make git pkg-config ccache
@@ -10,6 +12,9 @@ packages="cmake g++ make git pkg-config ccache
   clang libclang-rt-14-dev tmux
   debootstrap dpkg-dev gpg createrepo-c
   libjs-prototype"
+if [ "${1:-}" = bench ]; then
+    packages="$packages libapt-pkg-dev librpm-dev"
+fi
 
 missing=""
 for package in $packages; do

@@ -4,6 +4,7 @@
 #include "common/Messages.h"
 #include "common/error.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <climits>
@@ -12,6 +13,7 @@
 #include <mutex>
 #include <set>
 #include <string_view>
+#include <typeinfo>
 
 namespace {
 
@@ -22,8 +24,8 @@ bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 // The text dpkg would be handed for a version: its rendering, but with an empty
 // version left empty instead of "no_versioning_data", so that what dpkg would
-// see is what gets compared. Every comparison builds two, so usual lengths stay
-// on the stack. NUL-terminated, as the epoch is read with strtol.
+// see is what gets compared. A comparison with a plain Version builds one, so
+// usual lengths stay on the stack. NUL-terminated, as the epoch is read with strtol.
 class DpkgText {
 public:
     explicit DpkgText(const Version& version)
@@ -69,40 +71,40 @@ private:
     std::size_t size_;
 };
 
-// A version text as dpkg's parser reads it.
-struct DpkgVersion {
-    // Ordered as the versions rank: refused texts, the blank version, the rest.
-    enum State { malformed = 0, blank = 1, valid = 2 };
+using Reading = DebVersion::Reading;
 
-    State state = valid;
-    // dpkg's message for a refused text, or its warning for an accepted one.
-    const char* problem = nullptr;
-    long epoch = 0;
-    std::string_view upstream;
-    std::string_view revision;
-};
-
-DpkgVersion refused(const char* problem)
+Reading refused(const char* problem)
 {
-    DpkgVersion version;
-    version.state = DpkgVersion::malformed;
-    version.problem = problem;
-    return version;
+    Reading reading;
+    reading.state = Reading::malformed;
+    reading.problem = problem;
+    return reading;
+}
+
+std::string_view upstreamOf(std::string_view text, const Reading& reading)
+{
+    return text.substr(reading.upstreamBegin, reading.upstreamSize);
+}
+
+std::string_view revisionOf(std::string_view text, const Reading& reading)
+{
+    return text.substr(reading.revisionBegin, reading.revisionSize);
 }
 
 // dpkg's parseversion (dpkg 1.21), with its own messages. The warnings (bad
-// first byte, bad characters) still give a version that dpkg compares.
-DpkgVersion parseDpkg(const DpkgText& text)
+// first byte, bad characters) still give a version that dpkg compares. `whole`
+// is followed by a NUL, as the epoch is read with strtol.
+Reading parseDpkg(std::string_view whole)
 {
-    DpkgVersion version;
-    const std::string_view whole = text.view();
+    Reading version;
     // dpkg --compare-versions reads an empty argument and "<unknown>" as blank.
     if (whole.empty() || whole == "<unknown>") {
-        version.state = DpkgVersion::blank;
+        version.state = Reading::blank;
         return version;
     }
 
-    const char* string = whole.data();
+    const char* const begin = whole.data();
+    const char* string = begin;
     const char* const end = whole.data() + whole.size();
     while (string < end && isBlank(*string)) ++string;
     if (string == end) return refused("version string is empty");
@@ -125,14 +127,18 @@ DpkgVersion parseDpkg(const DpkgText& text)
     }
 
     std::string_view upstream(string, static_cast<std::size_t>(trimmedEnd - string));
+    std::string_view revision;
     const std::size_t hyphen = upstream.rfind('-');
     if (hyphen != std::string_view::npos) {
-        version.revision = upstream.substr(hyphen + 1);
+        revision = upstream.substr(hyphen + 1);
         upstream = upstream.substr(0, hyphen);
-        if (version.revision.empty()) return refused("revision number is empty");
+        if (revision.empty()) return refused("revision number is empty");
     }
     if (upstream.empty()) return refused("version number is empty");
-    version.upstream = upstream;
+    version.upstreamBegin = static_cast<std::uint32_t>(upstream.data() - begin);
+    version.upstreamSize = static_cast<std::uint32_t>(upstream.size());
+    version.revisionBegin = static_cast<std::uint32_t>(revision.empty() ? 0 : revision.data() - begin);
+    version.revisionSize = static_cast<std::uint32_t>(revision.size());
 
     if (!isDigit(upstream.front())) {
         version.problem = "version number does not start with digit";
@@ -144,7 +150,7 @@ DpkgVersion parseDpkg(const DpkgText& text)
             return version;
         }
     }
-    for (const char c : version.revision) {
+    for (const char c : revision) {
         if (!isDigit(c) && !isAlpha(c) && !std::strchr(".+~", c)) {
             version.problem = "invalid character in revision number";
             return version;
@@ -155,19 +161,19 @@ DpkgVersion parseDpkg(const DpkgText& text)
 
 // Once per distinct text: a sort or a resolver run compares the same version
 // many times, and one line is enough to explain its place in the order.
-void reportProblem(const DpkgText& text, const DpkgVersion& version)
+void reportProblem(std::string_view text, const Reading& version)
 {
     static std::mutex mutex;
     static std::set<std::string, std::less<>> reported;
     {
         const std::lock_guard<std::mutex> lock(mutex);
-        if (!reported.emplace(text.view()).second) return;
+        if (!reported.emplace(text).second) return;
     }
-    if (version.state == DpkgVersion::malformed)
-        Log(1, true) << "Error: Debian version '" << text.view() << "' has bad syntax: " << version.problem
+    if (version.state == Reading::malformed)
+        Log(1, true) << "Error: Debian version '" << text << "' has bad syntax: " << version.problem
                      << "; it ranks below every valid version";
     else
-        Log(2, true) << "Warning: Debian version '" << text.view() << "' has bad syntax: " << version.problem
+        Log(2, true) << "Warning: Debian version '" << text << "' has bad syntax: " << version.problem
                      << "; compared as dpkg compares it";
 }
 
@@ -188,8 +194,17 @@ int order(int c)
 // dpkg's verrevcmp.
 int compareDpkgPart(std::string_view a, std::string_view b)
 {
-    std::size_t i = 0;
-    std::size_t j = 0;
+    // Versions of one package mostly share a long prefix. Both sides walk a
+    // shared prefix in step, and at the start of a digit run, or after any
+    // other byte, the walk is where it would be at the start of a round: so it
+    // may start there.
+    const std::size_t shared = std::min(a.size(), b.size());
+    std::size_t start = 0;
+    while (start < shared && a[start] == b[start]) ++start;
+    if (start == a.size() && start == b.size()) return 0;
+    while (start > 0 && isDigit(a[start - 1])) --start;
+    std::size_t i = start;
+    std::size_t j = start;
     const auto byteAt = [](std::string_view text, std::size_t position) {
         return position < text.size() ? static_cast<int>(static_cast<signed char>(text[position])) : 0;
     };
@@ -217,6 +232,27 @@ int compareDpkgPart(std::string_view a, std::string_view b)
     return 0;
 }
 
+// dpkg's order of two versions read by parseDpkg.
+int compareReadings(std::string_view textA, const Reading& a, std::string_view textB, const Reading& b)
+{
+    if (a.problem) reportProblem(textA, a);
+    if (b.problem) reportProblem(textB, b);
+
+    if (a.state != b.state) return a.state < b.state ? -1 : 1;
+    switch (a.state) {
+    case Reading::malformed:
+        return sign(textA.compare(textB));
+    case Reading::blank:
+        return 0;
+    case Reading::valid:
+        break;
+    }
+    if (a.epoch != b.epoch) return a.epoch < b.epoch ? -1 : 1;
+    const int result = compareDpkgPart(upstreamOf(textA, a), upstreamOf(textB, b));
+    if (result != 0) return sign(result);
+    return sign(compareDpkgPart(revisionOf(textA, a), revisionOf(textB, b)));
+}
+
 [[noreturn]] void noSeparateParts()
 {
     throw error(3, 1, 1, 3) << Messages::get("err_no_debpartver");
@@ -224,9 +260,21 @@ int compareDpkgPart(std::string_view a, std::string_view b)
 
 }  // namespace
 
-DebVersion::DebVersion(const char* text) : Version(text) {}
+DebVersion::DebVersion(const char* text) : Version(text)
+{
+    fieldsChanged();
+}
 
-DebVersion::DebVersion(const std::string& text) : Version(text) {}
+DebVersion::DebVersion(const std::string& text) : Version(text)
+{
+    fieldsChanged();
+}
+
+void DebVersion::fieldsChanged()
+{
+    dpkgText_ = DpkgText(*this).view();
+    reading_ = parseDpkg(dpkgText_);
+}
 
 DebVersion::~DebVersion() = default;
 
@@ -252,26 +300,13 @@ int DebVersion::cmpPart(const char*, const char*) const
 
 int DebVersion::compare(const Version& other) const
 {
-    const DpkgText textA(*this);
-    const DpkgText textB(other);
-    const DpkgVersion a = parseDpkg(textA);
-    const DpkgVersion b = parseDpkg(textB);
-    if (a.problem) reportProblem(textA, a);
-    if (b.problem) reportProblem(textB, b);
-
-    if (a.state != b.state) return a.state < b.state ? -1 : 1;
-    switch (a.state) {
-    case DpkgVersion::malformed:
-        return sign(textA.view().compare(textB.view()));
-    case DpkgVersion::blank:
-        return 0;
-    case DpkgVersion::valid:
-        break;
+    // The exact type only: a further form could order differently.
+    if (typeid(other) == typeid(DebVersion)) {
+        const auto& debian = static_cast<const DebVersion&>(other);
+        return compareReadings(dpkgText_, reading_, debian.dpkgText_, debian.reading_);
     }
-    if (a.epoch != b.epoch) return a.epoch < b.epoch ? -1 : 1;
-    const int result = compareDpkgPart(a.upstream, b.upstream);
-    if (result != 0) return sign(result);
-    return sign(compareDpkgPart(a.revision, b.revision));
+    const DpkgText textB(other);
+    return compareReadings(dpkgText_, reading_, textB.view(), parseDpkg(textB.view()));
 }
 
 int DebVersion::comparePart(const char* a, const char* b)

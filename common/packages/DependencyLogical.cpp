@@ -3,6 +3,7 @@
 #include "common/Log.h"
 #include "common/StringPool.h"
 #include "common/error.h"
+#include "common/packages/BlockPool.h"
 #include "common/packages/DebPackage.h"
 #include "common/packages/DebVersion.h"
 #include "common/packages/Package.h"
@@ -177,10 +178,22 @@ const char* internView(std::string_view text)
     return StringPool::intern(buffer);
 }
 
+// Every dependency starts with it: pooled once, not once per dependency.
+const char* emptyName()
+{
+    static const char* const empty = StringPool::intern("");
+    return empty;
+}
+
 }  // namespace
 
+DependencyPtr DependencyLogical::create(const char* text, const Package* owner)
+{
+    return std::allocate_shared<DependencyLogical>(PoolAllocator<DependencyLogical>(), text, owner);
+}
+
 DependencyLogical::DependencyLogical(const char* text, const Package* owner)
-    : Dependency(owner), name_(StringPool::intern("")), relation_(none)
+    : Dependency(owner), name_(emptyName()), relation_(none)
 {
     if (!text || trimmed(text).empty()) {
         std::ostringstream who;

@@ -25,6 +25,9 @@ public:
     // no record has such an entry.
     DependencyLogical(const char* text, const Package* owner);
     ~DependencyLogical() override;
+    // The same, shared, from the pool that the readers of installed systems use
+    // for their hundreds of thousands of entries.
+    static DependencyPtr create(const char* text, const Package* owner);
 
     // Replaces name, relation and version from a dependency text, whatever its
     // spacing: "foo", "foo >= 1.0", "foo>=1.0", "foo>= 1.0", and Debian's

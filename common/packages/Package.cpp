@@ -171,7 +171,7 @@ void Package::readInfo()
 DependencyPtr Package::createDependency(const char* text) const
 {
     if (text && text[0] == '/') return DependencyPtr(new DependencyFile(text, 0, "", this));
-    return std::make_shared<DependencyLogical>(text, this);
+    return DependencyLogical::create(text, this);
 }
 
 void Package::setArch(const std::string& arch)

@@ -189,7 +189,7 @@ void readProvide(CacheLines& lines, Package& record)
         record.addProvide(DependencyPtr(new DependencyFile(
             path.c_str(), static_cast<std::int32_t>(strToLong(mode)), digest.c_str(), &record)));
     else
-        record.addProvide(std::make_shared<DependencyLogical>(path.c_str(), &record));
+        record.addProvide(DependencyLogical::create(path.c_str(), &record));
 }
 
 // A value goes on one line whatever it holds.

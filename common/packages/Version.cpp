@@ -96,6 +96,16 @@ Version::Version() = default;
 
 Version::Version(const Version& other) = default;
 
+Version& Version::operator=(const Version& other)
+{
+    epoch_ = other.epoch_;
+    hasEpoch_ = other.hasEpoch_;
+    version_ = other.version_;
+    release_ = other.release_;
+    fieldsChanged();
+    return *this;
+}
+
 Version::~Version() = default;
 
 void Version::parse(const char* text)
@@ -124,6 +134,7 @@ int Version::setRelease(const char* release)
 {
     if (!release || !*release) return -1;
     release_ = release;
+    fieldsChanged();
     return 0;
 }
 

@@ -19,7 +19,7 @@ public:
     Version();
     // Copies the fields only: a copy made through this type is a plain Version.
     Version(const Version& other);
-    Version& operator=(const Version& other) = default;
+    Version& operator=(const Version& other);
     virtual ~Version();
 
     // The parts of `compare`; each gives -1, 0 or 1.
@@ -50,6 +50,11 @@ public:
     bool hasEpoch() const { return hasEpoch_; }
     const std::string& getVersion() const { return version_; }
     const std::string& getRelease() const { return release_; }
+
+protected:
+    // Called after the fields changed once the object was made, so that a form
+    // that keeps a reading of them (DebVersion) can renew it.
+    virtual void fieldsChanged() {}
 
 private:
     void parse(const char* text);

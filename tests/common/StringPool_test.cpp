@@ -61,8 +61,12 @@ TEST(StringPool, EarlierPointersSurviveGrowth)
     for (const auto& entry : pooled) {
         ASSERT_EQ(entry.first, entry.second);
         ASSERT_EQ(StringPool::intern(entry.first.c_str()), entry.second);
+        ASSERT_EQ(StringPool::find(entry.first.c_str()), entry.second);
         ASSERT_EQ(reinterpret_cast<std::uintptr_t>(entry.second) % 4, 0u) << entry.first;
     }
+    // Texts that land where others were moved to by the growth are still absent.
+    for (int i = 0; i < 1000; ++i)
+        ASSERT_EQ(StringPool::find(("never-pooled-" + std::to_string(i)).c_str()), nullptr);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <utility>
 #include <string>
 #include <typeinfo>
@@ -49,6 +50,16 @@ const OrderCase dpkgOrderCases[] = {
     {"<unknown>", "0~", -1},    // dpkg's blank version is below every other
     {"<unknown>", "<unknown>", 0},
     {"a", "1", 1},              // dpkg warns about the first byte, then compares
+    // A shared prefix that ends inside a number, a word or a separator run.
+    {"1.10", "1.9", 1},
+    {"10.1", "100.1", -1},
+    {"1.0010", "1.01", 1},
+    {"1.000", "1.0", 0},
+    {"2.36-9+deb12u4", "2.36-9+deb12u10", -1},
+    {"1.2a", "1.2~", 1},
+    {"1.2ab", "1.2a.", -1},
+    {"1.2..1", "1.2.1", 1},
+    {"1.2-1~bpo1", "1.2-1", -1},
 };
 
 TEST(DebVersion, OrdersAsDpkg)
@@ -74,6 +85,39 @@ TEST(DebVersion, LeftHandSideChoosesTheRules)
     const DebVersion copy(original);
     EXPECT_EQ(typeid(copy), typeid(DebVersion));
     EXPECT_LT(copy.compare(Version("1.0")), 0);
+}
+
+// A version is read the dpkg way once, when it is made: every way of changing
+// or copying its fields must leave an order that follows the fields.
+TEST(DebVersion, OrderFollowsTheFieldsWhateverChangedThem)
+{
+    for (const OrderCase& c : dpkgOrderCases) {
+        SCOPED_TRACE(std::string(c.a) + " vs " + c.b);
+        // The other side as a plain Version is read on the spot.
+        EXPECT_EQ(sign(DebVersion(c.a).compare(Version(c.b))), c.expected);
+
+        DebVersion assigned("99:9");
+        static_cast<Version&>(assigned) = Version(c.a);
+        EXPECT_EQ(sign(assigned.compare(DebVersion(c.b))), c.expected);
+
+        // A copy keeps its reading after the original is gone, long texts too.
+        std::unique_ptr<DebVersion> original = std::make_unique<DebVersion>(std::string(c.a));
+        DebVersion copy(*original);
+        DebVersion copyAssigned("0");
+        copyAssigned = *original;
+        original.reset();
+        EXPECT_EQ(sign(copy.compare(DebVersion(c.b))), c.expected);
+        EXPECT_EQ(sign(copyAssigned.compare(DebVersion(c.b))), c.expected);
+    }
+    const std::string longText = "1." + std::string(200, '7') + "-1";
+    const DebVersion longVersion(longText);
+    EXPECT_LT(DebVersion(DebVersion(longVersion)).compare(DebVersion("1." + std::string(200, '7') + "-2")), 0);
+
+    Version& viaBase = *std::make_unique<DebVersion>("1.0").release();
+    std::unique_ptr<Version> owned(&viaBase);
+    EXPECT_EQ(viaBase.setRelease("5"), 0);
+    EXPECT_GT(viaBase.compare(DebVersion("1.0-4")), 0);
+    EXPECT_LT(viaBase.compare(DebVersion("1.0-6")), 0);
 }
 
 TEST(DebVersion, ComparesPartsTheDebianWay)
