@@ -4,6 +4,7 @@
 #include "web_ui/MessageBoxes.h"
 #include "web_ui/TemplateRenderer.h"
 #include "web_ui/WebResources.h"
+#include "web_ui/WebSessions.h"
 
 #include <functional>
 #include <optional>
@@ -12,8 +13,6 @@
 
 struct kwhttpd_arg;
 class BackendClient;
-class WebSessions;
-struct WebUiSession;
 
 // One request of one wizard page, as its handler sees it. The road of every
 // page handler:
