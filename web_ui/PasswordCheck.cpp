@@ -90,28 +90,52 @@ std::string pamServiceName(const std::string& pamDirectory)
     return "other";
 }
 
-bool checkPassword(const std::string& user, const std::string& password)
+std::string pamAccountServiceName(const std::string& pamDirectory)
 {
-    const std::string service = pamServiceName();
-    const pam_conv conversation{pamConversation, const_cast<char*>(password.c_str())};
+    if (fileops::exists(pamDirectory + "/system-auth")) return "system-auth";
+    if (fileops::exists(pamDirectory + "/common-account")) return "common-account";
+    return "other";
+}
+
+namespace {
+
+pam_handle_t* startPam(const std::string& service, const std::string& user, const pam_conv& conversation)
+{
     pam_handle_t* handle = nullptr;
     const int started = pam_start(service.c_str(), user.c_str(), &conversation, &handle);
     if (started != PAM_SUCCESS)
         throw error(4, 1, 1, 3) << "unable to start PAM facility " << service << ": " << started << " - "
                                 << pam_strerror(handle, started);
-    int status = pam_authenticate(handle, 0);
-    if (status != PAM_SUCCESS) {
-        const std::string reason = pam_strerror(handle, status);
-        Log(2, true) << "DEBUG: pam_authenticate failed. facility=" << service << ": " << status << " - " << reason;
-    } else {
-        // An expired or locked account passes authentication alone.
-        status = pam_acct_mgmt(handle, 0);
-        if (status != PAM_SUCCESS) {
-            const std::string reason = pam_strerror(handle, status);
-            Log(2, true) << "DEBUG: pam_acct_mgmt failed. facility=" << service << ": " << status << " - "
-                         << reason;
-        }
+    return handle;
+}
+
+}  // namespace
+
+bool checkPassword(const std::string& user, const std::string& password)
+{
+    const std::string service = pamServiceName();
+    const pam_conv conversation{pamConversation, const_cast<char*>(password.c_str())};
+    pam_handle_t* handle = startPam(service, user, conversation);
+    const int authenticated = pam_authenticate(handle, 0);
+    if (authenticated != PAM_SUCCESS) {
+        const std::string reason = pam_strerror(handle, authenticated);
+        Log(2, true) << "DEBUG: pam_authenticate failed. facility=" << service << ": " << authenticated << " - "
+                     << reason;
     }
-    endPamTransaction(handle, status);
-    return status == PAM_SUCCESS;
+    endPamTransaction(handle, authenticated);
+    if (authenticated != PAM_SUCCESS) return false;
+
+    // An expired or locked account passes authentication alone. Debian's
+    // "common-auth" holds no account stack: the account check has a service
+    // of its own there.
+    const std::string accountService = pamAccountServiceName();
+    handle = startPam(accountService, user, conversation);
+    const int permitted = pam_acct_mgmt(handle, 0);
+    if (permitted != PAM_SUCCESS) {
+        const std::string reason = pam_strerror(handle, permitted);
+        Log(2, true) << "DEBUG: pam_acct_mgmt failed. facility=" << accountService << ": " << permitted << " - "
+                     << reason;
+    }
+    endPamTransaction(handle, permitted);
+    return permitted == PAM_SUCCESS;
 }

@@ -16,6 +16,10 @@ bool isProcessUser(const std::string& name);
 // file, else "common-auth" when it holds that one, else "other".
 std::string pamServiceName(const std::string& pamDirectory = "/etc/pam.d");
 
+// The PAM service of the account check: "system-auth" (which holds the
+// account stack on RPM systems), else "common-account" (Debian), else "other".
+std::string pamAccountServiceName(const std::string& pamDirectory = "/etc/pam.d");
+
 // Authentication (pam_authenticate) and then the account's own checks
 // (pam_acct_mgmt: an expired or locked account is refused) for the user with
 // the password. A refusal is false and logged at debug level with PAM's
