@@ -295,6 +295,12 @@ public:
         return session ? session->csrfToken : std::string();
     }
     WebSessions& sessions() { return pages_.sessions(); }
+    WebPages& pages() { return pages_; }
+    // A page of the test's own at `uri` (registered after the front end's).
+    void addPage(const char* uri, kwhttpd_callback callback, void* data)
+    {
+        kwhttpd_register_uri(context_.get(), uri, callback, data);
+    }
 
     FakeBackend backend;
     std::chrono::system_clock::time_point now = std::chrono::system_clock::now();
