@@ -9,7 +9,7 @@ packages="cmake g++ make git pkg-config ccache
   libgtest-dev libgmock-dev libbenchmark-dev rpm python3 openssl curl libxml2-utils
   clang libclang-rt-14-dev tmux
   debootstrap dpkg-dev gpg createrepo-c
-  libjs-prototype"
+  libjs-prototype chromium nodejs npm"
 
 missing=""
 for package in $packages; do
@@ -21,4 +21,10 @@ if [ -n "$missing" ]; then
     echo "Installing:$missing"
     apt-get update -qq
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
+fi
+
+# The browser tests drive chromium through playwright-core, from npm's registry,
+# installed among the global node modules (tests/common/BrowserScenario.h).
+if [ ! -d "$(npm root -g)/playwright-core" ]; then
+    npm install -g --no-fund --no-audit playwright-core@1.65.2
 fi
