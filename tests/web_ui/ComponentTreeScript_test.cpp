@@ -4,6 +4,7 @@
 #include "tests/common/BrowserScenario.h"
 #include "tests/common/TempDir.h"
 #include "tests/common/TestFiles.h"
+#include "tests/web_ui/PageReply.h"
 #include "web_ui/ComponentsPage.h"
 #include "web_ui/TemplateRenderer.h"
 #include "web_ui/WebResources.h"
@@ -21,17 +22,13 @@ const std::string kScript = KW_SOURCE_DIR "/tests/web_ui/browser/component-tree.
 // scenario on it.
 BrowserRun runOnPage(const std::string& scenario, ComponentsPageMode mode, const std::string& reply)
 {
-    xmlbind::Document document(reply);
+    const PageReply document(reply);
     TemplateVariables variables;
-    setComponentsPageVariables(mode, "ok", xmlbind::Element(document.RootElement()->FirstChildElement()), false,
-                               variables);
+    setComponentsPageVariables(mode, document.status(), document.first(), false, variables);
     variables["csrf_token"] = "token";
-    std::vector<char> block(1 << 20);
-    TemplateRenderer renderer(block.data(), block.size());
-    renderer.render(pageTemplate(PageTemplate::components), variables);
     TempDir dir;
     const std::string page = dir.path() + "/page.html";
-    writeFileWithDirectories(page, std::string(block.data(), renderer.used()));
+    writeFileWithDirectories(page, renderPageTemplate(PageTemplate::components, variables));
     return runBrowserScenario(kScript, scenario, {page, KW_SOURCE_DIR "/resources/web", KW_PROTOTYPE_JS});
 }
 

@@ -4,6 +4,7 @@
 #include "tests/common/ErrorExpectations.h"
 #include "tests/common/NodeScript.h"
 #include "tests/common/TestFiles.h"
+#include "tests/web_ui/PageReply.h"
 #include "web_ui/FormReader.h"
 
 #include <gtest/gtest.h>
@@ -16,12 +17,7 @@ const std::string kReplies = KW_TEST_DATA_DIR "/web/replies/";
 const std::string kProtocol = KW_TEST_DATA_DIR "/backend-protocol/";
 const std::string kRequests = KW_TEST_DATA_DIR "/web/requests/";
 
-// The first element under the reply's root, as the request core returns it.
-struct Reply {
-    explicit Reply(const std::string& path) : document(path) {}
-    xmlbind::Element first() { return xmlbind::Element(document.RootElement()->FirstChildElement()); }
-    xmlbind::Document document;
-};
+using Reply = PageReply;
 
 std::string configAsJson(const std::string& replyPath)
 {
@@ -159,16 +155,16 @@ TEST(ComponentsPage, DependencyLists)
 
 TEST(ComponentsPage, DependencyListsAreJoinedAndEscaped)
 {
-    xmlbind::Document document;
-    document.parse("<kitwright status=\"warning\"><dependencies_info>"
-                   "<component id=\"a\" description=\"A &lt;b&gt;\" type=\"install\" />"
-                   "<component id=\"b\" description=\"\" type=\"install\" />"
-                   "<component id=\"c\" description=\"C\" type=\"install\" />"
-                   "<component id=\"d\" description=\"D\" type=\"conflict\" />"
-                   "<component id=\"e\" description=\"E\" type=\"other\" />"
-                   "</dependencies_info></kitwright>");
+    const PageReply reply("<kitwright status=\"warning\"><dependencies_info>"
+                          "<component id=\"a\" description=\"A &lt;b&gt;\" type=\"install\" />"
+                          "<component id=\"b\" description=\"\" type=\"install\" />"
+                          "<component id=\"c\" description=\"C\" type=\"install\" />"
+                          "<component id=\"d\" description=\"D\" type=\"conflict\" />"
+                          "<component id=\"e\" description=\"E\" type=\"other\" />"
+                          "</dependencies_info></kitwright>",
+                          true);
     TemplateVariables variables;
-    setDependencyLists(xmlbind::Element(document.RootElement()->FirstChildElement()), variables);
+    setDependencyLists(reply.first(), variables);
     EXPECT_EQ("A &lt;b&gt;, C", variables["dependencies_also_add_list"]);
     EXPECT_EQ("D", variables["dependencies_conflict_list"]);
     EXPECT_EQ(0u, variables.count("dependencies_also_remove_list"));
