@@ -1,14 +1,17 @@
 #include "web_ui/BackendRequest.h"
 
-#include "common/xmlbind.h"
-
 BackendRequest::BackendRequest(const std::string& command)
+    : root_(new TiXmlElement("request")), command_(new TiXmlElement("command"))
 {
-    document_.LinkEndChild(new TiXmlDeclaration("1.0", "UTF-8", "yes"));
-    root_ = new TiXmlElement("request");
     document_.LinkEndChild(root_);
-    command_ = append(root_, "command");
+    root_->LinkEndChild(command_);
     xmlbind::setAttribute(command_, "value", command);
+}
+
+BackendRequest& BackendRequest::set(const std::string& attribute, const std::string& value)
+{
+    xmlbind::setAttribute(command_, attribute, value);
+    return *this;
 }
 
 TiXmlElement* BackendRequest::append(TiXmlElement* parent, const char* name)
@@ -20,6 +23,11 @@ std::string BackendRequest::text() const
 {
     TiXmlPrinter printer;
     printer.SetStreamPrinting();
-    document_.Accept(&printer);
-    return printer.Str() + "\n";
+    root_->Accept(&printer);
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>\n" + printer.Str();
+}
+
+std::string backendCommand(const std::string& command)
+{
+    return BackendRequest(command).text();
 }

@@ -5,6 +5,7 @@
 #include "common/splitArgs.h"
 #include "web_ui/BackendRequest.h"
 #include "web_ui/TextEscapes.h"
+#include "web_ui/WebPage.h"
 
 #include <vector>
 
@@ -29,7 +30,7 @@ struct ModeTexts {
     const char* command;
 };
 
-const ModeTexts& textsOf(ComponentsPageMode mode)
+const ModeTexts& textsOf(ComponentsMode mode)
 {
     static const ModeTexts select = {"web_short_or_intro", "inline", "install_upgrade_product",
                                      "web_cancel_installation", "web_iup_cancel_confirm", true, true, "false",
@@ -41,9 +42,9 @@ const ModeTexts& textsOf(ComponentsPageMode mode)
                                         "web_cancel_modifying", "web_ac_cancel_confirm", true, false, "false",
                                         "false", "web_components_add", "get_components_for_update"};
     switch (mode) {
-    case ComponentsPageMode::select: return select;
-    case ComponentsPageMode::update: return update;
-    case ComponentsPageMode::addRemove: break;
+    case ComponentsMode::select: return select;
+    case ComponentsMode::update: return update;
+    case ComponentsMode::addRemove: break;
     }
     return addRemove;
 }
@@ -121,22 +122,33 @@ std::string productScript(const xmlbind::Element& product)
 
 }  // namespace
 
-std::ostream& operator<<(std::ostream& out, ComponentsPageMode mode)
+std::ostream& operator<<(std::ostream& out, ComponentsMode mode)
 {
     switch (mode) {
-    case ComponentsPageMode::select: return out << "select";
-    case ComponentsPageMode::update: return out << "update";
-    case ComponentsPageMode::addRemove: break;
+    case ComponentsMode::select: return out << "select";
+    case ComponentsMode::update: return out << "update";
+    case ComponentsMode::addRemove: break;
     }
     return out << "add/remove";
 }
 
-const char* componentsListCommand(ComponentsPageMode mode)
+void handleComponentsPage(WebPage& page, ComponentsMode mode)
+{
+    if (!page.admit()) return;
+    const xmlbind::Element reply = page.query(backendCommand(componentsListCommand(mode)), [](WebPage& form) {
+        return form.askBackend(componentSelectionRequest(formReaderOf(form)));
+    });
+    if (page.answered()) return;
+    setComponentsPageVariables(mode, page.status(), reply, page.failed(), page.variables());
+    page.render(PageTemplate::components);
+}
+
+const char* componentsListCommand(ComponentsMode mode)
 {
     return textsOf(mode).command;
 }
 
-void setComponentsModeVariables(ComponentsPageMode mode, bool failed, TemplateVariables& variables)
+void setComponentsModeVariables(ComponentsMode mode, bool failed, TemplateVariables& variables)
 {
     const ModeTexts& texts = textsOf(mode);
     variables["select_components_intro"] = Messages::get(texts.intro);
@@ -154,7 +166,7 @@ void setComponentsModeVariables(ComponentsPageMode mode, bool failed, TemplateVa
         variables["web_components_caption"] = Messages::get(texts.caption);
 }
 
-void setComponentsPageVariables(ComponentsPageMode mode, const std::string& status, const xmlbind::Element& first,
+void setComponentsPageVariables(ComponentsMode mode, const std::string& status, const xmlbind::Element& first,
                                 bool failed, TemplateVariables& variables)
 {
     if (status == "warning") {

@@ -7,32 +7,41 @@
 #include <ostream>
 #include <string>
 
+class WebPage;
+
 // The three component pages: "/select_components.html" (a product being
 // installed or upgraded), "/update_components.html" (updates of installed
 // components) and "/add_components.html" (adding and removing components of
 // installed products). They show the back end's component tree through the
 // tree script (resources/web/js/components.js) and send the marks back as one
 // "component_selection" request.
-enum class ComponentsPageMode { select, update, addRemove };
+enum class ComponentsMode {
+    select = 0,     // "/select_components.html"
+    update = 1,     // "/update_components.html"
+    addRemove = 2,  // "/add_components.html"
+};
 
-std::ostream& operator<<(std::ostream& out, ComponentsPageMode mode);
+std::ostream& operator<<(std::ostream& out, ComponentsMode mode);
+
+// The page handler: the component tree of the mode, or the selection sent.
+void handleComponentsPage(WebPage& page, ComponentsMode mode);
 
 // The back-end command of a plain request of the mode.
-const char* componentsListCommand(ComponentsPageMode mode);
+const char* componentsListCommand(ComponentsMode mode);
 
 // The page's variables from a reply (steps after the exchange, before the
 // token and the message boxes): the dependency lists with status "warning",
 // the mode's variables and the products configuration. `first` is the
 // reply's first element (none after a failed exchange, which also sets
 // `failed`).
-void setComponentsPageVariables(ComponentsPageMode mode, const std::string& status, const xmlbind::Element& first,
+void setComponentsPageVariables(ComponentsMode mode, const std::string& status, const xmlbind::Element& first,
                                 bool failed, TemplateVariables& variables);
 
 // The variables that differ by mode: intro, back button, header class, cancel
 // link and its confirmation, legends, the script's two mode flags and, unless
 // the page failed, the caption. A failed page also gets "allow_submit"
 // "disabled".
-void setComponentsModeVariables(ComponentsPageMode mode, bool failed, TemplateVariables& variables);
+void setComponentsModeVariables(ComponentsMode mode, bool failed, TemplateVariables& variables);
 
 // The products configuration of the tree script: a script object literal
 // with one entry per "product" child of every "products" element among

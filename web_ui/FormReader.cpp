@@ -2,9 +2,9 @@
 
 #include "common/Messages.h"
 #include "common/error.h"
-#include "webserver/kwhttpd.h"
+#include "web_ui/WebPage.h"
 
-#include <vector>
+#include <algorithm>
 
 namespace {
 
@@ -14,21 +14,21 @@ constexpr std::size_t kShownValueLength = 64;
 
 }  // namespace
 
-std::string readFormVariable(const std::string& body, const std::string& name, std::size_t capacity)
+std::string checkedFormValue(const std::string& name, const std::optional<std::string>& value, std::size_t capacity)
 {
-    // One byte more than the buffer shows whether the value would have been cut.
-    std::vector<char> value(capacity + 1);
-    const int length = kwhttpd_get_var(name.c_str(), body.data(), body.size(), value.data(), value.size());
-    if (length < 0) return std::string();
-    if (static_cast<std::size_t>(length) + 1 > capacity) {
-        const std::string start(value.data(), std::min<std::size_t>(static_cast<std::size_t>(length), kShownValueLength));
+    if (!value) return std::string();
+    if (value->size() + 1 > capacity) {
+        const std::string start = value->substr(0, std::min(value->size(), kShownValueLength));
         throw error(2, 1, 1, 1) << (Messages::format("err_param_invalid") % name % (start + "...")).str();
     }
-    return std::string(value.data(), static_cast<std::size_t>(length));
+    return *value;
 }
 
-FormReader formReaderOf(kwhttpd_arg* arg)
+FormReader formReaderOf(const WebPage& page)
 {
-    const std::string body(arg->in.buf ? arg->in.buf : "", arg->in.buf ? static_cast<std::size_t>(arg->in.len) : 0);
-    return [body](const std::string& name, std::size_t capacity) { return readFormVariable(body, name, capacity); };
+    // Read with room for one byte more than the buffer holds, so that a value
+    // that would have been cut shows.
+    return [&page](const std::string& name, std::size_t capacity) {
+        return checkedFormValue(name, page.formVariable(name.c_str(), capacity), capacity);
+    };
 }

@@ -2,9 +2,10 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 
-struct kwhttpd_arg;
+class WebPage;
 
 // Reads one variable of a submitted form: its decoded value, empty when the
 // form lacks it. `capacity` is the variable's buffer including the end byte:
@@ -12,8 +13,8 @@ struct kwhttpd_arg;
 // variable, because a cut value would be half an id or half a path.
 using FormReader = std::function<std::string(const std::string& name, std::size_t capacity)>;
 
-// The form reader over the POST body of the request.
-FormReader formReaderOf(kwhttpd_arg* arg);
+// The form reader of a page's POST body.
+FormReader formReaderOf(const WebPage& page);
 
-// The same checks over a body given as text ("a=1&b=2").
-std::string readFormVariable(const std::string& body, const std::string& name, std::size_t capacity);
+// The check of one value read with room for `capacity` bytes.
+std::string checkedFormValue(const std::string& name, const std::optional<std::string>& value, std::size_t capacity);

@@ -6,6 +6,7 @@
 #include "common/splitArgs.h"
 #include "web_ui/BackendRequest.h"
 #include "web_ui/TextEscapes.h"
+#include "web_ui/WebPage.h"
 
 namespace {
 
@@ -64,9 +65,9 @@ xmlbind::Element findSibling(const xmlbind::Element& first, const char* name)
 
 }  // namespace
 
-std::ostream& operator<<(std::ostream& out, ReleasesPageMode mode)
+std::ostream& operator<<(std::ostream& out, ReleasesMode mode)
 {
-    return out << (mode == ReleasesPageMode::releases ? "/iup.html" : "/installation_types.html");
+    return out << (mode == ReleasesMode::products ? "/iup.html" : "/installation_types.html");
 }
 
 std::ostream& operator<<(std::ostream& out, const ReleaseEntry& entry)
@@ -269,7 +270,7 @@ void setBestWithNotice(const xmlbind::Element& info, TemplateVariables& variable
     notice += "                </ul>\n                " + text("web_bestwith_outtro") + "\n" + "              </div>\n";
 }
 
-void setReleasesPageVariables(ReleasesPageMode mode, const std::string& status, const xmlbind::Element& first,
+void setReleasesPageVariables(ReleasesMode mode, const std::string& status, const xmlbind::Element& first,
                               std::vector<PageWarning>& warnings, TemplateVariables& variables)
 {
     if (status == "warning") {
@@ -291,7 +292,7 @@ void setReleasesPageVariables(ReleasesPageMode mode, const std::string& status, 
                             text(sawProduct ? "web_products_allready_installed" : "releases_reporter_list_empty")});
     else
         variables["page_caption"] =
-            text(mode == ReleasesPageMode::releases ? "web_select_products" : "web_select_installation_types");
+            text(mode == ReleasesMode::products ? "web_select_products" : "web_select_installation_types");
     if (sawProduct && feedbackRequired)
         variables["customer_feedback_block"] =
             "<label for=\"customer_feedback_enabled\">\n"
@@ -328,9 +329,15 @@ std::string productSelectionRequest(const FormReader& form)
     return request.text();
 }
 
-std::string releasesListRequest(const std::string& sessionId)
+void handleReleases(WebPage& page, ReleasesMode mode)
 {
-    BackendRequest request("get_releases_list");
-    xmlbind::setAttribute(request.command(), "session_id", sessionId);
-    return request.text();
+    if (!page.admit()) return;
+    BackendRequest list("get_releases_list");
+    list.set("session_id", page.session().id);
+    const xmlbind::Element reply = page.query(list.text(), [](WebPage& form) {
+        return form.askBackend(productSelectionRequest(formReaderOf(form)));
+    });
+    if (page.answered()) return;
+    setReleasesPageVariables(mode, page.status(), reply, page.warnings(), page.variables());
+    page.render(PageTemplate::releases);
 }

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+class WebPage;
+
 // The releases pages: "/iup.html" (which products to install or upgrade, to
 // which release) and "/installation_types.html" (the same page when
 // installation types are to be chosen). One table row per product with its
@@ -21,9 +23,15 @@
 // attributes, script strings (ids and installation-type names exact,
 // descriptions in HTML form), ids in URLs percent-encoded. Details links are
 // written only for http and https addresses.
-enum class ReleasesPageMode { releases, installationTypes };
+enum class ReleasesMode {
+    products = 0,           // "/iup.html": products and releases
+    installationTypes = 1,  // "/installation_types.html"
+};
 
-std::ostream& operator<<(std::ostream& out, ReleasesPageMode mode);
+std::ostream& operator<<(std::ostream& out, ReleasesMode mode);
+
+// The page handler: the releases list, or the selection sent.
+void handleReleases(WebPage& page, ReleasesMode mode);
 
 // One release a product offers, as the page reads it.
 struct ReleaseEntry {
@@ -70,13 +78,10 @@ void setBestWithNotice(const xmlbind::Element& info, TemplateVariables& variable
 // the message boxes): the recommendation with status "warning", the rows, the
 // caption or the warning about an empty list, and the feedback block.
 // `first` is the reply's first element (none after a failed exchange).
-void setReleasesPageVariables(ReleasesPageMode mode, const std::string& status, const xmlbind::Element& first,
+void setReleasesPageVariables(ReleasesMode mode, const std::string& status, const xmlbind::Element& first,
                               std::vector<PageWarning>& warnings, TemplateVariables& variables);
 
 // The request of a submitted form: "selected_products" with each product's
 // "rel_", "itypes_" and "preview_" choice, and the feedback consent when the
 // form asked for it.
 std::string productSelectionRequest(const FormReader& form);
-
-// The plain request of the pages, carrying the browser's session id.
-std::string releasesListRequest(const std::string& sessionId);

@@ -20,7 +20,7 @@ const std::string kScript = KW_SOURCE_DIR "/tests/web_ui/browser/component-tree.
 
 // Renders the components page of the mode from the reply file and runs the
 // scenario on it.
-BrowserRun runOnPage(const std::string& scenario, ComponentsPageMode mode, const std::string& reply)
+BrowserRun runOnPage(const std::string& scenario, ComponentsMode mode, const std::string& reply)
 {
     const PageReply document(reply);
     TemplateVariables variables;
@@ -34,7 +34,7 @@ BrowserRun runOnPage(const std::string& scenario, ComponentsPageMode mode, const
 
 struct Case {
     const char* scenario;
-    ComponentsPageMode mode;
+    ComponentsMode mode;
     const char* reply;
 };
 
@@ -47,13 +47,13 @@ TEST_P(BrowserComponentTree, Scenario)
 }
 
 const Case kCases[] = {
-    {"check-box", ComponentsPageMode::select, "backend-protocol/components-all-products.xml"},
-    {"remove-without-support", ComponentsPageMode::select, "web/replies/components-removable.xml"},
-    {"group-install", ComponentsPageMode::select, "web/replies/components-removable.xml"},
-    {"radio-group", ComponentsPageMode::select, "web/replies/components-removable.xml"},
-    {"update-mode", ComponentsPageMode::update, "backend-protocol/components.xml"},
-    {"hostile-names", ComponentsPageMode::select, "web/replies/components-hostile.xml"},
-    {"cancel-link", ComponentsPageMode::select, "backend-protocol/components.xml"},
+    {"check-box", ComponentsMode::select, "backend-protocol/components-all-products.xml"},
+    {"remove-without-support", ComponentsMode::select, "web/replies/components-removable.xml"},
+    {"group-install", ComponentsMode::select, "web/replies/components-removable.xml"},
+    {"radio-group", ComponentsMode::select, "web/replies/components-removable.xml"},
+    {"update-mode", ComponentsMode::update, "backend-protocol/components.xml"},
+    {"hostile-names", ComponentsMode::select, "web/replies/components-hostile.xml"},
+    {"cancel-link", ComponentsMode::select, "backend-protocol/components.xml"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Scenarios, BrowserComponentTree, ::testing::ValuesIn(kCases),

@@ -28,11 +28,6 @@ std::string configAsJson(const std::string& replyPath)
     return json;
 }
 
-FormReader formOf(const std::string& body)
-{
-    return [body](const std::string& name, std::size_t capacity) { return readFormVariable(body, name, capacity); };
-}
-
 TEST(ComponentsPage, ConfigurationOfTheTreeAsTheScriptReadsIt)
 {
     const std::string component = R"({"type":"component","id":"%s","name":"%s description","action":"%s",)"
@@ -90,7 +85,7 @@ TEST(ComponentsPage, HostileNamesStayInsideTheirStrings)
 TEST(ComponentsPage, ModeTable)
 {
     struct Case {
-        ComponentsPageMode mode;
+        ComponentsMode mode;
         const char* intro;
         const char* back;
         const char* headerClass;
@@ -103,13 +98,13 @@ TEST(ComponentsPage, ModeTable)
         const char* caption;
         const char* command;
     } cases[] = {
-        {ComponentsPageMode::select, "web_short_or_intro", "inline", "install_upgrade_product",
+        {ComponentsMode::select, "web_short_or_intro", "inline", "install_upgrade_product",
          "web_cancel_installation", "web_iup_cancel_confirm", "yes", "yes", "false", "true", "web_components_intro",
          "get_components_list"},
-        {ComponentsPageMode::update, "web_update_components_intro", "none", "update_components",
+        {ComponentsMode::update, "web_update_components_intro", "none", "update_components",
          "web_cancel_updating", "web_uc_cancel_confirm", "no", nullptr, "true", "true", "web_components_update",
          "get_components_for_update"},
-        {ComponentsPageMode::addRemove, "web_add_components_intro", "none", "add_remove_components",
+        {ComponentsMode::addRemove, "web_add_components_intro", "none", "add_remove_components",
          "web_cancel_modifying", "web_ac_cancel_confirm", "yes", nullptr, "false", "false", "web_components_add",
          "get_components_for_update"},
     };
@@ -171,35 +166,90 @@ TEST(ComponentsPage, DependencyListsAreJoinedAndEscaped)
     EXPECT_EQ(0u, variables.count("dependencies_denied_remove_list"));
 }
 
-TEST(ComponentsPage, SelectionRequests)
+class ComponentsPageServed : public ::testing::Test {
+protected:
+    web_ui_test::InProcessFrontEnd frontEnd;
+    std::string id = frontEnd.admit();
+};
+
+TEST_F(ComponentsPageServed, SelectionRequests)
 {
     struct Case {
         const char* name;
-        std::string body;
+        std::string form;
         const char* expected;
     } cases[] = {
         {"two products, marks of each kind, an empty mark and a missing one not sent",
-         "csrf_token=t&product_list=zarni+tenebrin&zarni_components=base+nginx+php+agent+legacy"
+         "product_list=zarni+tenebrin&zarni_components=base+nginx+php+agent+legacy"
          "&zarni_base=install&zarni_nginx=&zarni_php=remove&zarni_agent=leave&tenebrin_components=",
          "component-selection-two-products.xml"},
-        {"no product list", "csrf_token=t", "component-selection-no-products.xml"},
+        {"no product list", "x=1", "component-selection-no-products.xml"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(readFile(kRequests + c.expected), componentSelectionRequest(formOf(c.body)));
+        const std::string answer =
+            postForm(frontEnd, id, "/select_components.html", c.form, "component_selection", kProtocol + "ok.xml");
+        EXPECT_EQ("HTTP/1.1 303 See Other", webserver_test::statusLine(answer));
+        EXPECT_EQ("/select_components.html", webserver_test::header(answer, "Location"));
+        const std::vector<std::string> requests = frontEnd.backend.requests();
+        ASSERT_FALSE(requests.empty());
+        EXPECT_EQ(loggedRequest(kRequests + c.expected), requests[0]);
     }
 }
 
-TEST(ComponentsPage, MalformedFormsAreRefused)
+TEST_F(ComponentsPageServed, MalformedFormsAreRefusedInTheErrorBox)
 {
-    expectError([] { componentSelectionRequest(formOf("product_list=%22zarni%22x")); }, {0, 1, 1, 2},
-                ::testing::HasSubstr("'\"zarni\"x'"));
-    const std::string longId(70, 'x');
-    expectError([&] {
-        componentSelectionRequest(formOf("product_list=zarni&zarni_components=" + longId + "&zarni_" + longId + "=" +
-                                         std::string(64, 'i')));
-    },
-                {2, 1, 1, 1}, ::testing::HasSubstr("zarni_" + longId));
+    struct Case {
+        const char* name;
+        std::string form;
+        std::string shown;
+    } cases[] = {
+        {"a quote not followed by a blank", "product_list=%22zarni%22x", "&quot;zarni&quot;x"},
+        {"a mark longer than its buffer",
+         "product_list=zarni&zarni_components=base&zarni_base=" + std::string(64, 'i'), "&apos;zarni_base&apos;"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string page = webserver_test::body(
+            postForm(frontEnd, id, "/update_components.html", c.form, "component_selection", kProtocol + "ok.xml"));
+        EXPECT_NE(std::string::npos, page.find("<div class=\"msg-error\">")) << page;
+        EXPECT_NE(std::string::npos, page.find(c.shown)) << page;
+        EXPECT_NE(std::string::npos, page.find("<button type=\"submit\" class=\"button\" disabled>")) << page;
+        EXPECT_EQ(std::vector<std::string>{}, frontEnd.backend.commands());
+    }
+}
+
+TEST_F(ComponentsPageServed, PagesOfTheThreeModes)
+{
+    struct Case {
+        const char* path;
+        const char* command;
+        const char* back;
+    } cases[] = {
+        {"/select_components.html", "get_components_list", "display: inline"},
+        {"/update_components.html", "get_components_for_update", "display: none"},
+        {"/add_components.html", "get_components_for_update", "display: none"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        frontEnd.backend.reply(c.command, kProtocol + "components.xml");
+        frontEnd.backend.forgetRequests();
+        const std::string page = webserver_test::body(frontEnd.get(c.path, id));
+        EXPECT_EQ(std::vector<std::string>{c.command}, frontEnd.backend.commands());
+        EXPECT_NE(std::string::npos, page.find(std::string("style=\"") + c.back + "\"")) << page;
+        EXPECT_NE(std::string::npos, page.find("\"zarni\": {name: \"zarni name\"")) << page;
+        EXPECT_EQ(std::string::npos, page.find("msg-error")) << page;
+    }
+}
+
+TEST_F(ComponentsPageServed, DependencyWarningAfterAWarningReply)
+{
+    const std::string page = webserver_test::body(postForm(frontEnd, id, "/select_components.html",
+                                                           "product_list=zarni&zarni_components=nginx&zarni_nginx=install",
+                                                           "component_selection", kProtocol + "dependencies.xml"));
+    EXPECT_NE(std::string::npos, page.find("<b>nginx description</b>")) << page;
+    EXPECT_NE(std::string::npos, page.find("<b>pgsql description</b>")) << page;
+    EXPECT_NE(std::string::npos, page.find(Messages::get("web_components_deps_conflict_intro"))) << page;
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "common/xmlbind.h"
+#include "tests/common/TestFiles.h"
+#include "tests/web_ui/FrontEndHarness.h"
 #include "web_ui/TemplateRenderer.h"
 #include "web_ui/WebResources.h"
 
@@ -43,4 +45,27 @@ inline std::string renderPageTemplate(PageTemplate page, TemplateVariables& vari
     TemplateRenderer renderer(block.data(), block.size());
     renderer.render(pageTemplate(page), variables);
     return std::string(block.data(), renderer.used());
+}
+
+// Posts `form` (URL-encoded, without the token) to the page as the admitted
+// session `id`, with the session's CSRF token, and returns the answer; the
+// stand-in answers `command` with `reply` and the current page with the
+// components page.
+inline std::string postForm(web_ui_test::InProcessFrontEnd& frontEnd, const std::string& id, const std::string& path,
+                            const std::string& form, const std::string& command, const std::string& reply)
+{
+    frontEnd.backend.reply(command, reply);
+    frontEnd.backend.reply("get_current_page", web_ui_test::goldenReply("current-page"));
+    frontEnd.backend.forgetRequests();
+    return frontEnd.post(path, "csrf_token=" + frontEnd.csrfToken(id) + "&" + form, id);
+}
+
+// The expected request file as the stand-in logs it: one line, line feeds
+// as "\n".
+inline std::string loggedRequest(const std::string& file)
+{
+    std::string text = readFile(file), line;
+    while (!text.empty() && text.back() == '\n') text.pop_back();
+    for (const char c : text) line += c == '\n' ? std::string("\\n") : std::string(1, c);
+    return line;
 }

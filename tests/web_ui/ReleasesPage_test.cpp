@@ -24,7 +24,7 @@ struct Page {
     std::vector<PageWarning> warnings;
 };
 
-Page pageOf(const PageReply& reply, ReleasesPageMode mode = ReleasesPageMode::releases)
+Page pageOf(const PageReply& reply, ReleasesMode mode = ReleasesMode::products)
 {
     Page page;
     setReleasesPageVariables(mode, reply.status(), reply.first(), page.warnings, page.variables);
@@ -46,11 +46,6 @@ std::string release(const std::string& id, const std::string& version, const std
 
 const std::string kTypes = "<installation_types><type name=\"Full\" description=\"All of it\" />"
                            "<type name=\"Custom\" description=\"Your choice\" /></installation_types>";
-
-FormReader formOf(const std::string& body)
-{
-    return [body](const std::string& name, std::size_t capacity) { return readFormVariable(body, name, capacity); };
-}
 
 TEST(ReleasesPage, InstalledProductIsOfferedOnlyNewerReleases)
 {
@@ -102,7 +97,7 @@ TEST(ReleasesPage, EmptyListsWarn)
 TEST(ReleasesPage, NewProductWithInstallationTypes)
 {
     const Page page = pageOf(PageReply(product("", release("t-1", "1.0") + release("t-2", "2.0", "", kTypes)), true),
-                             ReleasesPageMode::installationTypes);
+                             ReleasesMode::installationTypes);
     const std::string& rows = page.variables.at("products_list");
     EXPECT_THAT(rows, HasSubstr("url('/get_disabled_product_icon?prod_id=tenebrin');"));
     EXPECT_THAT(rows, HasSubstr("<th>" + Messages::get("web_install_version") + "</th>"));
@@ -204,37 +199,76 @@ TEST(ReleasesPage, HostileCatalogueTexts)
     }
 }
 
-TEST(ReleasesPage, SelectionRequests)
+class ReleasesPageServed : public ::testing::Test {
+protected:
+    web_ui_test::InProcessFrontEnd frontEnd;
+    std::string id = frontEnd.admit();
+};
+
+TEST_F(ReleasesPageServed, SelectionRequests)
 {
     struct Case {
         const char* name;
-        std::string body;
+        const char* path;
+        std::string form;
         const char* expected;
     } cases[] = {
-        {"one product without installation types and no feedback question",
+        {"one product without installation types and no feedback question", "/iup.html",
          "selected_products=zarni&rel_zarni=zarni-1.1&customer_feedback_enabled=1", "product-selection-one.xml"},
-        {"two products, one with a type and a preview, feedback enabled",
+        {"two products, one with a type and a preview, feedback enabled", "/installation_types.html",
          "customer_feedback_required=1&customer_feedback_enabled=1&selected_products=zarni+tenebrin"
          "&rel_zarni=zarni-1.1&rel_tenebrin=tenebrin-2.0&itypes_tenebrin=Full&preview_tenebrin=true",
          "installation-type-selection-two.xml"},
-        {"the Custom type, feedback refused, a product without a release left out",
+        {"the Custom type, feedback refused, a product without a release left out", "/installation_types.html",
          "customer_feedback_required=1&selected_products=tenebrin+zarni&rel_tenebrin=tenebrin-2.0"
          "&itypes_tenebrin=Custom",
          "installation-type-selection-custom.xml"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(readFile(kRequests + c.expected), productSelectionRequest(formOf(c.body)));
+        frontEnd.backend.reply("installation_type_selection", kProtocol + "ok.xml");
+        const std::string answer = postForm(frontEnd, id, c.path, c.form, "product_selection", kProtocol + "ok.xml");
+        EXPECT_EQ("HTTP/1.1 303 See Other", webserver_test::statusLine(answer));
+        const std::vector<std::string> requests = frontEnd.backend.requests();
+        ASSERT_FALSE(requests.empty());
+        EXPECT_EQ(loggedRequest(kRequests + c.expected), requests[0]);
     }
-    expectError([] { productSelectionRequest(formOf("selected_products=zarni&rel_zarni=" + std::string(64, 'r'))); },
-                {2, 1, 1, 1}, HasSubstr("'rel_zarni'"));
 }
 
-TEST(ReleasesPage, ListRequestCarriesTheSessionId)
+// The next page is the one the back end names after the selection.
+TEST_F(ReleasesPageServed, AcceptedSelectionGoesToTheCurrentPage)
 {
-    EXPECT_EQ("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?><request><command "
-              "value=\"get_releases_list\" session_id='abc&quot;' /></request>\n",
-              releasesListRequest("abc\""));
+    frontEnd.backend.replyText("get_current_page",
+                               "<kitwright status=\"ok\"><page id=\"installation\" /></kitwright>");
+    frontEnd.backend.reply("installation_type_selection", kProtocol + "ok.xml");
+    const std::string answer = frontEnd.post(
+        "/installation_types.html",
+        "csrf_token=" + frontEnd.csrfToken(id) + "&selected_products=t&rel_t=t-2&itypes_t=Full", id);
+    EXPECT_EQ("HTTP/1.1 303 See Other", webserver_test::statusLine(answer));
+    EXPECT_EQ("/install_progress.html", webserver_test::header(answer, "Location"));
+}
+
+TEST_F(ReleasesPageServed, OverlongValueIsRefused)
+{
+    const std::string page = webserver_test::body(postForm(frontEnd, id, "/iup.html",
+                                                           "selected_products=zarni&rel_zarni=" + std::string(64, 'r'),
+                                                           "product_selection", kProtocol + "ok.xml"));
+    EXPECT_NE(std::string::npos, page.find("<div class=\"msg-error\">")) << page;
+    EXPECT_NE(std::string::npos, page.find("&apos;rel_zarni&apos;")) << page;
+    EXPECT_EQ(std::vector<std::string>{}, frontEnd.backend.commands());
+}
+
+TEST_F(ReleasesPageServed, PageCarriesTheSessionIdAndTheRows)
+{
+    frontEnd.backend.reply("get_releases_list", kProtocol + "releases-installed-selected.xml");
+    frontEnd.backend.forgetRequests();
+    const std::string page = webserver_test::body(frontEnd.get("/iup.html", id));
+    const std::vector<std::string> requests = frontEnd.backend.requests();
+    ASSERT_EQ(1u, requests.size());
+    EXPECT_NE(std::string::npos, requests[0].find("session_id=\"" + id + "\"")) << requests[0];
+    EXPECT_NE(std::string::npos, page.find("<tr id=\"row_zarni\" >")) << page;
+    EXPECT_NE(std::string::npos, page.find("\tprodSelect(\"zarni\");")) << page;
+    EXPECT_NE(std::string::npos, page.find(Messages::get("web_select_products"))) << page;
 }
 
 }  // namespace
