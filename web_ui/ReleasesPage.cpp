@@ -222,7 +222,7 @@ void appendProductRow(const xmlbind::Element& product, TemplateVariables& variab
         row += "                  <th>" + text("web_installation_type") + "</th>\n";
         row += "                  <td>\n";
         row += "                    <select disabled=\"\" name=\"itypes_" + idAttribute + "\" id=\"itypes_" +
-               idAttribute + "\" onclick=\"setITypeDesc(" + htmlAttribute(script(id)) + ")\"></select>\n";
+               idAttribute + "\" onchange=\"setITypeDesc(" + htmlAttribute(script(id)) + ")\"></select>\n";
         row += "                  </td>\n";
         appendInstallationTypeScripts(entries, variables);
         row += "                  <td class=\"preview\">\n";

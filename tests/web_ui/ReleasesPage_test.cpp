@@ -104,7 +104,7 @@ TEST(ReleasesPage, NewProductWithInstallationTypes)
     EXPECT_THAT(rows, HasSubstr("disabled=\"\" value=\"tenebrin\""));
     EXPECT_THAT(rows, HasSubstr("id=\"rels_tenebrin\" hidden=\"\" >"));
     EXPECT_THAT(rows, HasSubstr("<option value=\"t-2\" selected=\"\" >2.0</option>"));
-    EXPECT_THAT(rows, HasSubstr("onclick=\"setITypeDesc(&quot;tenebrin&quot;)\""));
+    EXPECT_THAT(rows, HasSubstr("onchange=\"setITypeDesc(&quot;tenebrin&quot;)\""));
     EXPECT_THAT(rows, HasSubstr("<td colspan=\"2\" id=\"tenebrin_itypes_desc\">Install the most used components</td>"));
     EXPECT_EQ("\tprodSelect(\"tenebrin\");\n\tsetInstallationTypes(\"tenebrin\");\n",
               page.variables.at("recheck_calls"));
