@@ -11,8 +11,7 @@ packages="cmake g++ make git pkg-config ccache
   libgtest-dev libgmock-dev libbenchmark-dev rpm python3 openssl curl libxml2-utils
   clang libclang-rt-14-dev tmux
   debootstrap dpkg-dev gpg createrepo-c
-  libjs-prototype
-  chromium nodejs"
+  libjs-prototype chromium nodejs npm"
 if [ "${1:-}" = bench ]; then
     packages="$packages libapt-pkg-dev librpm-dev"
 fi
@@ -29,7 +28,8 @@ if [ -n "$missing" ]; then
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
 fi
 
-# The browser test drives chromium through playwright-core from npm.
-if command -v npm >/dev/null && [ ! -d "$(npm root -g)/playwright-core" ]; then
-    npm install -g --no-fund --no-audit playwright-core
+# The browser tests drive chromium through playwright-core, from npm's registry,
+# installed among the global node modules (tests/common/BrowserScenario.h).
+if [ ! -d "$(npm root -g)/playwright-core" ]; then
+    npm install -g --no-fund --no-audit playwright-core@1.65.2
 fi

@@ -14,6 +14,11 @@ BackendRequest& BackendRequest::set(const std::string& attribute, const std::str
     return *this;
 }
 
+TiXmlElement* BackendRequest::append(TiXmlElement* parent, const char* name)
+{
+    return parent->LinkEndChild(new TiXmlElement(name))->ToElement();
+}
+
 std::string BackendRequest::text() const
 {
     TiXmlPrinter printer;

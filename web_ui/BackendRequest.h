@@ -19,6 +19,8 @@ public:
     // The "command" element and the "request" root, for content beside it.
     TiXmlElement* command() { return command_; }
     TiXmlElement* root() { return root_; }
+    // Appends a new element named `name` to `parent` and returns it.
+    static TiXmlElement* append(TiXmlElement* parent, const char* name);
 
     std::string text() const;
 

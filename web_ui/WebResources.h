@@ -13,7 +13,8 @@ struct StaticFile {
 };
 
 // The static files in registration order: the GIF and PNG pictures, the style
-// sheet, "/js/gui.js" and "/js/prototype.js".
+// sheet, "/js/gui.js", "/js/prototype.js" and the component tree script
+// "/js/components.js".
 extern const StaticFile kStaticFiles[];
 extern const std::size_t kStaticFileCount;
 

@@ -155,8 +155,8 @@ TEST(WebResources, OnlyTheFirstLoginFormLacksTheCsrfToken)
 
 TEST(WebResources, StyleSheetLoadsNothingFromOutside)
 {
-    const std::string css(kStaticFiles[kStaticFileCount - 3].bytes);
-    EXPECT_STREQ("/css/style.css", kStaticFiles[kStaticFileCount - 3].uri);
+    const std::string css(kStaticFiles[kStaticFileCount - 4].bytes);
+    EXPECT_STREQ("/css/style.css", kStaticFiles[kStaticFileCount - 4].uri);
     EXPECT_EQ(std::string::npos, css.find("@import"));
     EXPECT_EQ(std::string::npos, css.find("//"));
     // Every picture it names is one the front end serves.
@@ -171,7 +171,7 @@ TEST(WebResources, StyleSheetLoadsNothingFromOutside)
 
 TEST(WebResources, StaticFileTable)
 {
-    ASSERT_EQ(49u, kStaticFileCount);
+    ASSERT_EQ(50u, kStaticFileCount);
     std::size_t gifs = 0, pngs = 0;
     for (std::size_t i = 0; i < kStaticFileCount; ++i) {
         const std::string uri = kStaticFiles[i].uri;
@@ -186,6 +186,7 @@ TEST(WebResources, StaticFileTable)
     EXPECT_STREQ("/js/prototype.js", kStaticFiles[48].uri);
     EXPECT_EQ(readFile(KW_PROTOTYPE_JS), std::string(kStaticFiles[48].bytes));
     EXPECT_NE(std::string::npos, kStaticFiles[48].bytes.find("Version: '1.7"));
+    EXPECT_STREQ("/js/components.js", kStaticFiles[49].uri);
 }
 
 }  // namespace

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "common/StringUtils.h"
+#include "tests/common/CommandOutput.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+// Runs a browser scenario: `node SCRIPT SCENARIO ARGS...`, where the script
+// drives chromium through tests/common/browser/harness.js. playwright-core is
+// found in the global npm modules (scripts/deps.sh installs it there).
+struct BrowserRun {
+    int status = -1;  // 0 passed, 1 failed, 77 browser or driver missing
+    std::string output;
+};
+
+inline BrowserRun runBrowserScenario(const std::string& script, const std::string& scenario,
+                                     const std::vector<std::string>& arguments)
+{
+    std::string command = "NODE_PATH=\"$(npm root -g)\" node " + shellQuote(script) + " " + shellQuote(scenario);
+    for (const std::string& argument : arguments) command += " " + shellQuote(argument);
+    BrowserRun run;
+    run.output = commandOutput(command + " 2>&1", &run.status);
+    return run;
+}
+
+// Skips the test when the scenario could not start a browser, and checks that
+// it passed otherwise.
+#define EXPECT_BROWSER_SCENARIO_PASSES(run)                                  \
+    do {                                                                     \
+        const BrowserRun& browserRun_ = (run);                               \
+        if (browserRun_.status == 77) GTEST_SKIP() << browserRun_.output;   \
+        EXPECT_EQ(0, browserRun_.status) << browserRun_.output;              \
+    } while (false)
