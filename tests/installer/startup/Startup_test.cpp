@@ -222,9 +222,8 @@ TEST(Startup, DriverModeFailuresArePrinted)
     EXPECT_THAT(result.listing, HasSubstr("f600 /var/log/zarni/install/kitwright3.log\n"));
 }
 
-// The web wizard's two ways in wait for its front end and protocol: until they
-// are built, launching it in the background and running its back end fail
-// plainly, never as a success.
+// The web wizard's back end waits for its command loop: until it is built,
+// running it fails plainly, never as a success.
 TEST(Startup, WebWizardModesFailPlainlyUntilBuilt)
 {
     ProgramHost host;
@@ -234,8 +233,6 @@ TEST(Startup, WebWizardModesFailPlainlyUntilBuilt)
         std::string text;
     };
     const std::vector<Case> cases = {
-        {"launch in the background", {"--service-mode"},
-         "\nERROR: The background launch of the web interface is not available in this build"},
         {"the back end", {"--web-interface"}, "\nERROR: The web interface is not available in this build"},
     };
     for (const Case& c : cases) {
@@ -247,6 +244,68 @@ TEST(Startup, WebWizardModesFailPlainlyUntilBuilt)
         EXPECT_THAT(result.out, Not(HasSubstr("Secret: ")));
     }
     EXPECT_TRUE(host.reports().empty());
+}
+
+// The background launch starts the program's own command line as the web
+// back end, detached, with the one-time secret in its environment only, and
+// prints that secret: the operator's way into the wizard. The run is given a
+// stand-in's path as its own, so the stand-in records what would have started.
+TEST(Startup, WebWizardLaunchStartsTheBackEndWithTheSecret)
+{
+    ProgramHost host;
+    const std::string relaunched = host.tools().add("kitwright");
+    host.tools().recordInputAndEnvironment("mail getenforce kitwright", "WEB_SECRET KW_WEB_UI_DEFAULT_PAGE_OVERRIDE");
+    const std::string launched = Messages::get("status_daemon_launched");
+    struct Case {
+        const char* name;
+        std::string launch;
+        bool xml;
+        std::string startPage;  // what the back end is told to open
+    };
+    const std::vector<Case> cases = {
+        {"text", "--service-mode", false, "KW_WEB_UI_DEFAULT_PAGE_OVERRIDE unset"},
+        {"XML, on the update page", "--service-mode=update", true,
+         "KW_WEB_UI_DEFAULT_PAGE_OVERRIDE=update_components"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramHost::Run run;
+        run.arguments = {c.launch, "--proxy-host", "h", "--proxy-password", "S3cr3t-pw"};
+        if (c.xml) run.arguments.push_back("--enable-xml-output");
+        run.argumentZero = relaunched;
+        run.inspect = [] { return readText("/var/log/zarni/install/kitwright3.log"); };
+        const std::size_t before = host.calls().size();
+        const PrivateHostResult result = host.run(run);
+        KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_EQ(result.err, "");
+
+        std::string secret;
+        if (c.xml) {
+            const XmlLint answer(result.out);
+            EXPECT_EQ(answer.complaints(), "") << result.out;
+            EXPECT_EQ(answer.attribute("/kitwright", "status"), "ok");
+            EXPECT_EQ(answer.attribute("/kitwright", "error_message"), launched);
+            secret = answer.attribute("/kitwright/data", "secret");
+        } else {
+            const std::string head = launched + "\nSecret: ";
+            ASSERT_THAT(result.out, ::testing::StartsWith(head));
+            secret = result.out.substr(head.size());
+        }
+        EXPECT_THAT(secret, MatchesRegex("[a-z]{28}"));
+
+        const std::vector<std::string> calls = host.calls();
+        const std::vector<std::string> started(calls.begin() + static_cast<std::ptrdiff_t>(before), calls.end());
+        std::string line = "kitwright";
+        for (const std::string& argument : run.arguments) line += " " + argument;
+        // Started once, with no input, the secret in its environment.
+        EXPECT_EQ(started, std::vector<std::string>({line + " --web-interface --with-ssl --disable-browser",
+                                                     "kitwright env: WEB_SECRET=" + secret,
+                                                     "kitwright env: " + c.startPage}));
+        EXPECT_THAT(result.inspected, HasSubstr("Execute command "));
+        EXPECT_THAT(result.inspected, Not(HasSubstr(secret)));
+        EXPECT_THAT(result.inspected, Not(HasSubstr("S3cr3t")));
+    }
 }
 
 TEST(Startup, BusyAnswers)
