@@ -581,6 +581,20 @@ TEST(Startup, WaysOut)
     }
 }
 
+// A web back end left idle ends with 0 and tells why on the console the web
+// launcher had silenced; it prints no status answer.
+TEST(Startup, IdleWebBackEndEndsWithZero)
+{
+    std::ostringstream out;
+    std::streambuf* const previous = std::cout.rdbuf(out.rdbuf());
+    CapturedLog console(-1);
+    const int code = runInstaller([] { exitOnIdleTimeout(); });
+    std::cout.rdbuf(previous);
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(console.text(), Messages::get("webinterface_exit_by_timeout") + "\n");
+    EXPECT_EQ(out.str(), "");
+}
+
 // A termination signal acted on ends with 2, also with XML output, and leaves the
 // shared status failed.
 TEST(Startup, InterruptionEndsWithTwo)
