@@ -892,3 +892,130 @@ TEST(Startup, ReportIsSentOnlyWithConsentAndNeverChangesTheOutcome)
         if (!c.logged.empty()) EXPECT_THAT(result.inspected, HasSubstr(c.logged));
     }
 }
+
+// --- The command-line driver's failures and the report ---
+
+namespace {
+
+// A source path that does not exist: the command-line driver fails on its
+// first fetch, inside the mode-1 handler.
+const std::vector<std::string> missingSourceRun = {"install", "zarni", "--source", "/nonexistent-catalogue/"};
+
+// The build of the running system pinned, so a catalogue fixture's build is
+// this system's anywhere.
+const std::vector<std::string> debian12 = {"--override-os-name",    "Linux", "--override-os-vendor", "Debian",
+                                           "--override-os-version", "12",    "--override-os-arch",   "x86_64"};
+
+}  // namespace
+
+// The driver counts an undecided operator as agreeing; a refusal, by either
+// flag file, stops the report; with XML output the run exits with 0, also when
+// the failure happens in the background installation.
+TEST(Startup, MissingSourceIsReportedUnderTheConsentRules)
+{
+    enum Output { text, xml, xmlInTheBackground };
+    struct Case {
+        const char* name;
+        std::vector<std::string> planted;
+        std::vector<std::string> arguments;
+        Output output;
+        std::size_t reports;
+        int exitCode;
+    };
+    std::vector<std::string> inBackground = missingSourceRun;
+    inBackground.push_back("--xml");
+    // Only the option syntax keeps an XML installation in the foreground.
+    const std::vector<std::string> inForeground = {"--select-product-id", "zarni",    "--install-everything",
+                                                   "--source",            "/nonexistent-catalogue/",
+                                                   "--enable-xml-output", "--no-daemon"};
+    const std::vector<Case> cases = {
+        {"enabled", {"feedback-enabled"}, missingSourceRun, text, 1, 1},
+        {"undecided", {}, missingSourceRun, text, 1, 1},
+        {"undecided, XML", {}, inForeground, xml, 1, 0},
+        {"enabled, XML in the background", {"feedback-enabled"}, inBackground, xmlInTheBackground, 1, 0},
+        {"disabled", {"feedback-disabled"}, missingSourceRun, text, 0, 1},
+        {"both flag files", {"feedback-enabled", "feedback-disabled"}, missingSourceRun, text, 0, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramHost host;
+        ProgramHost::Run run;
+        run.arguments = c.arguments;
+        run.prepare = feedbackFiles(c.planted);
+        const PrivateHostResult result = host.run(run);
+        KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+        EXPECT_EQ(result.exitCode, c.exitCode);
+        // What the operator was told of the failure; the background run tells
+        // only that it started.
+        std::string userText;
+        if (c.output == text) {
+            ASSERT_THAT(result.out, ::testing::StartsWith("\nERROR: "));
+            userText = result.out.substr(std::string("\nERROR: ").size());
+        } else {
+            const XmlLint answer(result.out);
+            EXPECT_EQ(answer.complaints(), "") << result.out;
+            const std::string message = answer.attribute("/kitwright", "error_message");
+            if (c.output == xml) {
+                userText = message + "\n";
+            } else {
+                EXPECT_EQ(message, "Installation started");
+            }
+        }
+        if (c.output != xmlInTheBackground) {
+            EXPECT_THAT(userText, HasSubstr("/nonexistent-catalogue/"));
+        }
+
+        const std::vector<ReportRecord> reports = host.reports();
+        ASSERT_EQ(reports.size(), c.reports);
+        if (reports.empty()) continue;
+        EXPECT_EQ(reports[0].arguments, std::vector<std::string>({"install"})) << "no release was selected";
+        const XmlLint lint(reports[0].input);
+        EXPECT_EQ(lint.complaints(), "") << reports[0].input;
+        EXPECT_EQ(lint.value("string(//kw_source_url)"), "/nonexistent-catalogue/");
+        EXPECT_THAT(lint.value("string(/error/summary)"), HasSubstr("/nonexistent-catalogue/"));
+        const std::string message = decodeBase64(lint.value("string(/error/message)"));
+        EXPECT_THAT(message, HasSubstr("/nonexistent-catalogue/products.inf3"));
+        if (!userText.empty()) {
+            EXPECT_EQ(message, "\nERROR: \n" + userText);
+        }
+    }
+}
+
+// The tool is told the version of the "zarni" release the run chose, and only
+// while the feedback belongs to "zarni".
+TEST(Startup, ReportNamesTheChosenZarniVersionOnlyForZarniFeedback)
+{
+    struct Case {
+        const char* name;
+        const char* feedbackProduct;  // null: no file
+        std::vector<std::string> arguments;
+    };
+    const std::vector<Case> cases = {
+        {"no feedback product file", nullptr, {"install", "--version", "1.1.0"}},
+        {"feedback product zarni, padded", " zarni\n", {"install", "--version", "1.1.0"}},
+        {"feedback product tenebrin", "tenebrin", {"install"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramHost host;
+        ProgramHost::Run run;
+        run.arguments = {"install", "zarni", "1.1.0", "--source",
+                         std::string(KW_TEST_DATA_DIR) + "/startup/zarni-build-file-missing/"};
+        run.arguments.insert(run.arguments.end(), debian12.begin(), debian12.end());
+        const std::string product = c.feedbackProduct ? c.feedbackProduct : "";
+        const bool plantProduct = c.feedbackProduct != nullptr;
+        run.prepare = [product, plantProduct]() -> std::shared_ptr<void> {
+            privatehost::makeDirectories("/var/kestavine");
+            privatehost::writeWhole("/var/kestavine/feedback-enabled", "");
+            if (plantProduct) privatehost::writeWhole("/var/kestavine/feedback-product", product);
+            return nullptr;
+        };
+        const PrivateHostResult result = host.run(run);
+        KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_THAT(result.out, HasSubstr("missing.build.inf3"));
+        const std::vector<ReportRecord> reports = host.reports();
+        ASSERT_EQ(reports.size(), 1u);
+        EXPECT_EQ(reports[0].arguments, c.arguments);
+    }
+}
