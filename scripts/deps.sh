@@ -9,7 +9,8 @@ packages="cmake g++ make git pkg-config ccache
   libgtest-dev libgmock-dev libbenchmark-dev rpm python3 openssl curl libxml2-utils
   clang libclang-rt-14-dev tmux
   debootstrap dpkg-dev gpg createrepo-c
-  libjs-prototype"
+  libjs-prototype
+  chromium nodejs"
 
 missing=""
 for package in $packages; do
@@ -21,4 +22,9 @@ if [ -n "$missing" ]; then
     echo "Installing:$missing"
     apt-get update -qq
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
+fi
+
+# The browser test drives chromium through playwright-core from npm.
+if command -v npm >/dev/null && [ ! -d "$(npm root -g)/playwright-core" ]; then
+    npm install -g --no-fund --no-audit playwright-core
 fi

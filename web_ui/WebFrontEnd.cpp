@@ -3,6 +3,7 @@
 #include "common/Log.h"
 #include "common/error.h"
 #include "web_ui/ResponseWriters.h"
+#include "web_ui/WebPages.h"
 #include "web_ui/WebResources.h"
 #include "web_ui/WebSecret.h"
 #include "webserver/kwhttpd.h"
@@ -97,7 +98,7 @@ void reapChildren(int signalNumber)
 
 int runWebServer(int port, const std::string& certificate, const std::string& protocols, const std::string& ciphers,
                  const std::string& serverPreference, const volatile std::sig_atomic_t* stopFlag,
-                 const std::function<void(int port)>& onListening)
+                 const std::function<void(int port)>& onListening, const std::string& backendSocket)
 {
     std::signal(SIGPIPE, SIG_IGN);
     struct sigaction reaper {};
@@ -113,6 +114,8 @@ int runWebServer(int port, const std::string& certificate, const std::string& pr
     for (std::string& argument : arguments) argv.push_back(argument.data());
     argv.push_back(nullptr);
     kwhttpd_ctx* ctx = kwhttpd_init(static_cast<int>(arguments.size()), argv.data());
+    WebPages pages(backendSocket);
+    pages.registerPages(ctx);
     registerStaticFiles(ctx);
     kwhttpd_register_uri(ctx, "*", answerNotFound, nullptr);
     const int boundPort = kwhttpd_listening_port(ctx, 0);

@@ -20,7 +20,9 @@ std::vector<std::string> webServerArguments(int port, const std::string& certifi
 
 // Runs the front end: ignores SIGPIPE, reaps children on SIGCHLD, takes the
 // one-time secret (loadWebSecret), starts the server (a port of 0 takes a
-// free one), registers the pages and static files and a catch-all that
+// free one), registers the pages (WebPages.h, asking the back end on
+// `backendSocket` unless the process already holds the transport it was
+// forked with) and static files and a catch-all that
 // answers 404, calls `onListening` with the bound port, and then polls with a
 // time-out of 1000 ms while `stopFlag` is null or 0. Returns 0 once it saw the
 // flag set; with a null flag it never returns. A server that cannot start
@@ -32,7 +34,8 @@ std::vector<std::string> webServerArguments(int port, const std::string& certifi
 // no registration serves.
 int runWebServer(int port, const std::string& certificate, const std::string& protocols, const std::string& ciphers,
                  const std::string& serverPreference, const volatile std::sig_atomic_t* stopFlag,
-                 const std::function<void(int port)>& onListening = {});
+                 const std::function<void(int port)>& onListening = {},
+                 const std::string& backendSocket = "/tmp/kitwright_webui_socket");
 
 // The static files of WebResources.h, in order, each with no user data.
 void registerStaticFiles(kwhttpd_ctx* ctx);

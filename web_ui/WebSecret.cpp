@@ -5,6 +5,7 @@
 
 #include <sys/random.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -24,6 +25,19 @@ std::string& storedSecret()
 
 }  // namespace
 
+void randomBytes(unsigned char* bytes, std::size_t count)
+{
+    std::size_t filled = 0;
+    while (filled < count) {
+        const ssize_t got = getrandom(bytes + filled, count - filled, 0);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            throw error(4, 2, 1, 2) << "Can't draw random bytes: " << std::strerror(errno);
+        }
+        filled += static_cast<std::size_t>(got);
+    }
+}
+
 std::string randomLetters(std::size_t count)
 {
     // 234 = 9 * 26: bytes from 234 on are drawn again, so that every letter
@@ -32,12 +46,8 @@ std::string randomLetters(std::size_t count)
     std::string letters;
     unsigned char pool[64];
     while (letters.size() < count) {
-        const ssize_t got = getrandom(pool, sizeof pool, 0);
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            throw error(4, 2, 1, 2) << "Can't draw random bytes: " << std::strerror(errno);
-        }
-        for (ssize_t i = 0; i < got && letters.size() < count; ++i)
+        randomBytes(pool, sizeof pool);
+        for (std::size_t i = 0; i < sizeof pool && letters.size() < count; ++i)
             if (pool[i] < kLimit) letters += static_cast<char>('a' + pool[i] % 26);
     }
     return letters;
@@ -66,4 +76,11 @@ void loadWebSecret()
 const std::string& webSecret()
 {
     return storedSecret();
+}
+
+void forgetWebSecret()
+{
+    std::string& secret = storedSecret();
+    std::fill(secret.begin(), secret.end(), '\0');
+    secret.clear();
 }

@@ -8,6 +8,10 @@
 // background, and the front end that one forks, inherit it; the front end takes
 // it out of its environment at start and keeps it in memory only.
 
+// Fills the bytes from the kernel's random source (getrandom). Raises error
+// (4,2,1,2) when the source fails.
+void randomBytes(unsigned char* bytes, std::size_t count);
+
 // `count` letters "a" to "z", each drawn from the kernel's random source
 // (getrandom) without bias. Raises error (4,2,1,2) when the source fails.
 std::string randomLetters(std::size_t count);
@@ -23,5 +27,7 @@ void generateWebSecret();
 // reader of /proc/<pid>/environ sees it.
 void loadWebSecret();
 
-// The secret loadWebSecret took; empty when there was none.
+// The secret loadWebSecret took; empty when there was none or once it was used.
 const std::string& webSecret();
+// The secret admits once: after its use it is wiped and empty.
+void forgetWebSecret();

@@ -133,7 +133,7 @@ TEST_F(WebFrontEndHost, AnswersNothingElse)
     TestHost host({"0", certificates.keyAndCertificateFile()}, "", directory.path());
     ASSERT_GT(host.port(), 0) << host.errors();
     const std::vector<std::string> uris = {"/etc/passwd", "/x.cgi", "/x.shtml", "/some_dir/", "/some_dir/file.txt",
-                                           "/kwhttpd.conf", "/", "/images/", "/../../etc/passwd"};
+                                           "/kwhttpd.conf", "/index.html", "/images/", "/../../etc/passwd"};
     for (const std::string method : {"GET", "POST"}) {
         const std::vector<Fetched> fetched = fetchAll(certificates, host.port(), uris, method);
         for (std::size_t i = 0; i < uris.size(); ++i) {

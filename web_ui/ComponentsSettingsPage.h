@@ -1,0 +1,6 @@
+#pragma once
+
+class WebPage;
+
+// "/cp.html": the component parameters.
+void handleComponentsSettings(WebPage& page);
