@@ -342,14 +342,15 @@ std::string getProgramOutputLine(const std::string& program, const std::vector<s
     return line;
 }
 
-void executeInBackground(const std::string& command, const std::string* input)
+void executeInBackground(const std::string& command, const std::string* input, const std::string* shownCommand)
 {
-    Log(2, true) << "Execute command " << command;
+    const std::string& shown = shownCommand ? *shownCommand : command;
+    Log(2, true) << "Execute command " << shown;
     ignoreBrokenPipes();
     ShellLaunch launch(command, ShellLaunch::inheritLocale, "/bin/sh");
 
-    auto pipeFailure = [&command]() {
-        return error(4, 1, 0, 2) << Messages::get("err_exec_pipefail") << (Messages::format("err_exec_cmd") % command);
+    auto pipeFailure = [&shown]() {
+        return error(4, 1, 0, 2) << Messages::get("err_exec_pipefail") << (Messages::format("err_exec_cmd") % shown);
     };
     Descriptor inputRead, inputWrite;
     if (input) {
@@ -373,9 +374,9 @@ void executeInBackground(const std::string& command, const std::string* input)
         reportRead.fd = ends[0];
         reportWrite.fd = ends[1];
     }
-    auto forkFailure = [&command](int failure) {
+    auto forkFailure = [&shown](int failure) {
         Log(1, true) << Messages::get("err_exec_forkfail") << " (" << std::strerror(failure) << ").";
-        return error(4, 1, 0, 2) << Messages::get("err_exec_forkfail") << (Messages::format("err_exec_cmd") % command);
+        return error(4, 1, 0, 2) << Messages::get("err_exec_forkfail") << (Messages::format("err_exec_cmd") % shown);
     };
 
     // The input is fed by a detached writer of its own: a command that reads it
@@ -430,7 +431,7 @@ void executeInBackground(const std::string& command, const std::string* input)
     if (received == sizeof report && report.stage == 1) throw forkFailure(report.number);
     if (firstChildWaited && status != 0) {
         // The first child could not set up the standard descriptors.
-        throw error(4, 1, 0, 2) << Messages::get("err_exec_forkfail") << (Messages::format("err_exec_cmd") % command);
+        throw error(4, 1, 0, 2) << Messages::get("err_exec_forkfail") << (Messages::format("err_exec_cmd") % shown);
     }
 }
 

@@ -56,8 +56,10 @@ std::string getProgramOutputLine(const std::string& program, const std::vector<s
 // installer's environment, feeds it input (when given) on its standard input
 // followed by an end of file, and returns without waiting for it: a detached
 // writer of its own feeds the input, however slowly the command reads it. A
-// shell that cannot be executed is only logged.
-void executeInBackground(const std::string& command, const std::string* input = nullptr);
+// shell that cannot be executed is only logged. A command that carries a secret
+// gives `shownCommand`, the form the log and the error texts name it by.
+void executeInBackground(const std::string& command, const std::string* input = nullptr,
+                         const std::string* shownCommand = nullptr);
 
 // The program a command line runs, for error texts: the first blank-separated word
 // that is not "env", not "sh" and holds no "="; the whole line when none does.

@@ -2,6 +2,7 @@
 
 #include "common/Log.h"
 #include "common/Messages.h"
+#include "common/Redact.h"
 #include "common/StringUtils.h"
 #include "common/SystemUtils.h"
 #include "common/error.h"
@@ -190,19 +191,20 @@ bool Options::isCompletion() const
     return !debug && mode == modeCommandHelp && variables.count("completion") != 0;
 }
 
-std::string Options::getCommandLine()
+std::string Options::getCommandLine(bool redacted)
 {
     std::string line;
-    for (const std::string& argument : StartupArguments::list()) {
+    const std::vector<std::string>& kept = StartupArguments::list();
+    for (const std::string& argument : redacted ? redact::arguments(kept) : kept) {
         line += shellQuote(argument);
         line += ' ';
     }
     return line;
 }
 
-std::string Options::getWebInterfaceCommandLine()
+std::string Options::getWebInterfaceCommandLine(bool redacted)
 {
-    return getCommandLine() + " --web-interface --with-ssl --disable-browser";
+    return getCommandLine(redacted) + " --web-interface --with-ssl --disable-browser";
 }
 
 bool Options::asksForXmlOutput(const std::vector<std::string>& commandLine)

@@ -166,10 +166,11 @@ public:
     bool isCompletion() const;
 
     // The kept command line, the program path included, each argument quoted for
-    // "/bin/sh -c" and followed by one blank.
-    static std::string getCommandLine();
+    // "/bin/sh -c" and followed by one blank. With `redacted`, the form that may
+    // be shown: its secrets masked (redact::arguments).
+    static std::string getCommandLine(bool redacted = false);
     // getCommandLine with the options that turn a run into the web back end.
-    static std::string getWebInterfaceCommandLine();
+    static std::string getWebInterfaceCommandLine(bool redacted = false);
     // Whether a command line (program path first) asks for XML output, read from
     // its words alone ("--enable-xml-output" in the legacy syntax, "--xml" in the
     // command syntax, abbreviated as their parsers accept): for answers given

@@ -1,18 +1,24 @@
 #include "installer/startup/RunModes.h"
 
 #include "common/BuildInfo.h"
+#include "common/Command.h"
 #include "common/Lock.h"
 #include "common/Log.h"
 #include "common/Messages.h"
-#include "common/error.h"
+#include "common/SystemUtils.h"
 #include "installer/options/Options.h"
+#include "installer/options/OutputSettings.h"
 #include "installer/reporters/Reporter.h"
 #include "installer/reporters/StatusReporter.h"
 #include "installer/startup/ExitFunctions.h"
+#include "web_ui/WebSecret.h"
 
 #include <signal.h>
 
 #include <iostream>
+#include <string>
+
+#include <tinyxml.h>
 
 namespace {
 
@@ -35,17 +41,29 @@ void stopRunningInstaller(bool terminate)
     std::cout << Messages::get("stop_sent") << std::endl;
 }
 
+// Starts this installer again as the web wizard's back end, detached and with
+// its standard input at its end, and prints the one-time secret the operator
+// adds to the wizard's address. The secret travels in the environment only: it
+// is on no command line the system shows and in no log line.
 void launchWebInterfaceInBackground()
 {
     if (Lock::test(0) != 0) {
         StatusReporter(Reporter::statusBusy, Messages::get("status_busy")).put(std::cout);
         return;
     }
-    // The one-time secret and the background launch belong to the web UI's
-    // launcher; until it is built the mode fails plainly.
-    error failure(3, 1, 1, 3);
-    failure << "The background launch of the web interface is not available in this build of the installer.";
-    throw failure;
+    generateWebSecret();
+    const std::string noInput;
+    const std::string shown = Options::getWebInterfaceCommandLine(true);
+    executeInBackground(Options::getWebInterfaceCommandLine(), &noInput, &shown);
+    const std::string secret = getEnv("WEB_SECRET");
+    const std::string launched = Messages::get("status_daemon_launched");
+    if (xmlOutput) {
+        TiXmlElement data("data");
+        data.SetAttribute("secret", secret);
+        Reporter(Reporter::statusOk, launched).printXml(std::cout, &data);
+    } else {
+        std::cout << launched << "\nSecret: " << secret;
+    }
 }
 
 }  // namespace

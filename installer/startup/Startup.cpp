@@ -9,6 +9,7 @@
 #include "common/Redact.h"
 #include "common/ShellLaunch.h"
 #include "common/SystemUtils.h"
+#include "common/WebUiTransport.h"
 #include "common/error.h"
 #include "common/packages/PkgManager.h"
 #include "common/xmlbind.h"
@@ -236,6 +237,8 @@ void runHoldingLock(std::unique_ptr<Lock> lock, const Options& options, std::tim
     } catch (const PkgManager::unhappy&) {
         printStatus(Reporter::statusError, "Unexpected 'unhappy' exception caught", "");
         exitWithError();
+    } catch (const WebUiTransport::timeout&) {
+        exitOnIdleTimeout();
     } catch (const SelfUpgrade::NeedSelfUpgrade&) {
         printStatus(Reporter::statusError, "Unexpected 'NeedSelfUpgrade' exception caught", "");
         exitWithError();
@@ -276,6 +279,14 @@ void logSelinuxMode()
         }
         return;
     }
+}
+
+void exitOnIdleTimeout()
+{
+    Log::consoleLevel = 0;
+    Log(0, true) << Messages::get("webinterface_exit_by_timeout");
+    // Through main rather than exit(): the files kept for the run's end go too.
+    driver::raiseSystemExit(0);
 }
 
 void startInstaller(int argc, char** argv)

@@ -18,3 +18,8 @@ int runInstaller(const std::function<void()>& body);
 // when an unexpected failure ends the run. It never raises: the failure being
 // reported must not be replaced by one of the query.
 void logSelinuxMode();
+
+// The end of a web back end left without requests too long: the console (which
+// the web launcher silenced) shows why, and the run ends with 0 straight away,
+// without the exit functions: no notice mail, no status answer.
+[[noreturn]] void exitOnIdleTimeout();

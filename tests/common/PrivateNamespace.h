@@ -175,6 +175,9 @@ private:
 
 struct PrivateHostRun {
     std::vector<std::string> argv;          // argv[0] is the program's path
+    // The file executed, when argv[0] is to name another (the program started
+    // under a stand-in's name starts the stand-in when it restarts itself).
+    std::string program;
     std::vector<std::string> environment;   // "NAME=value" over the test's environment
     std::vector<std::string> visible;       // directories below /tmp the run must see
     std::vector<std::pair<std::string, std::string>> planted;  // fixed path, file to show there
@@ -412,7 +415,7 @@ inline std::string hostInit(const PrivateHostRun& run)
         if (run.user != 0 &&
             (::setgroups(0, nullptr) != 0 || ::setgid(kOtherGroup) != 0 || ::setuid(run.user) != 0))
             _exit(126);
-        ::execve(argv[0], argv.data(), envp.data());
+        ::execve(run.program.empty() ? argv[0] : run.program.c_str(), argv.data(), envp.data());
         _exit(127);
     }
     int status = 0;

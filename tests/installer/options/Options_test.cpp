@@ -560,6 +560,22 @@ TEST_F(OptionsTest, CommandLineSurvivesTheShell)
     EXPECT_EQ(webOutput, expected + "--web-interface\n--with-ssl\n--disable-browser\n");
 }
 
+// The form of the web back end's command line that the log shows: every
+// argument still there, no secret.
+TEST_F(OptionsTest, ShownCommandLineMasksSecrets)
+{
+    StartupArguments::keep({"/usr/sbin/kitwright", "--service-mode", "--proxy-password", "pw-one", "--set-option",
+                            "admin_password=pw-two"});
+    const std::string shown = Options::getWebInterfaceCommandLine(true);
+    EXPECT_EQ(shown.find("pw-"), std::string::npos) << shown;
+    int status = -1;
+    const std::string words = commandOutput("printf '%s\\n' " + shown, &status);
+    ASSERT_EQ(status, 0);
+    EXPECT_EQ(words, "/usr/sbin/kitwright\n--service-mode\n--proxy-password\n***\n--set-option\nadmin_password=***\n"
+                     "--web-interface\n--with-ssl\n--disable-browser\n");
+    EXPECT_NE(Options::getWebInterfaceCommandLine().find("pw-one"), std::string::npos);
+}
+
 TEST_F(OptionsTest, DefaultPageOverride)
 {
     Options options{Options::DefaultsOnly{}};

@@ -46,12 +46,16 @@ public:
         // Stand-ins at fixed paths and directories kept private (PrivateHostRun).
         std::vector<std::pair<std::string, std::string>> planted;
         std::vector<std::string> overlaid;
+        // The program path the run is given (argv[0]); the program's own when
+        // empty. A stand-in named here is what the program starts as itself.
+        std::string argumentZero;
     };
 
     PrivateHostResult run(const Run& run) const
     {
         PrivateHostRun host;
-        host.argv = {KW_PROGRAM};
+        host.argv = {run.argumentZero.empty() ? std::string(KW_PROGRAM) : run.argumentZero};
+        host.program = KW_PROGRAM;
         host.argv.insert(host.argv.end(), run.arguments.begin(), run.arguments.end());
         host.environment = {"PATH=" + tools_.directory() + ":/usr/sbin:/usr/bin:/sbin:/bin",
                             "KW_REPORT_RECORD=" + reportsFile()};

@@ -222,9 +222,8 @@ TEST(Startup, DriverModeFailuresArePrinted)
     EXPECT_THAT(result.listing, HasSubstr("f600 /var/log/zarni/install/kitwright3.log\n"));
 }
 
-// The web wizard's two ways in wait for its front end and protocol: until they
-// are built, launching it in the background and running its back end fail
-// plainly, never as a success.
+// The web wizard's back end waits for its command loop: until it is built,
+// running it fails plainly, never as a success.
 TEST(Startup, WebWizardModesFailPlainlyUntilBuilt)
 {
     ProgramHost host;
@@ -234,8 +233,6 @@ TEST(Startup, WebWizardModesFailPlainlyUntilBuilt)
         std::string text;
     };
     const std::vector<Case> cases = {
-        {"launch in the background", {"--service-mode"},
-         "\nERROR: The background launch of the web interface is not available in this build"},
         {"the back end", {"--web-interface"}, "\nERROR: The web interface is not available in this build"},
     };
     for (const Case& c : cases) {
@@ -247,6 +244,68 @@ TEST(Startup, WebWizardModesFailPlainlyUntilBuilt)
         EXPECT_THAT(result.out, Not(HasSubstr("Secret: ")));
     }
     EXPECT_TRUE(host.reports().empty());
+}
+
+// The background launch starts the program's own command line as the web
+// back end, detached, with the one-time secret in its environment only, and
+// prints that secret: the operator's way into the wizard. The run is given a
+// stand-in's path as its own, so the stand-in records what would have started.
+TEST(Startup, WebWizardLaunchStartsTheBackEndWithTheSecret)
+{
+    ProgramHost host;
+    const std::string relaunched = host.tools().add("kitwright");
+    host.tools().recordInputAndEnvironment("mail getenforce kitwright", "WEB_SECRET KW_WEB_UI_DEFAULT_PAGE_OVERRIDE");
+    const std::string launched = Messages::get("status_daemon_launched");
+    struct Case {
+        const char* name;
+        std::string launch;
+        bool xml;
+        std::string startPage;  // what the back end is told to open
+    };
+    const std::vector<Case> cases = {
+        {"text", "--service-mode", false, "KW_WEB_UI_DEFAULT_PAGE_OVERRIDE unset"},
+        {"XML, on the update page", "--service-mode=update", true,
+         "KW_WEB_UI_DEFAULT_PAGE_OVERRIDE=update_components"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramHost::Run run;
+        run.arguments = {c.launch, "--proxy-host", "h", "--proxy-password", "S3cr3t-pw"};
+        if (c.xml) run.arguments.push_back("--enable-xml-output");
+        run.argumentZero = relaunched;
+        run.inspect = [] { return readText("/var/log/zarni/install/kitwright3.log"); };
+        const std::size_t before = host.calls().size();
+        const PrivateHostResult result = host.run(run);
+        KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_EQ(result.err, "");
+
+        std::string secret;
+        if (c.xml) {
+            const XmlLint answer(result.out);
+            EXPECT_EQ(answer.complaints(), "") << result.out;
+            EXPECT_EQ(answer.attribute("/kitwright", "status"), "ok");
+            EXPECT_EQ(answer.attribute("/kitwright", "error_message"), launched);
+            secret = answer.attribute("/kitwright/data", "secret");
+        } else {
+            const std::string head = launched + "\nSecret: ";
+            ASSERT_THAT(result.out, ::testing::StartsWith(head));
+            secret = result.out.substr(head.size());
+        }
+        EXPECT_THAT(secret, MatchesRegex("[a-z]{28}"));
+
+        const std::vector<std::string> calls = host.calls();
+        const std::vector<std::string> started(calls.begin() + static_cast<std::ptrdiff_t>(before), calls.end());
+        std::string line = "kitwright";
+        for (const std::string& argument : run.arguments) line += " " + argument;
+        // Started once, with no input, the secret in its environment.
+        EXPECT_EQ(started, std::vector<std::string>({line + " --web-interface --with-ssl --disable-browser",
+                                                     "kitwright env: WEB_SECRET=" + secret,
+                                                     "kitwright env: " + c.startPage}));
+        EXPECT_THAT(result.inspected, HasSubstr("Execute command "));
+        EXPECT_THAT(result.inspected, Not(HasSubstr(secret)));
+        EXPECT_THAT(result.inspected, Not(HasSubstr("S3cr3t")));
+    }
 }
 
 TEST(Startup, BusyAnswers)
@@ -520,6 +579,20 @@ TEST(Startup, WaysOut)
         EXPECT_NE(::access(secretFile.c_str(), F_OK), 0) << "the registered file outlived the run";
         EXPECT_TRUE(FilesRemovedAtExit::paths().empty());
     }
+}
+
+// A web back end left idle ends with 0 and tells why on the console the web
+// launcher had silenced; it prints no status answer.
+TEST(Startup, IdleWebBackEndEndsWithZero)
+{
+    std::ostringstream out;
+    std::streambuf* const previous = std::cout.rdbuf(out.rdbuf());
+    CapturedLog console(-1);
+    const int code = runInstaller([] { exitOnIdleTimeout(); });
+    std::cout.rdbuf(previous);
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(console.text(), Messages::get("webinterface_exit_by_timeout") + "\n");
+    EXPECT_EQ(out.str(), "");
 }
 
 // A termination signal acted on ends with 2, also with XML output, and leaves the
@@ -817,5 +890,132 @@ TEST(Startup, ReportIsSentOnlyWithConsentAndNeverChangesTheOutcome)
         EXPECT_TRUE(host.reports().empty());
         EXPECT_EQ(listingBelow(result.listing, "/opt/kvo/admin/bin/"), "");
         if (!c.logged.empty()) EXPECT_THAT(result.inspected, HasSubstr(c.logged));
+    }
+}
+
+// --- The command-line driver's failures and the report ---
+
+namespace {
+
+// A source path that does not exist: the command-line driver fails on its
+// first fetch, inside the mode-1 handler.
+const std::vector<std::string> missingSourceRun = {"install", "zarni", "--source", "/nonexistent-catalogue/"};
+
+// The build of the running system pinned, so a catalogue fixture's build is
+// this system's anywhere.
+const std::vector<std::string> debian12 = {"--override-os-name",    "Linux", "--override-os-vendor", "Debian",
+                                           "--override-os-version", "12",    "--override-os-arch",   "x86_64"};
+
+}  // namespace
+
+// The driver counts an undecided operator as agreeing; a refusal, by either
+// flag file, stops the report; with XML output the run exits with 0, also when
+// the failure happens in the background installation.
+TEST(Startup, MissingSourceIsReportedUnderTheConsentRules)
+{
+    enum Output { text, xml, xmlInTheBackground };
+    struct Case {
+        const char* name;
+        std::vector<std::string> planted;
+        std::vector<std::string> arguments;
+        Output output;
+        std::size_t reports;
+        int exitCode;
+    };
+    std::vector<std::string> inBackground = missingSourceRun;
+    inBackground.push_back("--xml");
+    // Only the option syntax keeps an XML installation in the foreground.
+    const std::vector<std::string> inForeground = {"--select-product-id", "zarni",    "--install-everything",
+                                                   "--source",            "/nonexistent-catalogue/",
+                                                   "--enable-xml-output", "--no-daemon"};
+    const std::vector<Case> cases = {
+        {"enabled", {"feedback-enabled"}, missingSourceRun, text, 1, 1},
+        {"undecided", {}, missingSourceRun, text, 1, 1},
+        {"undecided, XML", {}, inForeground, xml, 1, 0},
+        {"enabled, XML in the background", {"feedback-enabled"}, inBackground, xmlInTheBackground, 1, 0},
+        {"disabled", {"feedback-disabled"}, missingSourceRun, text, 0, 1},
+        {"both flag files", {"feedback-enabled", "feedback-disabled"}, missingSourceRun, text, 0, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramHost host;
+        ProgramHost::Run run;
+        run.arguments = c.arguments;
+        run.prepare = feedbackFiles(c.planted);
+        const PrivateHostResult result = host.run(run);
+        KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+        EXPECT_EQ(result.exitCode, c.exitCode);
+        // What the operator was told of the failure; the background run tells
+        // only that it started.
+        std::string userText;
+        if (c.output == text) {
+            ASSERT_THAT(result.out, ::testing::StartsWith("\nERROR: "));
+            userText = result.out.substr(std::string("\nERROR: ").size());
+        } else {
+            const XmlLint answer(result.out);
+            EXPECT_EQ(answer.complaints(), "") << result.out;
+            const std::string message = answer.attribute("/kitwright", "error_message");
+            if (c.output == xml) {
+                userText = message + "\n";
+            } else {
+                EXPECT_EQ(message, "Installation started");
+            }
+        }
+        if (c.output != xmlInTheBackground) {
+            EXPECT_THAT(userText, HasSubstr("/nonexistent-catalogue/"));
+        }
+
+        const std::vector<ReportRecord> reports = host.reports();
+        ASSERT_EQ(reports.size(), c.reports);
+        if (reports.empty()) continue;
+        EXPECT_EQ(reports[0].arguments, std::vector<std::string>({"install"})) << "no release was selected";
+        const XmlLint lint(reports[0].input);
+        EXPECT_EQ(lint.complaints(), "") << reports[0].input;
+        EXPECT_EQ(lint.value("string(//kw_source_url)"), "/nonexistent-catalogue/");
+        EXPECT_THAT(lint.value("string(/error/summary)"), HasSubstr("/nonexistent-catalogue/"));
+        const std::string message = decodeBase64(lint.value("string(/error/message)"));
+        EXPECT_THAT(message, HasSubstr("/nonexistent-catalogue/products.inf3"));
+        if (!userText.empty()) {
+            EXPECT_EQ(message, "\nERROR: \n" + userText);
+        }
+    }
+}
+
+// The tool is told the version of the "zarni" release the run chose, and only
+// while the feedback belongs to "zarni".
+TEST(Startup, ReportNamesTheChosenZarniVersionOnlyForZarniFeedback)
+{
+    struct Case {
+        const char* name;
+        const char* feedbackProduct;  // null: no file
+        std::vector<std::string> arguments;
+    };
+    const std::vector<Case> cases = {
+        {"no feedback product file", nullptr, {"install", "--version", "1.1.0"}},
+        {"feedback product zarni, padded", " zarni\n", {"install", "--version", "1.1.0"}},
+        {"feedback product tenebrin", "tenebrin", {"install"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramHost host;
+        ProgramHost::Run run;
+        run.arguments = {"install", "zarni", "1.1.0", "--source",
+                         std::string(KW_TEST_DATA_DIR) + "/startup/zarni-build-file-missing/"};
+        run.arguments.insert(run.arguments.end(), debian12.begin(), debian12.end());
+        const std::string product = c.feedbackProduct ? c.feedbackProduct : "";
+        const bool plantProduct = c.feedbackProduct != nullptr;
+        run.prepare = [product, plantProduct]() -> std::shared_ptr<void> {
+            privatehost::makeDirectories("/var/kestavine");
+            privatehost::writeWhole("/var/kestavine/feedback-enabled", "");
+            if (plantProduct) privatehost::writeWhole("/var/kestavine/feedback-product", product);
+            return nullptr;
+        };
+        const PrivateHostResult result = host.run(run);
+        KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_THAT(result.out, HasSubstr("missing.build.inf3"));
+        const std::vector<ReportRecord> reports = host.reports();
+        ASSERT_EQ(reports.size(), 1u);
+        EXPECT_EQ(reports[0].arguments, c.arguments);
     }
 }
