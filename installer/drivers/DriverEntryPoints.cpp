@@ -17,8 +17,6 @@ namespace {
 
 namespace driver {
 
-void work_interactive() { notAvailable("text-mode wizard"); }
-
 void web_ui() { notAvailable("web interface"); }
 
 }  // namespace driver

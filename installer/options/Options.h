@@ -332,6 +332,9 @@ public:
     bool debug = false;
     bool noDaemon = false;
     std::string webUiStartPage;
+    // "textUI" or "webUI" when a self-upgrade restarted the program
+    // (--set-user-interaction-mode); empty otherwise.
+    std::string userInteractionMode;
     bool skipCleanup = false;
     bool disableSelfUpgrade = false;
     bool showHiddenComponents = false;

@@ -211,6 +211,7 @@ void Options::parseLegacyOptions(const std::vector<std::string>& commandLine)
                  failure << "Invalid argument for option --" << n << "=" << v;
                  throw failure;
              }
+             o.userInteractionMode = v;
          }},
         {"skip-cleanup", no_argument, [](Options& o, State&, const std::string&, const std::string&) { o.skipCleanup = true; }},
         {"disable-self-upgrade", no_argument, [](Options& o, State&, const std::string&, const std::string&) { o.disableSelfUpgrade = true; }},

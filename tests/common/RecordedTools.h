@@ -58,6 +58,12 @@ public:
         std::ofstream(file) << text;
         std::ofstream(file + ".rc") << exitCode << "\n";
     }
+    // The tool runs `script` (sh, sourced with the call's arguments as "$@")
+    // after its answer on every call; a status other than 0 is the tool's.
+    void behave(const std::string& name, const std::string& script)
+    {
+        std::ofstream(dir_.path() + "/answers/" + name + ".sh") << script;
+    }
     // The tool exits with 1 on every call.
     void fail(const std::string& name) { std::ofstream(answerFile(name, 0) + ".rc") << "1\n"; }
     // The calls of these tools (blank-separated) are followed by their standard

@@ -8,6 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -83,16 +88,74 @@ public:
     // PATH: for a terminal front (tmux) or any command around the program.
     PrivateHostResult script(const std::string& text, uid_t user = 0) const
     {
-        const std::string bin = scratch_.path() + "/bin";
-        ::mkdir(bin.c_str(), 0755);
-        (void)!::symlink(KW_PROGRAM, (bin + "/kitwright").c_str());
-        PrivateHostRun host;
-        host.argv = {"/bin/bash", "--norc", "-c", text};
-        host.user = user;
-        host.environment = {"PATH=" + bin + ":" + tools_.directory() + ":/usr/sbin:/usr/bin:/sbin:/bin", "HOME=/root",
-                            "TERM=xterm"};
-        host.visible = visibleDirectories();
-        return runInPrivateHost(host);
+        Run settings;
+        settings.user = user;
+        return runInPrivateHost(scriptHost(text, settings));
+    }
+    // The same with the stand-ins, environment and private directories of
+    // `settings` (its arguments, input and user are not used).
+    PrivateHostResult script(const std::string& text, const Run& settings) const
+    {
+        return runInPrivateHost(scriptHost(text, settings));
+    }
+
+    // A script run in the private host while the test goes on (a terminal
+    // front the test drives from outside); finish() waits for its end.
+    class Background {
+    public:
+        Background(pid_t pid, int channel) : pid_(pid), channel_(channel) {}
+        ~Background() { finish(); }
+        Background(const Background&) = delete;
+        Background& operator=(const Background&) = delete;
+
+        PrivateHostResult finish()
+        {
+            if (pid_ > 0) {
+                const std::string answer = privatehost::readAll(channel_);
+                ::close(channel_);
+                while (::waitpid(pid_, nullptr, 0) < 0 && errno == EINTR) {
+                }
+                pid_ = -1;
+                std::size_t at = 0;
+                std::string code, signal;
+                if (!privatehost::takeField(answer, at, result_.skipped)) result_.skipped = "the host gave no answer";
+                privatehost::takeField(answer, at, code);
+                privatehost::takeField(answer, at, signal);
+                privatehost::takeField(answer, at, result_.out);
+                privatehost::takeField(answer, at, result_.err);
+                privatehost::takeField(answer, at, result_.listing);
+                privatehost::takeField(answer, at, result_.inspected);
+                result_.exitCode = std::atoi(code.c_str());
+                result_.signal = std::atoi(signal.c_str());
+            }
+            return result_;
+        }
+
+    private:
+        pid_t pid_;
+        int channel_;
+        PrivateHostResult result_;
+    };
+    std::unique_ptr<Background> startScript(const std::string& text, const Run& settings) const
+    {
+        const PrivateHostRun host = scriptHost(text, settings);
+        int channel[2];
+        if (::pipe2(channel, O_CLOEXEC) != 0) return nullptr;
+        std::fflush(nullptr);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::close(channel[0]);
+            const PrivateHostResult result = runInPrivateHost(host);
+            std::string answer;
+            for (const std::string& field : {result.skipped, std::to_string(result.exitCode),
+                                             std::to_string(result.signal), result.out, result.err, result.listing,
+                                             result.inspected})
+                privatehost::putField(answer, field);
+            privatehost::writeAll(channel[1], answer);
+            ::_exit(0);
+        }
+        ::close(channel[1]);
+        return std::make_unique<Background>(pid, channel[0]);
     }
 
     // The error reports the runs sent so far, in order. The host waits for what
@@ -105,6 +168,26 @@ public:
     const std::string& scratch() const { return scratch_.path(); }
 
 private:
+    PrivateHostRun scriptHost(const std::string& text, const Run& settings) const
+    {
+        const std::string bin = scratch_.path() + "/bin";
+        ::mkdir(bin.c_str(), 0755);
+        (void)!::symlink(KW_PROGRAM, (bin + "/kitwright").c_str());
+        PrivateHostRun host;
+        host.argv = {"/bin/bash", "--norc", "-c", text};
+        host.user = settings.user;
+        host.environment = {"PATH=" + bin + ":" + tools_.directory() + ":/usr/sbin:/usr/bin:/sbin:/bin", "HOME=/root",
+                            "TERM=xterm", "KW_REPORT_RECORD=" + reportsFile()};
+        host.environment.insert(host.environment.end(), settings.environment.begin(), settings.environment.end());
+        host.visible = visibleDirectories();
+        host.planted = {{"/usr/bin/getenforce", std::string(KW_SOURCE_DIR) + "/tests/bin/recording-tool"}};
+        host.planted.insert(host.planted.end(), settings.planted.begin(), settings.planted.end());
+        host.overlaid = settings.overlaid;
+        host.prepare = settings.prepare;
+        host.inspect = settings.inspect;
+        return host;
+    }
+
     // What the run must still see once /tmp and /root are covered: the stand-ins,
     // the scratch directory, and the source and build trees (a clone may itself
     // live below /tmp).
