@@ -1,17 +1,23 @@
 #!/bin/sh
-# Runs kitwright on the demo catalogue inside a throw-away Debian 12 root, so
-# that this machine's own package configuration is never touched: the root is
-# an overlay of the cached root of tests/bin/debian-root in private mount, PID
-# and IPC namespaces, and everything the run changes goes with it. The demo
-# catalogue with its signed repositories (scripts/demo-catalogue.sh) is served
-# on 127.0.0.1 for the run.
+# Runs kitwright on the demo catalogue inside a throw-away Debian 12 root (or
+# the fake RedHat 9 root), so that this machine's own package configuration is
+# never touched: the root is an overlay of the cached root of
+# tests/bin/debian-root (tests/bin/el9-root) in private mount, PID and IPC
+# namespaces, and everything the run changes goes with it. The demo catalogue
+# with its signed repositories (scripts/demo-catalogue.sh, made once per
+# version of its inputs and cached) is served on 127.0.0.1 for the run.
 #
 #   scripts/demo.sh                  the components of Zarni 1.1, then what
 #                                    installing its "Typical" type would do
 #   scripts/demo.sh ARGUMENTS...     one run of kitwright with the arguments
 #                                    (the demo source is added)
 #   scripts/demo.sh --shell COMMANDS the commands (sh) inside the root, with
-#                                    kitwright on PATH and $SOURCE the demo source
+#                                    kitwright on PATH, $SOURCE the demo source
+#                                    and $CATALOGUE the served directory (this
+#                                    run's copy: a command may change it)
+#
+# Before these, "--el9" takes the RedHat 9 root, and "--extra DIR" adds DIR
+# to the catalogue (see scripts/demo-catalogue.sh).
 #
 # As root. The program is KITWRIGHT when set, else the test build's
 # (build-test/installer/kitwright), else the plain build in build/, made here
@@ -40,6 +46,16 @@ if [ ! -x "$program" ]; then
     exit 1
 fi
 
+system=debian-root
+extra=
+while :; do
+    case ${1:-} in
+    --el9) system=el9-root; shift ;;
+    --extra) extra=$(cd "${2:?usage: demo.sh --extra DIR}" && pwd); shift 2 ;;
+    *) break ;;
+    esac
+done
+
 if [ "${1:-}" = --shell ]; then
     commands=${2:?usage: demo.sh --shell COMMANDS}
 elif [ $# -gt 0 ]; then
@@ -50,7 +66,7 @@ kitwright install zarni --preset Typical --dry-run --source "$SOURCE"'
 fi
 [ "${1:-}" != --shell ] || shift 2
 
-root=$("$here/tests/bin/debian-root")
+root=$("$here/tests/bin/$system")
 work=$(mktemp -d /tmp/kw-demo.XXXXXX)
 server=
 cleanup() {
@@ -60,7 +76,35 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-"$here/scripts/demo-catalogue.sh" "$work/catalogue"
+# The catalogue with its packages is made once per version of what makes it;
+# each run serves its own copy.
+cache=${KW_TEST_ROOTS:-/var/cache/kitwright/roots}/demo-catalogues
+digest=$(
+    for tree in "$here/resources/demo-catalogue" $extra; do
+        (cd "$tree" && find . -type f | LC_ALL=C sort | while read -r file; do echo "$file"; cat "$file"; done)
+    done | cat - "$here/scripts/demo-catalogue.sh" "$here/tests/bin/apt-repository" "$here/tests/bin/rpm-repository" |
+        sha256sum | cut -c1-16
+)
+mkdir -p "$cache"
+if [ ! -d "$cache/$digest" ]; then
+    (
+        flock 9
+        if [ ! -d "$cache/$digest" ]; then
+            # Made below /tmp: gpg's socket paths below the cache would be too long.
+            made=$(mktemp -d /tmp/kw-catalogue.XXXXXX)
+            "$here/scripts/demo-catalogue.sh" "$made/c" $extra >"$made/log" 2>&1 || {
+                cat "$made/log" >&2
+                rm -rf "$made"
+                exit 1
+            }
+            rm -rf "$cache/.$digest"
+            mv "$made/c" "$cache/.$digest"
+            rm -rf "$made"
+            mv "$cache/.$digest" "$cache/$digest"
+        fi
+    ) 9>"$cache/.lock"
+fi
+cp -a "$cache/$digest" "$work/catalogue"
 # The server prints its port once it listens and stops with this script.
 mkfifo "$work/port"
 "$here/tests/bin/http-test-server" --root "$work/catalogue" --lifetime 3600 >"$work/port" &
@@ -70,14 +114,16 @@ read -r _ port <"$work/port"
 mkdir "$work/layers"
 status=0
 unshare --mount --pid --ipc --fork --propagation private sh -eu -c '
-    root=$1 layers=$2 program=$3 port=$4 commands=$5
-    shift 5
+    root=$1 layers=$2 program=$3 port=$4 commands=$5 catalogue=$6
+    shift 6
     mount -t tmpfs tmpfs "$layers"
     mkdir "$layers/upper" "$layers/work" "$layers/root"
     merged=$layers/root
     mount -t overlay overlay -o "lowerdir=$root,upperdir=$layers/upper,workdir=$layers/work" "$merged"
     mount -t proc proc "$merged/proc"
     mount --rbind /dev "$merged/dev"
+    mkdir -p "$merged/srv/catalogue"
+    mount --bind "$catalogue" "$merged/srv/catalogue"
     # The program was built on this machine: it runs inside with this
     # machine'"'"'s loader and libraries, read-only, while every command it
     # starts (apt-get, dpkg, gpg) is the root'"'"'s own.
@@ -88,6 +134,6 @@ unshare --mount --pid --ipc --fork --propagation private sh -eu -c '
     printf "#!/bin/sh\nexec /kw-host/lib/ld-linux-x86-64.so.2 --library-path /kw-host/lib /kw-host/bin/kitwright \"\$@\"\n" \
         >"$merged/usr/local/sbin/kitwright"
     chmod 0755 "$merged/usr/local/sbin/kitwright"
-    SOURCE=http://127.0.0.1:$port/ exec chroot "$merged" /bin/sh -c "$commands" sh "$@"
-' sh "$root" "$work/layers" "$program" "$port" "$commands" "$@" || status=$?
+    SOURCE=http://127.0.0.1:$port/ CATALOGUE=/srv/catalogue exec chroot "$merged" /bin/sh -c "$commands" sh "$@"
+' sh "$root" "$work/layers" "$program" "$port" "$commands" "$work/catalogue" "$@" || status=$?
 exit $status

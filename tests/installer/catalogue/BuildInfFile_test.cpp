@@ -81,7 +81,8 @@ TEST(BuildInfFile, ReadsTheDemoBuild)
     EXPECT_EQ(file.os_vendor, "Debian");
     EXPECT_EQ(file.os_version, "12");
     EXPECT_EQ(file.os_release_name, "bookworm");
-    EXPECT_EQ(file.apt_source, "debian-12/1.1 bookworm main");
+    EXPECT_EQ(file.apt_source, "");
+    EXPECT_EQ(file.persistent_apt_source, "debian-12/1.1 bookworm main");
     EXPECT_TRUE(file.send_feedback);
     EXPECT_TRUE(file.uninstall_support);
     EXPECT_EQ(file.gpgcheck, Opsys().isDebian());

@@ -76,7 +76,7 @@ TEST(BuildManager, ReadsTheDemoCatalogue)
     EXPECT_EQ(first.upgradeAllowedFrom().toString(), "0.9.0");
     EXPECT_EQ(first.detailsUrl(), "https://www.zarni.example/[locale]/notes/1.0");
     EXPECT_TRUE(first.tags().contains("stable"));
-    EXPECT_THAT(configs(first), ElementsAre("zarni/1.0/debian-12.build.inf3"));
+    EXPECT_THAT(configs(first), ElementsAre("zarni/1.0/debian-12.build.inf3", "zarni/1.0/redhat-9.build.inf3"));
 
     EXPECT_TRUE(second.tags().contains("current"));
     EXPECT_FALSE(second.tags().contains("stable"));

@@ -4,103 +4,20 @@
 // throw-away overlay of the cached Debian 12 root (private mount, PID and IPC
 // namespaces), so nothing of this machine's package configuration is touched.
 
-#include "common/Messages.h"
-#include "tests/common/CommandOutput.h"
-#include "tests/common/XmlLint.h"
+#include "tests/installer/drivers/DemoSession.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <boost/format.hpp>
-
 #include <map>
-#include <sstream>
 #include <string>
-#include <vector>
 
 using ::testing::HasSubstr;
 using ::testing::Not;
-
-namespace {
-
-// What one step of a session printed and how it ended.
-struct Step {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-// A session: shell steps run one after the other in one throw-away root, each
-// a command line with kitwright on PATH and $SOURCE the demo source. The
-// steps' answers, by name; "skip" holds why the session could not run.
-class Session {
-public:
-    void add(const std::string& name, const std::string& commandLine) { steps_.emplace_back(name, commandLine); }
-
-    std::map<std::string, Step> run(std::string* skip) const
-    {
-        std::string script = "step() { name=$1; shift; sh -c \"$1\" >/tmp/kw-out 2>/tmp/kw-err; code=$?; "
-                             "printf '\\n@@@ %s out %s\\n' \"$name\" \"$code\"; cat /tmp/kw-out; "
-                             "printf '\\n@@@ %s err\\n' \"$name\"; cat /tmp/kw-err; }\n";
-        for (const auto& step : steps_) script += "step " + quoted(step.first) + " " + quoted(step.second) + "\n";
-        int status = 0;
-        const std::string output = commandOutput("KITWRIGHT=" + quoted(KW_PROGRAM) + " " + KW_SOURCE_DIR +
-                                                     "/scripts/demo.sh --shell " + quoted(script) + " 2>&1",
-                                                 &status);
-        std::map<std::string, Step> steps;
-        const std::string::size_type first = output.find("\n@@@ ");
-        if (status != 0 || first == std::string::npos) {
-            *skip = "scripts/demo.sh failed (" + std::to_string(status) + "): " + output;
-            return steps;
-        }
-        // Sections "\n@@@ NAME out CODE\n" and "\n@@@ NAME err\n", each followed by its text.
-        std::string::size_type at = first;
-        while (at != std::string::npos) {
-            const std::string::size_type lineEnd = output.find('\n', at + 1);
-            std::istringstream header(output.substr(at + 5, lineEnd - at - 5));
-            std::string name, kind;
-            int code = -1;
-            header >> name >> kind >> code;
-            const std::string::size_type next = output.find("\n@@@ ", lineEnd);
-            const std::string text = output.substr(lineEnd + 1, next == std::string::npos ? std::string::npos : next - lineEnd - 1);
-            if (kind == "out") {
-                steps[name].exitCode = code;
-                steps[name].out = text;
-            } else {
-                steps[name].err = text;
-            }
-            at = next;
-        }
-        return steps;
-    }
-
-private:
-    static std::string quoted(const std::string& text)
-    {
-        std::string result = "'";
-        for (char c : text) result += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        return result + "'";
-    }
-
-    std::vector<std::pair<std::string, std::string>> steps_;
-};
-
-std::string message(const char* key, const std::vector<std::string>& arguments = {})
-{
-    boost::format text = Messages::format(key);
-    for (const std::string& argument : arguments) text % argument;
-    return text.str();
-}
-
-// Checks an XML answer with xmllint: well-formed, with the status it should have.
-void expectDocument(const Step& step, const std::string& status)
-{
-    const XmlLint document(step.out);
-    EXPECT_EQ(document.complaints(), "") << step.out;
-    EXPECT_EQ(document.attribute("/kitwright", "status"), status) << step.out;
-}
-
-}  // namespace
+using demo::expectDocument;
+using demo::message;
+using demo::Session;
+using demo::Step;
 
 TEST(RealAptProgram, QueriesAnswerAlikeInBothSyntaxes)
 {
@@ -209,4 +126,97 @@ TEST(RealAptProgram, InstallsAndRefusesWhatCannotBeDone)
     EXPECT_THAT(steps["nothing-to-do"].err, HasSubstr(message("components_allready_installed")));
     EXPECT_EQ(steps["remove-package"].exitCode, 0) << steps["remove-package"].err;
     EXPECT_THAT(steps["removed"].out, Not(HasSubstr("ii"))) << steps["removed"].out;
+}
+
+// One session in the order an operator lives it, with the trouble package of
+// tests/data/drivers/demo-trouble: a build whose key is not the repository's
+// is refused; install 1.0, upgrade to 1.1, an installation whose postinst
+// fails, the next run recovering it, a removal. Every result is read from
+// dpkg, gpg and the files, not from the installer's words.
+TEST(RealAptProgram, InstallUpgradeFailRecoverAndRemove)
+{
+    if (::geteuid() != 0) GTEST_SKIP() << "the throw-away root needs root";
+    Session session(std::string("--extra ") + KW_TEST_DATA_DIR + "/drivers/demo-trouble");
+    const std::string source = " --source \"$SOURCE\"";
+    // The packages dpkg knows, by name.
+    const std::string packages = "dpkg-query -W -f='${Package} ${db:Status-Abbrev}${Version}\\n' zarni-base zarni-web "
+                                 "libzarni-common zarni-trouble zarni-dns 2>/dev/null";
+    const std::string aptFiles = "find /etc/apt -type f | sort | xargs md5sum";
+    const std::string statistics = "cat /var/log/zarni/install/kw_action_time.xml";
+    const std::string flag = "ls /var/kestavine/kitwright-installation-failure.flag 2>/dev/null; true";
+    const std::string build = "$CATALOGUE/zarni/1.1/debian-12.build.inf3";
+    // The 1.1 build given the key of the 1.0 repository.
+    session.add("apt-before", aptFiles);
+    session.add("wrong-key", "cp " + build + " /root/build && { sed '/<gpg_public_key>/,$d' /root/build; "
+                             "printf '<gpg_public_key>%s</gpg_public_key>\\n</build>\\n' "
+                             "\"$(cat $CATALOGUE/zarni/debian-12/1.0/key.asc)\"; } >" + build +
+                             " && kitwright install zarni 1.1.0 --preset Typical --dry-run" + source);
+    session.add("after-wrong-key", aptFiles + "; cp /root/build " + build);
+    session.add("install", "kitwright install zarni 1.0.0 --preset Typical" + source);
+    session.add("installed", packages);
+    session.add("list", "ls /etc/apt/sources.list.d; sed \"s|$SOURCE|SOURCE/|\" /etc/apt/sources.list.d/zarni.list");
+    session.add("leftovers", "find / -xdev -name '*.kw_back'; " + flag +
+                                 "; grep -c 'Install command successfully completed' /var/log/zarni/install/kitwright3.log");
+    session.add("keyring", "stat -c %a /etc/apt/keyrings/zarni.gpg; gpg --show-keys /etc/apt/keyrings/zarni.gpg "
+                           "2>/dev/null | grep -c 'uid.*Zarni Test Packages <packages@zarni.example>'");
+    session.add("architectures", "dpkg --print-foreign-architectures");
+    session.add("statistics-install", statistics);
+    session.add("upgrade", "kitwright upgrade zarni-1.1" + source);
+    session.add("upgraded", packages);
+    session.add("list-upgraded", "sed \"s|$SOURCE|SOURCE/|\" /etc/apt/sources.list.d/zarni.list");
+    session.add("statistics-upgrade", statistics);
+    session.add("before-failure", aptFiles);
+    session.add("failing", "touch /etc/zarni-trouble && kitwright add --components trouble" + source);
+    session.add("after-failure", aptFiles + "; " + flag + "; dpkg --audit | grep '^ ' | awk '{print $1}'");
+    session.add("recover", "rm /etc/zarni-trouble && kitwright add --components dns" + source);
+    session.add("recovery-logged", "for line in \"running 'dpkg --configure -a' once\" "
+                                   "'WARNING: Failure of previous installation was detected!'; do "
+                                   "grep -c \"$line\" /var/log/zarni/install/kitwright3.log; done");
+    session.add("recovered", packages + "; " + flag + "; dpkg --audit");
+    session.add("remove", "kitwright remove --components web" + source);
+    session.add("removed", packages);
+    std::string skip;
+    std::map<std::string, Step> steps = session.run(&skip);
+    if (!skip.empty()) FAIL() << skip;
+
+    EXPECT_EQ(steps["wrong-key"].exitCode, 1) << steps["wrong-key"].out << steps["wrong-key"].err;
+    EXPECT_EQ(steps["after-wrong-key"].out, steps["apt-before"].out) << "the refused run put every file back";
+
+    EXPECT_EQ(steps["install"].exitCode, 0) << steps["install"].out << steps["install"].err;
+    EXPECT_EQ(steps["installed"].out, "libzarni-common ii 1.0.0-1\nzarni-base ii 1.0.0-1\nzarni-web ii 1.0.0-1\n");
+    EXPECT_EQ(steps["list"].out, "zarni.list\n## Persistent repositories for Zarni Products.\n"
+                                 "deb [signed-by=/etc/apt/keyrings/zarni.gpg] SOURCE/zarni/debian-12/1.0 bookworm main")
+        << "only the persistent list stays, with its exact lines";
+    EXPECT_EQ(steps["leftovers"].out, "1\n") << "no backup and no failure flag left; the success logged";
+    EXPECT_EQ(steps["keyring"].out, "644\n1\n");
+    EXPECT_EQ(steps["architectures"].out, "i386\n") << "the root had none; the run added it";
+    EXPECT_THAT(steps["statistics-install"].out, HasSubstr("status=\"success\""));
+    EXPECT_THAT(steps["statistics-install"].out, HasSubstr("<release version=\"\" new_version=\"zarni-1.0\""));
+
+    EXPECT_EQ(steps["upgrade"].exitCode, 0) << steps["upgrade"].out << steps["upgrade"].err;
+    EXPECT_EQ(steps["upgraded"].out, "libzarni-common ii 1.0.0-1\nzarni-base ii 1.1.0-1\nzarni-web ii 1.1.0-1\n");
+    EXPECT_EQ(steps["list-upgraded"].out, "## Persistent repositories for Zarni Products.\n"
+                                          "deb [signed-by=/etc/apt/keyrings/zarni.gpg] SOURCE/zarni/debian-12/1.1 "
+                                          "bookworm main");
+    EXPECT_THAT(steps["statistics-upgrade"].out,
+                HasSubstr("<release version=\"zarni-1.0\" new_version=\"zarni-1.1\" mode=\"upgrade\""));
+    EXPECT_THAT(steps["statistics-upgrade"].out,
+                HasSubstr("<component name=\"zarni/base\" mode=\"U\" from=\"1.0.0-1\" to=\"1.1.0-1\""));
+
+    EXPECT_EQ(steps["failing"].exitCode, 1);
+    EXPECT_THAT(steps["failing"].out + steps["failing"].err, HasSubstr(message("err_debinstall")));
+    EXPECT_EQ(steps["after-failure"].out, steps["before-failure"].out +
+                                              "/var/kestavine/kitwright-installation-failure.flag\nzarni-trouble\n")
+        << "lists and keyring byte for byte as before, the flag set, dpkg naming only that package";
+
+    EXPECT_EQ(steps["recover"].exitCode, 0) << steps["recover"].out << steps["recover"].err;
+    EXPECT_EQ(steps["recovery-logged"].out, "1\n1\n") << "dpkg recovered, the post actions run for all";
+    EXPECT_EQ(steps["recovered"].out, "libzarni-common ii 1.0.0-1\nzarni-base ii 1.1.0-1\nzarni-dns ii 1.1.0-1\n"
+                                      "zarni-trouble ii 1.1.0-1\nzarni-web ii 1.1.0-1\n")
+        << "the flag gone and dpkg clean";
+
+    EXPECT_EQ(steps["remove"].exitCode, 0) << steps["remove"].out << steps["remove"].err;
+    EXPECT_THAT(steps["removed"].out, HasSubstr("zarni-base ii 1.1.0-1\n"));
+    EXPECT_THAT(steps["removed"].out, Not(HasSubstr("zarni-web ii")));
+    EXPECT_THAT(steps["removed"].out, HasSubstr("zarni-dns ii 1.1.0-1\n")) << "the others untouched";
 }
