@@ -11,7 +11,11 @@ packages="cmake g++ make git pkg-config ccache
   libgtest-dev libgmock-dev libbenchmark-dev rpm python3 openssl curl libxml2-utils
   clang libclang-rt-14-dev tmux
   debootstrap dpkg-dev gpg createrepo-c
-  libjs-prototype chromium nodejs npm"
+  libjs-prototype chromium nodejs"
+# Node.js packaged with its own npm conflicts with Debian's npm package.
+if ! command -v npm >/dev/null; then
+    packages="$packages npm"
+fi
 if [ "${1:-}" = bench ]; then
     packages="$packages libapt-pkg-dev librpm-dev"
 fi
