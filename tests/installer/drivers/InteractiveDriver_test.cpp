@@ -78,7 +78,7 @@ protected:
                            "  package=${argument%%=*}; package=${package%%:*}; version=1.1.0-1\n"
                            "  case $argument in *=*) version=${argument#*=};; esac\n"
                            "  /usr/bin/grep -qx \"Package: $package\" " + dpkgDirectory() + "/status ||\n"
-                           "  printf 'Package: %s\\nStatus: install ok installed\\nPriority: optional\\n"
+                           "  printf 'Package: %s\\nStatus: install ok installed\\nPriority: optional\\nMaintainer: test\\n"
                            "Architecture: amd64\\nVersion: %s\\nDescription: %s\\n\\n' \"$package\" \"$version\" "
                            "\"$package\" >>" +
                            dpkgDirectory() + "/status;; esac; done;; esac\n");
@@ -202,4 +202,187 @@ TEST_F(InteractiveDriver, MainRoadInstallsTheLatestRelease)
     EXPECT_EQ(below(result.listing, "/etc/apt"), "") << "the temporary source list is gone";
     EXPECT_THAT(result.listing, HasSubstr("f600 /var/kestavine/feedback-enabled\n"));
     EXPECT_THAT(result.listing, Not(HasSubstr(Installer::failureFlagName)));
+}
+
+TEST_F(InteractiveDriver, UnreadableSourceShowsTheSettingsAndFails)
+{
+    const std::string missing = host_.scratch() + "/no-such-source";
+    auto terminal = wizard({"--source", missing});
+    const std::string action = Messages::get("wizard_prompt_action") + " [";
+    WAIT_FOR(*terminal, action);
+    terminal->type("F");
+    WAIT_FOR(*terminal, "how to change them? [Y/n]: ");
+    terminal->type("y");
+    WAIT_FOR(*terminal, action + "Q]: ");
+    EXPECT_THAT(terminal->screen(), Not(HasSubstr(Messages::get("wizard_legend_b_back")))) << "no way back";
+    terminal->type("Q");
+    const PrivateHostResult result = terminal->finish();
+    KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+    EXPECT_EQ(result.exitCode, 1) << "the catalogue's failure ends the run: " << terminal->transcript();
+    EXPECT_THAT(terminal->transcript(), HasSubstr("no-such-source"));
+    EXPECT_LE(host_.reports().size(), 1u) << "one report at most";
+    EXPECT_TRUE(callsOf("apt-get").empty()) << "nothing was configured or installed";
+}
+
+TEST_F(InteractiveDriver, InterruptedAtAPromptEndsWithTwo)
+{
+    const std::string action = Messages::get("wizard_prompt_action");
+    const struct {
+        const char* name;
+        std::vector<std::string> typed;  // before Ctrl-C, each after a prompt
+        std::string key;
+        int exitCode;
+        std::string text;
+    } cases[] = {
+        {"welcome", {}, "C-c", 2, Messages::get("user_canceled")},
+        {"releases", {"F"}, "C-c", 2, Messages::get("user_canceled")},
+        {"settings", {"F", "S"}, "C-c", 2, Messages::get("user_canceled")},
+        {"end of input at the releases", {"F"}, "C-d", 1, Messages::get("err_user_lost")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto terminal = wizard();
+        WAIT_FOR(*terminal, action);
+        for (const std::string& keys : c.typed) {
+            terminal->type(keys);
+            WAIT_FOR(*terminal, action);
+        }
+        terminal->keys(c.key);
+        const PrivateHostResult result = terminal->finish();
+        KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+        EXPECT_EQ(result.exitCode, c.exitCode) << terminal->transcript();
+        EXPECT_THAT(terminal->transcript(), HasSubstr(c.text));
+        EXPECT_EQ(below(result.listing, "/etc/apt"), "") << "no source list is left behind";
+        EXPECT_TRUE(callsOf("apt-get").empty());
+    }
+}
+
+TEST_F(InteractiveDriver, StoppedFromASecondShell)
+{
+    const struct {
+        const char* name;
+        std::string command;
+    } cases[] = {
+        {"kill -TERM", "kill -TERM $(cat \"$KW_PID_FILE\")"},
+        {"kitwright stop", "kitwright stop"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto terminal = wizard();
+        WAIT_FOR(*terminal, Messages::get("wizard_prompt_action"));
+        terminal->shell(c.command);
+        const PrivateHostResult result = terminal->finish();
+        KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+        EXPECT_EQ(result.exitCode, 2) << terminal->transcript();
+        EXPECT_THAT(terminal->transcript(), HasSubstr(Messages::get("user_canceled")));
+    }
+}
+
+TEST_F(InteractiveDriver, FailedInstallEndsWithTheError)
+{
+    installBehaviour("echo 'E: the stand-in refuses' >&2; exit 100\n");
+    auto terminal = wizard();
+    const std::string action = Messages::get("wizard_prompt_action") + " [";
+    const std::string actionOrNumber = Messages::get("wizard_prompt_action_or_number") + " [";
+    WAIT_FOR(*terminal, action);
+    terminal->type("F");
+    WAIT_FOR(*terminal, actionOrNumber);
+    terminal->type("F");
+    WAIT_FOR(*terminal, "[Y/n]: ");
+    terminal->type("n");
+    WAIT_FOR(*terminal, "Zarni 1.1 moves the mail queue to a new directory.");
+    WAIT_FOR(*terminal, ")");
+    terminal->type("");
+    WAIT_FOR(*terminal, actionOrNumber);
+    terminal->type("1");
+    WAIT_FOR(*terminal, actionOrNumber);
+    terminal->type("F");
+    WAIT_FOR(*terminal, action);
+    terminal->type("F");
+    const PrivateHostResult result = terminal->finish();
+    KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+    EXPECT_EQ(result.exitCode, 1) << terminal->transcript();
+    EXPECT_THAT(terminal->transcript(), Not(HasSubstr(Messages::get("install_ok"))));
+    EXPECT_THAT(result.listing, HasSubstr("f600 /var/kestavine/feedback-disabled\n"));
+    EXPECT_EQ(below(result.listing, "/etc/apt"), "") << "the temporary source list is gone";
+    EXPECT_EQ(installedPackages(), "") << "nothing was installed";
+    EXPECT_THAT(result.inspected, HasSubstr("Error: ")) << "the failure is in the log";
+}
+
+
+TEST_F(InteractiveDriver, BackAndForwardRedoesOnlyWhatChanged)
+{
+    const std::string action = Messages::get("wizard_prompt_action") + " [";
+    const std::string actionOrNumber = Messages::get("wizard_prompt_action_or_number") + " [";
+    const std::string source = demoCatalogueDirectory();
+
+    // The same release again: nothing is configured twice.
+    {
+        auto terminal = wizard({"--source", source});
+        WAIT_FOR(*terminal, action);
+        terminal->type("F");
+        WAIT_FOR(*terminal, actionOrNumber);
+        terminal->type("F");
+        WAIT_FOR(*terminal, "[Y/n]: ");
+        terminal->type("y");
+        WAIT_FOR(*terminal, "(press Enter");
+        terminal->type("");
+        WAIT_FOR(*terminal, actionOrNumber);
+        terminal->type("1");
+        WAIT_FOR(*terminal, actionOrNumber);
+        terminal->type("B");
+        WAIT_FOR(*terminal, actionOrNumber);
+        EXPECT_THAT(terminal->screen(), HasSubstr("Products and versions"));
+        terminal->type("F");
+        WAIT_FOR(*terminal, actionOrNumber);
+        // A choice not taken forward is not kept: the page is drawn anew.
+        EXPECT_THAT(terminal->screen(), HasSubstr("1. ( ) Typical"));
+        terminal->type("1");
+        WAIT_FOR(*terminal, actionOrNumber);
+        terminal->type("F");
+        WAIT_FOR(*terminal, action);
+        terminal->type("F");
+        WAIT_FOR(*terminal, Messages::get("install_ok"));
+        const PrivateHostResult result = terminal->finish();
+        KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+        EXPECT_EQ(result.exitCode, 0) << terminal->transcript();
+        const std::vector<std::string> calls = host_.calls();
+        EXPECT_EQ(std::count(calls.begin(), calls.end(), "apt-get update"), 1) << "configured once";
+        EXPECT_EQ(below(result.listing, "/etc/apt/sources.list.d"), "") << "the temporary list is gone";
+        EXPECT_EQ(installedPackages(), "zarni-base 1.1.0-1\nzarni-bootstrap 1.1.0-1\nzarni-mail-postfix 1.1.0-1\n"
+                                       "zarni-web 1.1.0-1\n");
+    }
+
+    // Another release: the builds are loaded and configured again; quitting
+    // then leaves no source list behind.
+    std::ofstream(dpkgDirectory() + "/status");
+    const std::size_t callsBefore = host_.calls().size();
+    {
+        auto terminal = wizard({"--source", source});
+        WAIT_FOR(*terminal, action);
+        terminal->type("F");
+        WAIT_FOR(*terminal, actionOrNumber);
+        terminal->type("F");
+        WAIT_FOR(*terminal, "[Y/n]: ");
+        terminal->type("y");
+        WAIT_FOR(*terminal, "(press Enter");
+        terminal->type("");
+        WAIT_FOR(*terminal, actionOrNumber);
+        terminal->type("B");
+        WAIT_FOR(*terminal, actionOrNumber);
+        terminal->type("1");
+        WAIT_FOR(*terminal, actionOrNumber);
+        terminal->type("F");
+        WAIT_FOR(*terminal, actionOrNumber);
+        EXPECT_THAT(terminal->screen(), HasSubstr("Zarni Alder"));
+        terminal->type("Q");
+        const PrivateHostResult result = terminal->finish();
+        KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+        EXPECT_EQ(result.exitCode, 0) << "quitting is no failure: " << terminal->transcript();
+        const std::vector<std::string> calls = host_.calls();
+        EXPECT_EQ(std::count(calls.begin() + static_cast<std::ptrdiff_t>(callsBefore), calls.end(), "apt-get update"), 2)
+            << "configured again for the other release";
+        EXPECT_EQ(below(result.listing, "/etc/apt/sources.list.d"), "") << "nothing installed, nothing kept";
+        EXPECT_EQ(installedPackages(), "");
+    }
 }
