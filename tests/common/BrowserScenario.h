@@ -26,6 +26,19 @@ inline BrowserRun runBrowserScenario(const std::string& script, const std::strin
     return run;
 }
 
+// The test name of a scenario ("group-install" gives "group_install"), for
+// INSTANTIATE_TEST_SUITE_P over a table whose rows have a `scenario` name.
+struct BrowserScenarioName {
+    template <class Param>
+    std::string operator()(const ::testing::TestParamInfo<Param>& info) const
+    {
+        std::string name = info.param.scenario;
+        for (char& c : name)
+            if (c == '-') c = '_';
+        return name;
+    }
+};
+
 // Skips the test when the scenario could not start a browser, and checks that
 // it passed otherwise.
 #define EXPECT_BROWSER_SCENARIO_PASSES(run)                                  \

@@ -56,12 +56,6 @@ const Case kCases[] = {
     {"cancel-link", ComponentsMode::select, "backend-protocol/components.xml"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Scenarios, BrowserComponentTree, ::testing::ValuesIn(kCases),
-                         [](const ::testing::TestParamInfo<Case>& info) {
-                             std::string name = info.param.scenario;
-                             for (char& c : name)
-                                 if (c == '-') c = '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Scenarios, BrowserComponentTree, ::testing::ValuesIn(kCases), BrowserScenarioName());
 
 }  // namespace

@@ -159,6 +159,19 @@ TEST_F(PreferencesPage, FailedExchangeShowsTheDefaultsDisabled)
     EXPECT_THAT(shown, HasSubstr("<button type=\"submit\" class=\"button\" disabled>"));
 }
 
+TEST_F(PreferencesPage, HostileValuesAreText)
+{
+    const std::string hostile = "&quot;&apos;&lt;script&gt;alert(1)&lt;/script&gt;";
+    frontEnd.backend.replyText("get_preferences", "<kitwright status=\"ok\"><preferences><source type=\"mirror\">"
+                                                  "<mirror src=\"" + hostile + "\" /><target path=\"" + hostile +
+                                                  "\" /></source><proxy use=\"true\" host=\"" + hostile +
+                                                  "\" port=\"1\" /></preferences></kitwright>");
+    const std::string shown = body(frontEnd.get("/preferences.html", id));
+    EXPECT_THAT(shown, Not(HasSubstr("<script>alert")));
+    EXPECT_THAT(shown, HasSubstr("name=\"mirror_url\" value=\"" + hostile + "\""));
+    EXPECT_THAT(shown, HasSubstr("name=\"proxy_host\" value=\"" + hostile + "\""));
+}
+
 TEST(PreferencesForm, SourceTypeNames)
 {
     EXPECT_EQ(PreferencesForm::mirror, sourceTypeFromName("mirror"));

@@ -41,12 +41,6 @@ const Case kCases[] = {
     {"hostile-names", "releases-hostile.xml"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Scenarios, BrowserReleasesPage, ::testing::ValuesIn(kCases),
-                         [](const ::testing::TestParamInfo<Case>& info) {
-                             std::string name = info.param.scenario;
-                             for (char& c : name)
-                                 if (c == '-') c = '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Scenarios, BrowserReleasesPage, ::testing::ValuesIn(kCases), BrowserScenarioName());
 
 }  // namespace

@@ -169,21 +169,35 @@ Kw.Mixin.RadioButton = {
 
 // --- Components ---
 
-Kw.Component = Class.create({
+// What components and groups share: a list element holding a line with the
+// node's controls, in the order of `controls` ("name" is the name itself).
+Kw.Node = {
   controls: [],
 
+  buildElement: function (className, dataName) {
+    this.element = new Element('li', { 'class': className });
+    this.element.writeAttribute(dataName, this.config.id);
+    var line = new Element('div', { 'class': 'component-line' });
+    this.element.insert(line);
+    this.controls.each(function (control) {
+      if (control == 'name') line.insert(new Element('span', { 'class': 'component-name' }).update(this.config.name));
+      else this['build_' + control](line);
+    }, this);
+  },
+
+  refreshControls: function () {
+    this.controls.each(function (control) {
+      if (control != 'name') this['refresh_' + control]();
+    }, this);
+  }
+};
+
+Kw.Component = Class.create(Kw.Node, {
   initialize: function (product, group, config) {
     this.product = product;
     this.group = group;
     this.config = config;
-    this.element = new Element('li', { 'class': 'component' });
-    this.element.writeAttribute('data-component', config.id);
-    var line = new Element('div', { 'class': 'component-line' });
-    this.element.insert(line);
-    this.controls.each(function (control) {
-      if (control == 'name') line.insert(new Element('span', { 'class': 'component-name' }).update(config.name));
-      else this['build_' + control](line);
-    }, this);
+    this.buildElement('component', 'data-component');
     product.register(this);
     this.setMark(this.initialMark());
   },
@@ -222,11 +236,7 @@ Kw.Component = Class.create({
   show: function () { this.element.show(); },
   hide: function () { this.element.hide(); },
 
-  updateAppearance: function () {
-    this.controls.each(function (control) {
-      if (control != 'name') this['refresh_' + control]();
-    }, this);
-  },
+  updateAppearance: function () { this.refreshControls(); },
 
   hintText: function () {
     if (!this.config.installed && this.markedFor == 'install') return '(' + Kw.texts.toBeInstalled + ')';
@@ -273,21 +283,12 @@ Kw.Component.Update = Class.create(Kw.Component, Kw.Mixin.CheckBox, { controls: 
 
 // --- Groups ---
 
-Kw.ComponentGroup = Class.create({
-  controls: [],
-
+Kw.ComponentGroup = Class.create(Kw.Node, {
   initialize: function (product, config) {
     this.product = product;
     this.config = config;
     this.members = [];
-    this.element = new Element('li', { 'class': 'component-group' });
-    this.element.writeAttribute('data-group', config.id);
-    var line = new Element('div', { 'class': 'component-line' });
-    this.element.insert(line);
-    this.controls.each(function (control) {
-      if (control == 'name') line.insert(new Element('span', { 'class': 'component-name' }).update(config.name));
-      else this['build_' + control](line);
-    }, this);
+    this.buildElement('component-group', 'data-group');
     this.list = new Element('ul', { 'class': 'component-group-box' });
     this.element.insert(this.list);
   },
@@ -321,9 +322,7 @@ Kw.ComponentGroup = Class.create({
   hide: function () { this.element.hide(); },
 
   updateAppearance: function () {
-    this.controls.each(function (control) {
-      if (control != 'name') this['refresh_' + control]();
-    }, this);
+    this.refreshControls();
     this.members.invoke('updateAppearance');
   },
 
