@@ -11,16 +11,12 @@
 namespace {
 
 using web_ui_test::goldenReply;
+using web_ui_test::has;
 using web_ui_test::InProcessFrontEnd;
 using web_ui_test::webReply;
 using webserver_test::body;
 using webserver_test::header;
 using webserver_test::statusLine;
-
-bool has(const std::string& page, const std::string& text)
-{
-    return page.find(text) != std::string::npos;
-}
 
 class ComponentsSettingsPage : public ::testing::Test {
 protected:
