@@ -40,7 +40,8 @@ void writeConsoleEntry(const TiXmlElement* element, kwhttpd_arg* arg)
     for (const TiXmlNode* child = element->FirstChild(); child; child = child->NextSibling()) {
         const TiXmlText* text = child->ToText();
         if (!text) continue;
-        kwhttpd_printf(arg, "{ \"output\": %s}", text->Value());
+        // The back end sends the console text as it is; here it becomes a string.
+        kwhttpd_printf(arg, "{ \"output\": %s}", escapeJavaScriptString(text->ValueStr()).c_str());
         return;
     }
 }

@@ -13,6 +13,6 @@ void writeProgressEntries(const TiXmlElement* element, kwhttpd_arg* arg);
 // "progress" child; nothing without an id or a status. A product followed by
 // another element ends with "}, ".
 void writeProgressEntry(const TiXmlElement* product, kwhttpd_arg* arg);
-// {"output": <the element's first text, already a quoted script string>};
+// {"output": <the element's first text as a script string>};
 // nothing when the element has no text.
 void writeConsoleEntry(const TiXmlElement* element, kwhttpd_arg* arg);

@@ -40,6 +40,12 @@ inline std::string quoted(const std::string& text)
     return out + "'";
 }
 
+// Whether the page (or request) holds the text.
+inline bool has(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
 inline std::string goldenReply(const std::string& name)
 {
     return KW_SOURCE_DIR "/tests/data/backend-protocol/" + name + ".xml";

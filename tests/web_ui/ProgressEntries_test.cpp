@@ -51,7 +51,8 @@ TEST(ProgressEntries, Table)
 
 TEST(ProgressEntries, ConsoleEntry)
 {
-    EXPECT_EQ("{ \"output\": \"line\\n\"}", written(writeConsoleEntry, "<console>\"line\\n\"</console>"));
+    EXPECT_EQ("{ \"output\": \"line \\\"a\\\"\\n\\u003C/script\\u003E\"}",
+              written(writeConsoleEntry, "<console>line \"a\"&#x0A;&lt;/script&gt;</console>"));
     EXPECT_EQ("", written(writeConsoleEntry, "<console><x/></console>"));
 }
 
