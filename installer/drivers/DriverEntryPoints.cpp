@@ -19,6 +19,4 @@ namespace driver {
 
 void work_interactive() { notAvailable("text-mode wizard"); }
 
-void web_ui() { notAvailable("web interface"); }
-
 }  // namespace driver

@@ -46,6 +46,10 @@ public:
         // Stand-ins at fixed paths and directories kept private (PrivateHostRun).
         std::vector<std::pair<std::string, std::string>> planted;
         std::vector<std::string> overlaid;
+        // Talks to the running program (PrivateHostRun::during), in a private
+        // network when asked.
+        std::function<std::string(pid_t)> during;
+        bool privateNetwork = false;
     };
 
     PrivateHostResult run(const Run& run) const
@@ -65,6 +69,8 @@ public:
         host.input = run.input;
         host.prepare = run.prepare;
         host.inspect = run.inspect;
+        host.during = run.during;
+        host.privateNetwork = run.privateNetwork;
         return runInPrivateHost(host);
     }
     PrivateHostResult run(const std::vector<std::string>& arguments) const
