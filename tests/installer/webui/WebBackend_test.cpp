@@ -221,3 +221,23 @@ TEST_F(WebBackendProgram, WalksFromTheProductToAFinishedInstallation)
                                   call.find("--just-print") == std::string::npos);
     EXPECT_TRUE(installed) << "apt-get installed the preset's packages";
 }
+
+TEST_F(WebBackendProgram, ATerminationSignalWhileIdleEndsTheBackEndAndItsFrontEnd)
+{
+    const PrivateHostResult result = serve([](BackendClient& client, Transcript& transcript, pid_t program) {
+        transcript.add(brief(client.command("ping")));
+        ::kill(program, SIGTERM);
+        int status = 0;
+        while (::waitpid(program, &status, 0) < 0 && errno == EINTR) {
+        }
+        // The host reaps the program again; its code is the result's.
+        transcript.add(WIFEXITED(status) ? std::to_string(WEXITSTATUS(status)) : "signalled");
+        transcript.add(portAnswers(8447) ? "front end left" : "no front end");
+    });
+    KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+    const std::vector<std::string> t = Transcript::entries(result.during);
+    ASSERT_EQ(t.size(), 3u) << result.during << result.out << result.err;
+    EXPECT_EQ(t[0], "ok");
+    EXPECT_EQ(t[1], "2");
+    EXPECT_EQ(t[2], "no front end");
+}
