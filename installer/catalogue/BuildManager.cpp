@@ -513,6 +513,13 @@ void BuildManager::removeNotActualReleases()
     Log(3, true) << "DEBUG: Removing not actual releases: done";
 }
 
+void BuildManager::removeRelease(const ReleasePtr& release)
+{
+    const auto same = [&](const ReleasePtr& candidate) { return candidate == release; };
+    removeReleases(releases_, same);
+    removeReleases(cropped_, same);
+}
+
 void BuildManager::removeHiddenForCleanInstall()
 {
     Log(3, true) << "DEBUG: Removing releases of products that are hidden for clean installation...";

@@ -76,6 +76,9 @@ public:
     // Drops releases of products hidden for a clean installation that would be
     // one.
     void removeHiddenForCleanInstall();
+    // Drops one release from the kept and the cropped ones (the web back end
+    // goes on without an installed release whose build cannot be loaded).
+    void removeRelease(const ReleasePtr& release);
     // Keeps the operator's tiers (see cropReleasesByTags).
     void cropReleasesByTags(const std::vector<std::string>& tiers, const std::vector<std::string>& keep);
 

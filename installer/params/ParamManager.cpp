@@ -212,6 +212,12 @@ ParamPtr ParamManager::createSetting(const KwComponentPtr& owner, const TiXmlEle
 
 void ParamManager::prepareLoad(ComponentManager&) {}
 
+ParamManager::ParamLoader::ParamLoader(const Options& options)
+{
+    for (const auto& product : options.componentSettings)
+        for (const auto& setting : product.second) values_[product.first][setting.first] = setting.second;
+}
+
 void ParamManager::ParamLoader::visit(const ParamPtr& param)
 {
     Log(3, true) << "ParamManager::ParamLoader::visit: entry";
@@ -219,11 +225,12 @@ void ParamManager::ParamLoader::visit(const ParamPtr& param)
     const std::string key = param->getComponents().front()->getProductId();
     if (key.empty()) throw KW_INTERNAL_ERROR() << "the setting " << param->getId() << " has no product";
 
-    const auto product = options_.componentSettings.find(key);
-    if (product == options_.componentSettings.end()) return;
+    const auto product = values_.find(key);
+    if (product == values_.end()) return;
     const auto setting = product->second.find(param->getId());
     if (setting == product->second.end()) return;
-    const std::string& value = setting->second;
+    if (!setting->second && dynamic_cast<const ParamPassword*>(param.get())) return;
+    const std::string value = setting->second.value_or(std::string());
     const std::string shown = param->shown(value);
 
     if (param->is_readonly()) {

@@ -3,7 +3,9 @@
 #include "installer/components/KwCompNode.h"
 #include "installer/params/Param.h"
 
+#include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -40,16 +42,20 @@ public:
         virtual void end() {}
     };
 
-    // Applies the values the options give per product and setting id, and
-    // collects a complaint for each refused one.
+    // Applies the values the options (or the web wizard's page) give per
+    // product and setting id, and collects a complaint for each refused one.
+    // A setting given without a value keeps a stored password and sets any
+    // other setting to the empty text: a page never sends a password back.
     class ParamLoader : public Visitor {
     public:
-        explicit ParamLoader(const Options& options) : options_(options) {}
+        typedef std::map<std::string, std::map<std::string, std::optional<std::string>>> Values;
+        explicit ParamLoader(const Options& options);
+        explicit ParamLoader(Values values) : values_(std::move(values)) {}
         void visit(const ParamPtr& param) override;
         std::string complaints() const { return complaints_.str(); }
 
     private:
-        const Options& options_;
+        Values values_;
         std::ostringstream complaints_;
     };
 

@@ -3,6 +3,9 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <grp.h>
+#include <net/if.h>
+#include <sys/ioctl.h>
+#include <sys/socket.h>
 #include <sched.h>
 #include <signal.h>
 #include <sys/mount.h>
@@ -193,6 +196,12 @@ struct PrivateHostRun {
     // Runs inside after everything ended, before the listing; its text is the
     // result's `inspected`.
     std::function<std::string()> inspect;
+    // Runs inside while the program runs (its process id given), to talk to it;
+    // its text is the result's `during`. The host then waits for the program.
+    std::function<std::string(pid_t)> during;
+    // A network of its own with only the loopback interface: the program's
+    // fixed ports are private to the run.
+    bool privateNetwork = false;
 };
 
 struct PrivateHostResult {
@@ -207,6 +216,7 @@ struct PrivateHostResult {
     // left out.
     std::string listing;
     std::string inspected;
+    std::string during;
 };
 
 namespace privatehost {
@@ -331,6 +341,15 @@ inline std::string hostInit(const PrivateHostRun& run)
         return result;
     };
     if (::mount("proc", "/proc", "proc", MS_NOSUID | MS_NODEV | MS_NOEXEC, nullptr) != 0) return fail("mount /proc");
+    if (run.privateNetwork) {
+        const int control = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+        struct ifreq loopback = {};
+        std::strncpy(loopback.ifr_name, "lo", IFNAMSIZ - 1);
+        const bool up = control >= 0 && ::ioctl(control, SIOCGIFFLAGS, &loopback) == 0 &&
+                        (loopback.ifr_flags |= IFF_UP, ::ioctl(control, SIOCSIFFLAGS, &loopback) == 0);
+        if (control >= 0) ::close(control);
+        if (!up) return fail("loopback up");
+    }
 
     // The test's own directories, reachable again after /tmp is covered.
     std::vector<int> visibleFds;
@@ -418,6 +437,8 @@ inline std::string hostInit(const PrivateHostRun& run)
         ::execve(run.program.empty() ? argv[0] : run.program.c_str(), argv.data(), envp.data());
         _exit(127);
     }
+    std::string during;
+    if (run.during) during = run.during(program);
     int status = 0;
     while (::waitpid(program, &status, 0) < 0 && errno == EINTR) {
     }
@@ -469,6 +490,7 @@ inline std::string hostInit(const PrivateHostRun& run)
     putField(result, readWhole(scratch + "/stderr"));
     putField(result, listing);
     putField(result, inspected);
+    putField(result, during);
     return result;
 }
 
@@ -487,7 +509,7 @@ inline PrivateHostResult runInPrivateHost(const PrivateHostRun& run)
     if (outer == 0) {
         ::close(channel[0]);
         std::string answer;
-        if (::unshare(CLONE_NEWNS | CLONE_NEWIPC | CLONE_NEWPID) != 0 ||
+        if (::unshare(CLONE_NEWNS | CLONE_NEWIPC | CLONE_NEWPID | (run.privateNetwork ? CLONE_NEWNET : 0)) != 0 ||
             ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
             privatehost::putField(answer, std::string("SKIP: private namespaces are not allowed here: ") + std::strerror(errno));
         } else {
@@ -533,6 +555,7 @@ inline PrivateHostResult runInPrivateHost(const PrivateHostRun& run)
     privatehost::takeField(answer, at, result.err);
     privatehost::takeField(answer, at, result.listing);
     privatehost::takeField(answer, at, result.inspected);
+    privatehost::takeField(answer, at, result.during);
     result.exitCode = std::atoi(code.c_str());
     result.signal = std::atoi(signal.c_str());
     return result;

@@ -4,6 +4,7 @@
 #include "tests/common/PrivateNamespace.h"
 #include "tests/common/XmlLint.h"
 #include "tests/installer/catalogue/CatalogueFiles.h"
+#include "tests/installer/drivers/DemoCatalogueHost.h"
 #include "tests/installer/startup/ProgramHost.h"
 
 #include <gmock/gmock.h>
@@ -21,81 +22,8 @@ using ::testing::Not;
 
 namespace {
 
-const std::string recordingTool = std::string(KW_SOURCE_DIR) + "/tests/bin/recording-tool";
-
-// The program's command-line runs on the demo catalogue in a private host, with
-// stand-ins for the package tools: apt-get, apt-cache, dpkg, gpg and apt-key
-// record their calls and answer what the test gives them, on PATH and at the
-// absolute paths the engine runs them by; dpkg-query is the real one on a
-// status file of the test's (tests/bin/dpkg-query). /etc/apt is private to
-// each run, and its changes show in the run's listing.
-class CommandLineDriver : public ::testing::Test {
-protected:
-    CommandLineDriver()
-    {
-        for (const char* tool : {"apt-get", "apt-cache", "dpkg", "gpg", "apt-key"}) host_.tools().add(tool);
-        host_.tools().passThrough("dpkg-query", std::string(KW_SOURCE_DIR) + "/tests/bin/dpkg-query");
-        privatehost::makeDirectories(dpkgDirectory() + "/updates");
-        privatehost::makeDirectories(dpkgDirectory() + "/info");
-        installed("");
-        offerPackages("");
-    }
-
-    // apt-cache's policy: the system's own release (what the configuration check
-    // looks for), then `candidates`; apt-get answers every call with `dryRun`.
-    void offerPackages(const std::string& candidates, const std::string& dryRun = std::string())
-    {
-        std::string release;
-        std::ifstream("/etc/debian_version") >> release;
-        host_.tools().answer("apt-cache", "Package files:\n 500 file:/srv/debian bookworm/main amd64 Packages\n"
-                                          "     release v=" + release +
-                                              ",o=Debian,a=stable,n=bookworm,l=Debian,c=main,b=amd64\n" +
-                                              candidates);
-        host_.tools().answer("apt-get", dryRun);
-    }
-
-public:
-    void offer(const std::string& candidates, const std::string& dryRun) { offerPackages(candidates, dryRun); }
-
-protected:
-    std::string dpkgDirectory() const { return host_.scratch() + "/dpkg"; }
-
-    // The dpkg status file the runs read: "name version" lines, installed.
-    void installed(const std::string& packages)
-    {
-        std::ofstream status(dpkgDirectory() + "/status");
-        std::istringstream lines(packages);
-        for (std::string name, version; lines >> name >> version;)
-            status << "Package: " << name << "\nStatus: install ok installed\nPriority: optional\n"
-                   << "Architecture: amd64\nVersion: " << version << "\nDescription: " << name << "\n\n";
-    }
-
-    // One run with the arguments and the demo catalogue as the source.
-    PrivateHostResult kitwright(std::vector<std::string> arguments) const
-    {
-        arguments.push_back("--source");
-        arguments.push_back(demoCatalogueDirectory());
-        ProgramHost::Run run;
-        run.arguments = arguments;
-        run.environment = {"KW_TEST_DPKG_ADMINDIR=" + dpkgDirectory()};
-        for (const char* path : {"/usr/bin/apt-get", "/usr/bin/apt-key", "/usr/bin/dpkg"})
-            run.planted.emplace_back(path, recordingTool);
-        run.overlaid = {"/etc/apt"};
-        return host_.run(run);
-    }
-
-    // The listing's lines below a directory.
-    static std::string below(const std::string& listing, const std::string& directory)
-    {
-        std::istringstream lines(listing);
-        std::string result;
-        for (std::string line; std::getline(lines, line);)
-            if (line.find(" " + directory + "/") != std::string::npos) result += line + "\n";
-        return result;
-    }
-
-    ProgramHost host_;
-};
+// The program's command-line runs on the demo catalogue (DemoCatalogueHost).
+class CommandLineDriver : public ::testing::Test, public DemoCatalogueHost {};
 
 // The text of a message key formatted with its arguments.
 std::string message(const char* key, const std::vector<std::string>& arguments = {})
@@ -208,27 +136,9 @@ TEST_F(CommandLineDriver, RequestsThatCannotBeDone)
         EXPECT_THAT(call, Not(HasSubstr(" install "))) << "nothing was installed: " << call;
 }
 
-namespace {
-
-// Every demo package as apt-cache's candidate, and a dry run of apt-get that
-// installs `planned`.
-void offerDemoPackages(CommandLineDriver& test, const std::string& planned)
-{
-    std::string policy;
-    for (const char* name : {"zarni-base", "zarni-web", "zarni-mail-postfix", "zarni-mail-exim", "zarni-dns",
-                             "zarni-php82", "zarni-php83", "zarni-bootstrap"})
-        policy += std::string(name) + ":\n  Installed: (none)\n  Candidate: 1.1.0-1\n";
-    std::string dryRun;
-    std::istringstream names(planned);
-    for (std::string name; names >> name;) dryRun += "Inst " + name + " (1.1.0-1 Zarni:bookworm [amd64])\n";
-    test.offer(policy, dryRun);
-}
-
-}  // namespace
-
 TEST_F(CommandLineDriver, DryRunPrintsThePackageSet)
 {
-    offerDemoPackages(*this, "zarni-base zarni-web zarni-mail-postfix");
+    offerDemoPackages("zarni-base zarni-web zarni-mail-postfix");
     const PrivateHostResult result = kitwright({"install", "zarni", "--preset", "Typical", "--dry-run"});
     KW_SKIP_WITHOUT_PRIVATE_HOST(result);
     EXPECT_EQ(result.exitCode, 0) << result.out << result.err;
@@ -244,7 +154,7 @@ TEST_F(CommandLineDriver, DryRunPrintsThePackageSet)
 TEST_F(CommandLineDriver, RemovesAPackageWithoutComponentRequests)
 {
     installed("zarni-base 1.1.0-1\nzarni-old-agent 0.9-1");
-    offerDemoPackages(*this, "");
+    offerDemoPackages("");
     const PrivateHostResult result = kitwright({"--remove-package", "zarni-old-agent", "--show-packages"});
     KW_SKIP_WITHOUT_PRIVATE_HOST(result);
     EXPECT_EQ(result.exitCode, 0) << result.out << result.err;

@@ -54,6 +54,10 @@ public:
         // The program path the run is given (argv[0]); the program's own when
         // empty. A stand-in named here is what the program starts as itself.
         std::string argumentZero;
+        // Talks to the running program (PrivateHostRun::during), in a private
+        // network when asked.
+        std::function<std::string(pid_t)> during;
+        bool privateNetwork = false;
     };
 
     PrivateHostResult run(const Run& run) const
@@ -74,6 +78,8 @@ public:
         host.input = run.input;
         host.prepare = run.prepare;
         host.inspect = run.inspect;
+        host.during = run.during;
+        host.privateNetwork = run.privateNetwork;
         return runInPrivateHost(host);
     }
     PrivateHostResult run(const std::vector<std::string>& arguments) const

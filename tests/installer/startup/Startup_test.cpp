@@ -222,30 +222,6 @@ TEST(Startup, DriverModeFailuresArePrinted)
     EXPECT_THAT(result.listing, HasSubstr("f600 /var/log/zarni/install/kitwright3.log\n"));
 }
 
-// The web wizard's back end waits for its command loop: until it is built,
-// running it fails plainly, never as a success.
-TEST(Startup, WebWizardModesFailPlainlyUntilBuilt)
-{
-    ProgramHost host;
-    struct Case {
-        const char* name;
-        std::vector<std::string> arguments;
-        std::string text;
-    };
-    const std::vector<Case> cases = {
-        {"the back end", {"--web-interface"}, "\nERROR: The web interface is not available in this build"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const PrivateHostResult result = host.run(c.arguments);
-        KW_SKIP_WITHOUT_PRIVATE_HOST(result);
-        EXPECT_EQ(result.exitCode, 1);
-        EXPECT_THAT(result.out, ::testing::StartsWith(c.text));
-        EXPECT_THAT(result.out, Not(HasSubstr("Secret: ")));
-    }
-    EXPECT_TRUE(host.reports().empty());
-}
-
 // The background launch starts the program's own command line as the web
 // back end, detached, with the one-time secret in its environment only, and
 // prints that secret: the operator's way into the wizard. The run is given a
