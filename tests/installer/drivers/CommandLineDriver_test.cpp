@@ -82,42 +82,53 @@ TEST_F(CommandLineDriver, BadOptionsChangeNothing)
     }
 }
 
-TEST_F(CommandLineDriver, QueriesAnswerAlikeInBothSyntaxes)
+// A query in the command syntax and in the older option syntax, as text and as
+// XML. One test per query: each runs the program four times.
+namespace {
+
+struct QueryPair {
+    const char* name;
+    std::vector<std::string> command;
+    std::vector<std::string> legacy;
+};
+
+class CommandLineQueries : public ::testing::TestWithParam<QueryPair>, public DemoCatalogueHost {};
+
+}  // namespace
+
+TEST_P(CommandLineQueries, AnswerAlikeInBothSyntaxes)
 {
-    const struct {
-        const char* name;
-        std::vector<std::string> command;
-        std::vector<std::string> legacy;
-    } pairs[] = {
-        {"products", {"list"}, {}},
-        {"releases", {"list", "zarni"}, {"--select-product-id", "zarni", "--show-releases"}},
-        {"all releases", {"list-all"}, {"--show-all-releases"}},
-        {"components", {"list", "zarni", "1.1.0", "--components"},
-         {"--select-release-id", "zarni-1.1", "--show-components"}},
-    };
-    for (const auto& pair : pairs) {
-        SCOPED_TRACE(pair.name);
-        const PrivateHostResult text = kitwright(pair.command);
-        KW_SKIP_WITHOUT_PRIVATE_HOST(text);
-        EXPECT_EQ(text.exitCode, 0) << text.out << text.err;
-        EXPECT_NE(text.out, "");
-        EXPECT_EQ(below(text.listing, "/etc/apt"), "") << "a query leaves the package configuration as it was";
+    const QueryPair& pair = GetParam();
+    const PrivateHostResult text = kitwright(pair.command);
+    KW_SKIP_WITHOUT_PRIVATE_HOST(text);
+    EXPECT_EQ(text.exitCode, 0) << text.out << text.err;
+    EXPECT_NE(text.out, "");
+    EXPECT_EQ(below(text.listing, "/etc/apt"), "") << "a query leaves the package configuration as it was";
 
-        std::vector<std::string> xml = pair.command;
-        xml.push_back("--xml");
-        const PrivateHostResult document = kitwright(xml);
-        EXPECT_EQ(document.exitCode, 0);
-        const XmlLint lint(document.out);
-        EXPECT_EQ(lint.complaints(), "") << document.out;
-        EXPECT_EQ(lint.attribute("/kitwright", "status"), "ok") << document.out;
+    std::vector<std::string> xml = pair.command;
+    xml.push_back("--xml");
+    const PrivateHostResult document = kitwright(xml);
+    EXPECT_EQ(document.exitCode, 0);
+    const XmlLint lint(document.out);
+    EXPECT_EQ(lint.complaints(), "") << document.out;
+    EXPECT_EQ(lint.attribute("/kitwright", "status"), "ok") << document.out;
 
-        if (pair.legacy.empty()) continue;
-        EXPECT_EQ(kitwright(pair.legacy).out, text.out);
-        std::vector<std::string> legacyXml = pair.legacy;
-        legacyXml.push_back("--enable-xml-output");
-        EXPECT_EQ(kitwright(legacyXml).out, document.out);
-    }
+    if (pair.legacy.empty()) return;
+    EXPECT_EQ(kitwright(pair.legacy).out, text.out);
+    std::vector<std::string> legacyXml = pair.legacy;
+    legacyXml.push_back("--enable-xml-output");
+    EXPECT_EQ(kitwright(legacyXml).out, document.out);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Queries, CommandLineQueries,
+    ::testing::Values(QueryPair{"products", {"list"}, {}},
+                      QueryPair{"releases", {"list", "zarni"}, {"--select-product-id", "zarni", "--show-releases"}},
+                      QueryPair{"all_releases", {"list-all"}, {"--show-all-releases"}},
+                      QueryPair{"components",
+                                {"list", "zarni", "1.1.0", "--components"},
+                                {"--select-release-id", "zarni-1.1", "--show-components"}}),
+    [](const ::testing::TestParamInfo<QueryPair>& info) { return std::string(info.param.name); });
 
 TEST_F(CommandLineDriver, RequestsThatCannotBeDone)
 {
@@ -146,8 +157,9 @@ TEST_F(CommandLineDriver, DryRunPrintsThePackageSet)
     EXPECT_EQ(below(result.listing, "/etc/apt"), "") << "a dry run leaves the package configuration as it was";
     EXPECT_EQ(below(result.listing, "/var/kestavine"), "") << "no failure flag, no statistics";
     for (const std::string& call : host_.calls()) {
-        if (call.compare(0, 8, "apt-get ") == 0 && call.find(" install ") != std::string::npos)
+        if (call.compare(0, 8, "apt-get ") == 0 && call.find(" install ") != std::string::npos) {
             EXPECT_THAT(call, HasSubstr(" --just-print ")) << "only apt-get's own dry run: " << call;
+        }
     }
 }
 

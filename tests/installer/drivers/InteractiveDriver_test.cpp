@@ -199,7 +199,8 @@ TEST_F(InteractiveDriver, MainRoadInstallsTheLatestRelease)
     EXPECT_EQ(pager[0], "less --version");
     EXPECT_THAT(host_.calls(), ::testing::Contains("less -m -C -PmUse arrow keys for navigation and 'q' to return to installer"));
     EXPECT_THAT(host_.calls(), ::testing::Contains("less stdin:   7. [I] zarni-web-1.1.0-1.amd64"));
-    EXPECT_EQ(below(result.listing, "/etc/apt"), "") << "the temporary source list is gone";
+    EXPECT_EQ(below(result.listing, "/etc/apt"), "f644 /etc/apt/sources.list.d/zarni.list\n")
+        << "the temporary source list is gone, the build's persistent one stays";
     EXPECT_THAT(result.listing, HasSubstr("f600 /var/kestavine/feedback-enabled\n"));
     EXPECT_THAT(result.listing, Not(HasSubstr(Installer::failureFlagName)));
 }
@@ -348,7 +349,8 @@ TEST_F(InteractiveDriver, BackAndForwardRedoesOnlyWhatChanged)
         EXPECT_EQ(result.exitCode, 0) << terminal->transcript();
         const std::vector<std::string> calls = host_.calls();
         EXPECT_EQ(std::count(calls.begin(), calls.end(), "apt-get update"), 1) << "configured once";
-        EXPECT_EQ(below(result.listing, "/etc/apt/sources.list.d"), "") << "the temporary list is gone";
+        EXPECT_EQ(below(result.listing, "/etc/apt/sources.list.d"), "f644 /etc/apt/sources.list.d/zarni.list\n")
+            << "the temporary list is gone, the build's persistent one stays";
         EXPECT_EQ(installedPackages(), "zarni-base 1.1.0-1\nzarni-bootstrap 1.1.0-1\nzarni-mail-postfix 1.1.0-1\n"
                                        "zarni-web 1.1.0-1\n");
     }

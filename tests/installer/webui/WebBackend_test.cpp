@@ -3,7 +3,7 @@
 #include "common/Messages.h"
 #include "tests/common/PrivateNamespace.h"
 #include "tests/installer/drivers/DemoCatalogueHost.h"
-#include "tests/installer/webui/BackendClient.h"
+#include "tests/installer/webui/BackendTestClient.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -65,7 +65,7 @@ class WebBackendProgram : public ::testing::Test, public DemoCatalogueHost {
 protected:
     // Runs the back end; `talk` holds the conversation once the back end
     // answers, and its transcript comes back as the result's `during`.
-    PrivateHostResult serve(const std::function<void(BackendClient&, Transcript&, pid_t)>& talk,
+    PrivateHostResult serve(const std::function<void(BackendTestClient&, Transcript&, pid_t)>& talk,
                             std::vector<std::string> extra = {}) const
     {
         std::vector<std::string> arguments = {"--web-interface", "--without-ssl", "--disable-browser",
@@ -75,7 +75,7 @@ protected:
         run.privateNetwork = true;
         run.during = [talk](pid_t program) {
             Transcript transcript;
-            BackendClient client;
+            BackendTestClient client;
             if (!client.waitForBackend()) {
                 transcript.add("the back end never answered");
                 ::kill(program, SIGKILL);
@@ -93,7 +93,7 @@ protected:
     }
 
     // The exit command, which gets no reply: the connection closes as the back end ends.
-    static std::string exit(BackendClient& client)
+    static std::string exit(BackendTestClient& client)
     {
         try {
             return "exit answered: " + client.command("exit");
@@ -106,8 +106,8 @@ protected:
 // The reply's status and, for a page, its id: "ok", "bad_page installation-types".
 std::string brief(const std::string& reply)
 {
-    const std::string page = BackendClient::find(reply, "page", "id");
-    const std::string status = BackendClient::status(reply);
+    const std::string page = BackendTestClient::find(reply, "page", "id");
+    const std::string status = BackendTestClient::status(reply);
     return page.empty() ? status : status + " " + page;
 }
 
@@ -115,7 +115,7 @@ std::string brief(const std::string& reply)
 
 TEST_F(WebBackendProgram, AnswersTheFixedCommandsAndEndsOnExit)
 {
-    const PrivateHostResult result = serve([](BackendClient& client, Transcript& transcript, pid_t) {
+    const PrivateHostResult result = serve([](BackendTestClient& client, Transcript& transcript, pid_t) {
         transcript.add(brief(client.command("ping")));
         transcript.add(brief(client.command("get_current_page")));
         transcript.add(client.command("bogus"));
@@ -131,14 +131,14 @@ TEST_F(WebBackendProgram, AnswersTheFixedCommandsAndEndsOnExit)
     ASSERT_EQ(t.size(), 9u) << result.during << result.out << result.err;
     EXPECT_EQ(t[0], "ok");
     EXPECT_EQ(t[1], "ok summary");
-    EXPECT_EQ(BackendClient::status(t[2]), "error");
-    EXPECT_THAT(BackendClient::rootAttribute(t[2], "error_message"), StartsWith("Unknown command 'bogus'"));
-    EXPECT_EQ(BackendClient::rootAttribute(t[2], "error_class"), "internal");
-    EXPECT_THAT(BackendClient::rootAttribute(t[3], "error_message"),
+    EXPECT_EQ(BackendTestClient::status(t[2]), "error");
+    EXPECT_THAT(BackendTestClient::rootAttribute(t[2], "error_message"), StartsWith("Unknown command 'bogus'"));
+    EXPECT_EQ(BackendTestClient::rootAttribute(t[2], "error_class"), "internal");
+    EXPECT_THAT(BackendTestClient::rootAttribute(t[3], "error_message"),
                 StartsWith("XML root node in request must have named 'request'."));
-    EXPECT_EQ(BackendClient::rootAttribute(t[3], "error_class"), "internal");
-    EXPECT_EQ(BackendClient::status(t[4]), "error");
-    EXPECT_EQ(BackendClient::rootAttribute(t[4], "error_class"), "user") << "no command element";
+    EXPECT_EQ(BackendTestClient::rootAttribute(t[3], "error_class"), "internal");
+    EXPECT_EQ(BackendTestClient::status(t[4]), "error");
+    EXPECT_EQ(BackendTestClient::rootAttribute(t[4], "error_class"), "user") << "no command element";
     EXPECT_EQ(t[5], "bad_page summary") << "no components page reached yet";
     EXPECT_EQ(t[6], "bad_page summary") << "no installation started";
     EXPECT_EQ(t[7], "front end up");
@@ -152,18 +152,18 @@ namespace {
 // Asks for the progress deltas until the job's outcome is told (the product's
 // progress "completed" or "failed"); the transcript gets the outcome and the
 // console lines of all deltas joined.
-void followInstallation(BackendClient& client, Transcript& transcript)
+void followInstallation(BackendTestClient& client, Transcript& transcript)
 {
     std::string console;
     std::string outcome = "never done";
     for (int asked = 0; asked < 1000000; ++asked) {
         const std::string reply = client.command("get_progress_delta");
-        if (BackendClient::status(reply) != "ok") {
+        if (BackendTestClient::status(reply) != "ok") {
             outcome = "progress answered " + brief(reply);
             break;
         }
-        console += BackendClient::find(reply, "console");
-        const std::string state = BackendClient::find(reply, "progress", "status");
+        console += BackendTestClient::find(reply, "console");
+        const std::string state = BackendTestClient::find(reply, "progress", "status");
         if (state == "completed" || state == "failed") {
             outcome = state;
             break;
@@ -181,8 +181,8 @@ const char* const typicalInstallation =
 TEST_F(WebBackendProgram, WalksFromTheProductToAFinishedInstallation)
 {
     offerDemoPackages("zarni-base zarni-web zarni-mail-postfix");
-    const PrivateHostResult result = serve([](BackendClient& client, Transcript& transcript, pid_t) {
-        transcript.add(BackendClient::find(client.command("get_releases_list", " session_id=\"s1\""), "release", "id"));
+    const PrivateHostResult result = serve([](BackendTestClient& client, Transcript& transcript, pid_t) {
+        transcript.add(BackendTestClient::find(client.command("get_releases_list", " session_id=\"s1\""), "release", "id"));
         transcript.add(client.command("product_selection", "",
                                       "<products><product id=\"zarni\" release_id=\"zarni-1.1\"/></products>"));
         transcript.add(brief(client.command("get_current_page")));
@@ -191,8 +191,8 @@ TEST_F(WebBackendProgram, WalksFromTheProductToAFinishedInstallation)
         transcript.add(brief(client.command("get_current_page")));
         transcript.add(client.command("set_locale", " locale=\"de_DE\""));
         followInstallation(client, transcript);
-        transcript.add(BackendClient::find(client.command("get_progress"), "console"));
-        transcript.add(BackendClient::find(client.command("get_releases_list"), "release", "id"));
+        transcript.add(BackendTestClient::find(client.command("get_progress"), "console"));
+        transcript.add(BackendTestClient::find(client.command("get_releases_list"), "release", "id"));
         transcript.add(brief(client.command("get_current_page")));
         transcript.add(exit(client));
     });
@@ -200,13 +200,13 @@ TEST_F(WebBackendProgram, WalksFromTheProductToAFinishedInstallation)
     const std::vector<std::string> t = Transcript::entries(result.during);
     ASSERT_EQ(t.size(), 13u) << result.during << result.out << result.err;
     EXPECT_EQ(t[0], "zarni-1.0") << "the releases list";
-    EXPECT_EQ(BackendClient::status(t[1]), "warning") << "the release's caution comes first, with the list";
-    EXPECT_EQ(BackendClient::find(t[1], "warning"), "Zarni 1.1 moves the mail queue to a new directory.");
+    EXPECT_EQ(BackendTestClient::status(t[1]), "warning") << "the release's caution comes first, with the list";
+    EXPECT_EQ(BackendTestClient::find(t[1], "warning"), "Zarni 1.1 moves the mail queue to a new directory.");
     EXPECT_EQ(t[2], "ok installation-types") << "a product not installed asks for its installation type";
     EXPECT_EQ(t[3], "bad_page installation-types");
     EXPECT_EQ(t[4], "ok");
     EXPECT_EQ(t[5], "ok installation") << "the preset went through to the installation in one pass";
-    EXPECT_EQ(BackendClient::rootAttribute(t[6], "error_message"), "background installation task in progress\n");
+    EXPECT_EQ(BackendTestClient::rootAttribute(t[6], "error_message"), "background installation task in progress\n");
     EXPECT_EQ(t[7], "completed") << t[8];
     EXPECT_THAT(t[8], HasSubstr(Messages::get("install_ok")));
     EXPECT_EQ(t[9], t[8]) << "every console line came once through the deltas";
@@ -224,7 +224,7 @@ TEST_F(WebBackendProgram, WalksFromTheProductToAFinishedInstallation)
 
 TEST_F(WebBackendProgram, ATerminationSignalWhileIdleEndsTheBackEndAndItsFrontEnd)
 {
-    const PrivateHostResult result = serve([](BackendClient& client, Transcript& transcript, pid_t program) {
+    const PrivateHostResult result = serve([](BackendTestClient& client, Transcript& transcript, pid_t program) {
         transcript.add(brief(client.command("ping")));
         ::kill(program, SIGTERM);
         int status = 0;

@@ -16,9 +16,9 @@
 // The front end's side of the back-end protocol, for tests that drive the real
 // back end over its local socket: requests as the pages send them, replies
 // read back. Runs where the back end's socket is (inside its private host).
-class BackendClient {
+class BackendTestClient {
 public:
-    explicit BackendClient(std::string socketPath = WebUiTransport::defaultSocketPath)
+    explicit BackendTestClient(std::string socketPath = WebUiTransport::defaultSocketPath)
         : socketPath_(std::move(socketPath))
     {
     }
