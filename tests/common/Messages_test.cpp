@@ -173,11 +173,12 @@ TEST_F(MessagesTest, FirstUseFollowsTheEnvironmentLocale)
 
 // The catalogue beside the system's own locales, compiled for the test: the
 // machine may have none but C and POSIX.
-class MessagesWithRealLocales : public MessagesTest {
+// Its children end without running destructors: the fixture holds nothing that
+// would then stay behind.
+class MessagesWithRealLocales : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        MessagesTest::SetUp();
         if (compiledLocales().empty()) GTEST_SKIP() << "localedef could not compile the test locales";
         locpath_ = std::make_unique<ScopedEnvironment>("LOCPATH", compiledLocales());
     }
