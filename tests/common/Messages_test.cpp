@@ -159,6 +159,8 @@ TEST_F(MessagesTest, FirstUseFollowsTheEnvironmentLocale)
         {
             setenv("LC_ALL", "C", 1);
             const bool english = Messages::getLocale() == "C" && Messages::get("Kitwright") == "Zarni Installer";
+            // Exit skips the fixture's destructor: its directory goes here.
+            boost::filesystem::remove_all(dir.path());
             std::exit(english ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
@@ -166,6 +168,8 @@ TEST_F(MessagesTest, FirstUseFollowsTheEnvironmentLocale)
         {
             setenv("LC_ALL", "xx_NOWHERE.UTF-8", 1);
             const bool fallback = Messages::getLocale() == "en_US" && std::string(std::getenv("LANG")) == "C";
+            // Exit skips the fixture's destructor: its directory goes here.
+            boost::filesystem::remove_all(dir.path());
             std::exit(fallback ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
