@@ -1,4 +1,5 @@
 #include "messages/MessageLoaders.h"
+#include "tests/messages/TranslationTables.h"
 
 #include <gtest/gtest.h>
 
@@ -11,16 +12,8 @@
 
 namespace {
 
-using Loader = std::function<void(Messages::messages_rep&)>;
-
-// The keys and texts that one loader writes, taken from an otherwise empty catalogue.
-std::map<std::string, std::string> tableOf(const Loader& loader)
-{
-    Messages::messages_rep catalogue("C");
-    catalogue.messages.clear();
-    loader(catalogue);
-    return catalogue.messages;
-}
+using translation::Loader;
+using translation::tableOf;
 
 // Keys that callers format with arguments, and how many they pass.
 const std::map<std::string, int> kArguments = {
@@ -181,6 +174,42 @@ TEST(MessageTables, WizardLegendsStartWithTheirCommandLetter)
     Messages::messages_rep english("C");
     for (const auto& legend : legends)
         EXPECT_EQ(english.getMessage(legend.first).rfind(legend.second, 0), 0u) << legend.first;
+}
+
+// The texts printed as blocks on the console: the help pages and the two long
+// warnings. The option descriptions are single lines that the option library wraps.
+bool isConsoleBlock(const std::string& key)
+{
+    if (key.rfind("usage_opt_", 0) == 0) return false;
+    return key.rfind("usage_", 0) == 0 || key == "warn_apt_cdrom_in_source" || key == "err_ssl_strong_recomended";
+}
+
+TEST(MessageTables, EnglishConsoleBlocksFitEightyColumns)
+{
+    Messages::messages_rep english("C");
+    for (const auto& pair : english.messages) {
+        if (!isConsoleBlock(pair.first)) continue;
+        std::size_t start = 0;
+        for (std::size_t end = pair.second.find('\n'); start <= pair.second.size();
+             end = pair.second.find('\n', start)) {
+            if (end == std::string::npos) end = pair.second.size();
+            EXPECT_LE(end - start, 80u) << pair.first << ": " << pair.second.substr(start, end - start);
+            start = end + 1;
+        }
+    }
+}
+
+// Every option that a text tells the operator about is one the help describes: on
+// an option line of a help section, or in the command help.
+TEST(MessageTables, EveryOptionNamedIsInTheHelp)
+{
+    EXPECT_EQ(translation::describedOptions().count("--interactive-uninstall"), 1u);
+    for (translation::Set set : translation::allSets())
+        for (const auto& pair : translation::englishTable(set))
+            for (const std::string& named : translation::optionsIn(pair.second))
+                EXPECT_TRUE(translation::describedOptions().count(named) ||
+                            translation::optionsOfOtherPrograms().count(named))
+                    << pair.first << " names " << named;
 }
 
 // The translated loaders exist for every language and only ever add keys of their own set.
