@@ -630,6 +630,22 @@ inline int runInThrowAwayRoot(const std::string& lowerRoot, const std::function<
     return WEXITSTATUS(status);
 }
 
+namespace privatehost {
+
+// Inside a namespace: runs body and writes its text to `report`; 0, or 94 when
+// the report could not be written.
+inline int writeReport(const std::string& report, const std::function<std::string()>& body)
+{
+    const std::string text = body();
+    const int fd = ::open(report.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return 94;
+    const bool written = writeAll(fd, text);
+    ::close(fd);
+    return written ? 0 : 94;
+}
+
+}  // namespace privatehost
+
 // runInThrowAwayRoot for a body that reports a text: the text comes back
 // through `reportDirectory` (an empty directory of the test's, bound into the
 // root); "skip" when the namespaces are refused. *result is the run's result
@@ -644,16 +660,26 @@ inline std::string reportFromThrowAwayRoot(const std::string& lowerRoot, const s
             return ::mkdir(inside.c_str(), 0755) == 0 &&
                    ::mount(reportDirectory.c_str(), inside.c_str(), nullptr, MS_BIND, nullptr) == 0;
         },
-        [&] {
-            const std::string text = body();
-            const int fd = ::open("/kw-report/report", O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-            if (fd < 0) return 94;
-            const bool written = privatehost::writeAll(fd, text);
-            ::close(fd);
-            return written ? 0 : 94;
-        });
+        [&] { return privatehost::writeReport("/kw-report/report", body); });
     if (*result == kNamespaceRefused) return "skip";
     return privatehost::readWhole(reportDirectory + "/report");
+}
+
+// runInPrivateMountNamespace for a body that reports a text: `prepare` makes
+// the namespace's mounts first (0, or the code the run then ends with), and
+// the body's text comes back through a file in `reportDirectory` (a directory
+// of the test's that the mounts leave visible); "skip" when the namespace is
+// refused. *result is the run's result (0 when the report was written).
+inline std::string reportFromPrivateMountNamespace(const std::string& reportDirectory, const std::function<int()>& prepare,
+                                                   const std::function<std::string()>& body, int* result)
+{
+    const std::string report = reportDirectory + "/report";
+    *result = runInPrivateMountNamespace([&] {
+        const int prepared = prepare();
+        return prepared != 0 ? prepared : privatehost::writeReport(report, body);
+    });
+    if (*result == kNamespaceRefused) return "skip";
+    return privatehost::readWhole(report);
 }
 
 // A root made once and cached by one of the tests/bin scripts (debian-root,
