@@ -13,6 +13,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -28,12 +30,39 @@
 // progress status, /bin/sh, the control-group files, fixed paths in /tmp) run in
 // private namespaces, so that the machine never sees them.
 
+// Whether this run is CI's: the variable CI set (and not "false" or "0"), as CI
+// services set it. There a test that cannot run for want of namespaces, root
+// or a root it needs is a failure, so that a suite cannot quietly stop running;
+// elsewhere it is skipped with its reason.
+inline bool skipsAreFailures()
+{
+    const char* ci = std::getenv("CI");
+    return ci && *ci && std::strcmp(ci, "false") != 0 && std::strcmp(ci, "0") != 0;
+}
+
+// Records, in CI only, a failure of the running test for `why`: the runners
+// below call it where they find the namespaces refused, before their callers
+// skip.
+inline void noteUnavailable(const std::string& why)
+{
+    if (skipsAreFailures()) ADD_FAILURE() << why << " (CI is set: a test that cannot run fails)";
+}
+
+// Skips the running test for `why`; in CI it fails instead.
+#define KW_SKIP_UNAVAILABLE(why)                                                                   \
+    do {                                                                                           \
+        const std::string kwUnavailable_ = (why);                                                  \
+        if (skipsAreFailures()) FAIL() << kwUnavailable_ << " (CI is set: a test that cannot run fails)"; \
+        GTEST_SKIP() << kwUnavailable_;                                                            \
+    } while (0)
+
 // Moves this test process into a private System V IPC namespace: its segments
 // vanish with the process. Returns the reason when that is not allowed.
 inline bool enterPrivateIpcNamespace(std::string* why)
 {
     if (unshare(CLONE_NEWIPC) == 0) return true;
     *why = std::string("a private IPC namespace is not allowed here (unshare: ") + std::strerror(errno) + ")";
+    noteUnavailable(*why);
     return false;
 }
 
@@ -68,6 +97,7 @@ inline int runInPrivateMountNamespace(const std::function<int()>& body)
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
     if (!WIFEXITED(status)) return 97;
+    if (WEXITSTATUS(status) == kNamespaceRefused) noteUnavailable("a private mount namespace is not allowed here");
     return WEXITSTATUS(status);
 }
 
@@ -502,6 +532,7 @@ inline PrivateHostResult runInPrivateHost(const PrivateHostRun& run)
     int channel[2];
     if (::pipe2(channel, O_CLOEXEC) != 0) {
         result.skipped = "no pipe";
+        noteUnavailable(result.skipped);
         return result;
     }
     std::fflush(nullptr);
@@ -543,10 +574,12 @@ inline PrivateHostResult runInPrivateHost(const PrivateHostRun& run)
     std::string failure, code, signal;
     if (!privatehost::takeField(answer, at, failure)) {
         result.skipped = "the private host gave no answer";
+        noteUnavailable(result.skipped);
         return result;
     }
     if (!failure.empty()) {
         result.skipped = failure;
+        noteUnavailable(failure);
         return result;
     }
     privatehost::takeField(answer, at, code);
@@ -627,6 +660,7 @@ inline int runInThrowAwayRoot(const std::string& lowerRoot, const std::function<
     }
     ::rmdir(scratch.c_str());
     if (!WIFEXITED(status)) return 97;
+    if (WEXITSTATUS(status) == kNamespaceRefused) noteUnavailable("private namespaces are not allowed here");
     return WEXITSTATUS(status);
 }
 
