@@ -259,7 +259,25 @@ TEST_F(InstallDebTest, AnEmptySelectionRunsNothing)
     InstallDeb installer(&repository, &components, &configurator);
     EXPECT_TRUE(installer.resolve().empty());
     installer.doInstall({});
-    EXPECT_TRUE(tools().calls().empty());
+    EXPECT_THAT(tools().calls(), ElementsAre("dpkg --audit")) << "only dpkg's audit, which finds it clean";
+}
+
+// Nothing to install while dpkg has not finished an earlier change: no step
+// would recover it, so the run is refused with both commands instead of
+// ending "already installed" over packages dpkg only half installed.
+TEST_F(InstallDebTest, NothingToInstallOverAnUnfinishedDpkgIsRefused)
+{
+    base()->setSelection(KwComponent::SEL_NONE);
+    tools().answer("dpkg", "The following packages are in a mess due to serious problems during\n"
+                           "installation.  They must be reinstalled for them (and any packages\n"
+                           "that depend on them) to function properly:\n"
+                           " zarni-web            (no description available)\n");
+    InstallDeb installer(&repository, &components, &configurator);
+    CapturedLog log(1);
+    expectError([&] { installer.resolve(); }, {4, 1, 3, 2},
+                HasSubstr((Messages::format("err_dpkg_interrupted") % "zarni-web" % "zarni-web").str()));
+    EXPECT_TRUE(aptCalls().empty());
+    EXPECT_THAT(log.text(), HasSubstr("Error: nothing to install, but dpkg was interrupted in an earlier run"));
 }
 
 TEST_F(InstallDebTest, AFailedDryRunIsReported)
