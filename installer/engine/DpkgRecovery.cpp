@@ -78,8 +78,15 @@ void DpkgRecovery::recoverOnce()
         return;
     }
     Log(1, true) << "Error: dpkg is still not clean after 'dpkg --configure -a':\n" << after;
+    throw unfinished(after);
+}
+
+error DpkgRecovery::unfinished(const std::string& audit)
+{
     std::string names;
-    for (const std::string& name : packagesOf(after)) names += (names.empty() ? "" : " ") + name;
+    for (const std::string& name : packagesOf(audit)) names += (names.empty() ? "" : " ") + name;
     if (names.empty()) names = "<the packages dpkg --audit names>";
-    throw error(4, 1, 3, 2) << (Messages::format("err_dpkg_interrupted") % names % names);
+    error failure(4, 1, 3, 2);
+    failure << (Messages::format("err_dpkg_interrupted") % names % names);
+    return failure;
 }

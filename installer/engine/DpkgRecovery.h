@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/error.h"
+
 #include <string>
 #include <vector>
 
@@ -28,4 +30,7 @@ public:
     // not clean raises error (4,1,3,2) "err_dpkg_interrupted" naming the
     // packages and both recovery commands.
     static void recoverOnce();
+    // The error (4,1,3,2) "err_dpkg_interrupted" for what `audit` names: both
+    // recovery commands, with the packages.
+    static error unfinished(const std::string& audit);
 };

@@ -127,10 +127,19 @@ const Installer::PackageList& InstallDeb::resolve()
     if (!resolved.empty()) throw KW_INTERNAL_ERROR() << "the resolved package list is filled twice";
     resolved.insert(resolved.end(), bootstrapper.begin(), bootstrapper.end());
     componentManager().getPackagesToInstall(resolved, repository(), &configurator());
-    if (resolved.empty()) return resolved;
 
     // The dry run does not need dpkg to be clean; the install step recovers it.
-    const bool interrupted = !DpkgRecovery::audit().empty();
+    // With nothing to install no step would, and the run would end "already
+    // installed" over packages dpkg never finished (they read as installed):
+    // that is refused with the commands that finish them.
+    const std::string unfinished = DpkgRecovery::audit();
+    if (resolved.empty()) {
+        if (unfinished.empty()) return resolved;
+        Log(1, true) << "Error: nothing to install, but dpkg was interrupted in an earlier run and did not finish:\n"
+                     << unfinished;
+        throw DpkgRecovery::unfinished(unfinished);
+    }
+    const bool interrupted = !unfinished.empty();
     if (interrupted) Log(1, true) << "Warning: " << DpkgRecovery::hint();
 
     Progress::stepAndLog("checking_deps", Messages::get("checking_deps"));

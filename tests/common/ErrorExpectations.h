@@ -64,3 +64,15 @@ inline void expectError(const std::function<void()>& call, const ErrorCodes& cod
     }
     expectCodes(*raised, codes, file, line);
 }
+
+// Runs body and returns its text, or the error it raised as "error: " and the
+// error's text: a report that a test compares whole, made where no test
+// framework sees (a namespace child).
+inline std::string textOrError(const std::function<std::string()>& body)
+{
+    try {
+        return body();
+    } catch (const error& raised) {
+        return "error: " + raised.text();
+    }
+}

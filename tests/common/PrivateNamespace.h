@@ -13,6 +13,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -28,12 +30,39 @@
 // progress status, /bin/sh, the control-group files, fixed paths in /tmp) run in
 // private namespaces, so that the machine never sees them.
 
+// Whether this run is CI's: the variable CI set (and not "false" or "0"), as CI
+// services set it. There a test that cannot run for want of namespaces, root
+// or a root it needs is a failure, so that a suite cannot quietly stop running;
+// elsewhere it is skipped with its reason.
+inline bool skipsAreFailures()
+{
+    const char* ci = std::getenv("CI");
+    return ci && *ci && std::strcmp(ci, "false") != 0 && std::strcmp(ci, "0") != 0;
+}
+
+// Records, in CI only, a failure of the running test for `why`: the runners
+// below call it where they find the namespaces refused, before their callers
+// skip.
+inline void noteUnavailable(const std::string& why)
+{
+    if (skipsAreFailures()) ADD_FAILURE() << why << " (CI is set: a test that cannot run fails)";
+}
+
+// Skips the running test for `why`; in CI it fails instead.
+#define KW_SKIP_UNAVAILABLE(why)                                                                   \
+    do {                                                                                           \
+        const std::string kwUnavailable_ = (why);                                                  \
+        if (skipsAreFailures()) FAIL() << kwUnavailable_ << " (CI is set: a test that cannot run fails)"; \
+        GTEST_SKIP() << kwUnavailable_;                                                            \
+    } while (0)
+
 // Moves this test process into a private System V IPC namespace: its segments
 // vanish with the process. Returns the reason when that is not allowed.
 inline bool enterPrivateIpcNamespace(std::string* why)
 {
     if (unshare(CLONE_NEWIPC) == 0) return true;
     *why = std::string("a private IPC namespace is not allowed here (unshare: ") + std::strerror(errno) + ")";
+    noteUnavailable(*why);
     return false;
 }
 
@@ -68,6 +97,7 @@ inline int runInPrivateMountNamespace(const std::function<int()>& body)
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
     if (!WIFEXITED(status)) return 97;
+    if (WEXITSTATUS(status) == kNamespaceRefused) noteUnavailable("a private mount namespace is not allowed here");
     return WEXITSTATUS(status);
 }
 
@@ -502,6 +532,7 @@ inline PrivateHostResult runInPrivateHost(const PrivateHostRun& run)
     int channel[2];
     if (::pipe2(channel, O_CLOEXEC) != 0) {
         result.skipped = "no pipe";
+        noteUnavailable(result.skipped);
         return result;
     }
     std::fflush(nullptr);
@@ -543,10 +574,12 @@ inline PrivateHostResult runInPrivateHost(const PrivateHostRun& run)
     std::string failure, code, signal;
     if (!privatehost::takeField(answer, at, failure)) {
         result.skipped = "the private host gave no answer";
+        noteUnavailable(result.skipped);
         return result;
     }
     if (!failure.empty()) {
         result.skipped = failure;
+        noteUnavailable(failure);
         return result;
     }
     privatehost::takeField(answer, at, code);
@@ -627,8 +660,25 @@ inline int runInThrowAwayRoot(const std::string& lowerRoot, const std::function<
     }
     ::rmdir(scratch.c_str());
     if (!WIFEXITED(status)) return 97;
+    if (WEXITSTATUS(status) == kNamespaceRefused) noteUnavailable("private namespaces are not allowed here");
     return WEXITSTATUS(status);
 }
+
+namespace privatehost {
+
+// Inside a namespace: runs body and writes its text to `report`; 0, or 94 when
+// the report could not be written.
+inline int writeReport(const std::string& report, const std::function<std::string()>& body)
+{
+    const std::string text = body();
+    const int fd = ::open(report.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return 94;
+    const bool written = writeAll(fd, text);
+    ::close(fd);
+    return written ? 0 : 94;
+}
+
+}  // namespace privatehost
 
 // runInThrowAwayRoot for a body that reports a text: the text comes back
 // through `reportDirectory` (an empty directory of the test's, bound into the
@@ -644,16 +694,26 @@ inline std::string reportFromThrowAwayRoot(const std::string& lowerRoot, const s
             return ::mkdir(inside.c_str(), 0755) == 0 &&
                    ::mount(reportDirectory.c_str(), inside.c_str(), nullptr, MS_BIND, nullptr) == 0;
         },
-        [&] {
-            const std::string text = body();
-            const int fd = ::open("/kw-report/report", O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-            if (fd < 0) return 94;
-            const bool written = privatehost::writeAll(fd, text);
-            ::close(fd);
-            return written ? 0 : 94;
-        });
+        [&] { return privatehost::writeReport("/kw-report/report", body); });
     if (*result == kNamespaceRefused) return "skip";
     return privatehost::readWhole(reportDirectory + "/report");
+}
+
+// runInPrivateMountNamespace for a body that reports a text: `prepare` makes
+// the namespace's mounts first (0, or the code the run then ends with), and
+// the body's text comes back through a file in `reportDirectory` (a directory
+// of the test's that the mounts leave visible); "skip" when the namespace is
+// refused. *result is the run's result (0 when the report was written).
+inline std::string reportFromPrivateMountNamespace(const std::string& reportDirectory, const std::function<int()>& prepare,
+                                                   const std::function<std::string()>& body, int* result)
+{
+    const std::string report = reportDirectory + "/report";
+    *result = runInPrivateMountNamespace([&] {
+        const int prepared = prepare();
+        return prepared != 0 ? prepared : privatehost::writeReport(report, body);
+    });
+    if (*result == kNamespaceRefused) return "skip";
+    return privatehost::readWhole(report);
 }
 
 // A root made once and cached by one of the tests/bin scripts (debian-root,

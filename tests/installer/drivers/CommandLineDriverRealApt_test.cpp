@@ -4,13 +4,19 @@
 // throw-away overlay of the cached Debian 12 root (private mount, PID and IPC
 // namespaces), so nothing of this machine's package configuration is touched.
 
+#include "tests/common/PrivateNamespace.h"
 #include "tests/installer/drivers/DemoSession.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <numeric>
+#include <random>
+#include <sstream>
 #include <string>
+#include <vector>
 
 using ::testing::HasSubstr;
 using ::testing::Not;
@@ -21,7 +27,7 @@ using demo::Step;
 
 TEST(RealAptProgram, QueriesAnswerAlikeInBothSyntaxes)
 {
-    if (::geteuid() != 0) GTEST_SKIP() << "the throw-away root needs root";
+    if (::geteuid() != 0) KW_SKIP_UNAVAILABLE("the throw-away root needs root");
     Session session;
     const std::string source = " --source \"$SOURCE\"";
     session.add("products", "kitwright list" + source);
@@ -74,7 +80,7 @@ TEST(RealAptProgram, QueriesAnswerAlikeInBothSyntaxes)
 
 TEST(RealAptProgram, InstallsAndRefusesWhatCannotBeDone)
 {
-    if (::geteuid() != 0) GTEST_SKIP() << "the throw-away root needs root";
+    if (::geteuid() != 0) KW_SKIP_UNAVAILABLE("the throw-away root needs root");
     Session session;
     const std::string source = " --source \"$SOURCE\"";
     session.add("apt-before", "find /etc/apt -type f | sort | xargs md5sum; md5sum /var/lib/dpkg/status");
@@ -135,7 +141,7 @@ TEST(RealAptProgram, InstallsAndRefusesWhatCannotBeDone)
 // dpkg, gpg and the files, not from the installer's words.
 TEST(RealAptProgram, InstallUpgradeFailRecoverAndRemove)
 {
-    if (::geteuid() != 0) GTEST_SKIP() << "the throw-away root needs root";
+    if (::geteuid() != 0) KW_SKIP_UNAVAILABLE("the throw-away root needs root");
     Session session(std::string("--extra ") + KW_TEST_DATA_DIR + "/drivers/demo-trouble");
     const std::string source = " --source \"$SOURCE\"";
     // The packages dpkg knows, by name.
@@ -220,3 +226,155 @@ TEST(RealAptProgram, InstallUpgradeFailRecoverAndRemove)
     EXPECT_THAT(steps["removed"].out, Not(HasSubstr("zarni-web ii")));
     EXPECT_THAT(steps["removed"].out, HasSubstr("zarni-dns ii 1.1.0-1\n")) << "the others untouched";
 }
+
+namespace {
+
+// What a session reads after a run: the packages dpkg knows, what "dpkg
+// --audit" says and whether dpkg's journal holds a change, and whether the
+// failure flag is set.
+const char kDpkgState[] =
+    "dpkg-query -W -f='${Package} ${db:Status-Abbrev}${Version}\\n' 'zarni-*' 'libzarni-*' 2>/dev/null; "
+    "echo audit; dpkg --audit; ! ls /var/lib/dpkg/updates | grep -q . || echo 'journal not empty'; "
+    "echo flag; ls /var/kestavine/kitwright-installation-failure.flag 2>/dev/null; true";
+const char kLog[] = "/var/log/zarni/install/kitwright3.log";
+
+// The dpkg part of a kDpkgState answer.
+std::string auditOf(const std::string& state)
+{
+    const std::string::size_type from = state.find("audit\n") + 6;
+    return state.substr(from, state.find("flag\n") - from);
+}
+
+}  // namespace
+
+// SIGTERM while a postinst runs (the trouble package's, slow while the pipe
+// /run/zarni-slow exists): apt-get and dpkg finish, the package ends "ii", the
+// run ends interrupted with the failure flag set and nothing of it left
+// running; the next run recovers and ends "ok".
+TEST(RealAptProgram, TerminationDuringASlowPostinst)
+{
+    if (::geteuid() != 0) KW_SKIP_UNAVAILABLE("the throw-away root needs root");
+    Session session(std::string("--extra ") + KW_TEST_DATA_DIR + "/drivers/demo-trouble");
+    const std::string source = " --source \"$SOURCE\"";
+    session.add("install", "kitwright install zarni 1.1.0 --preset Typical" + source);
+    session.add("terminated", "mkfifo /run/zarni-slow && { kitwright add --components trouble" + source +
+                                  " >/root/out 2>&1 & pid=$!; read -r running </run/zarni-slow; kill -TERM $pid; "
+                                  "echo go >/run/zarni-slow; wait $pid; echo \"exit $?\"; cat /root/out; "
+                                  "rm /run/zarni-slow; }");
+    // The processes of the package tools and the installer still in the root.
+    session.add("left", "cat /proc/[0-9]*/comm 2>/dev/null | grep -E 'apt|dpkg|kitwright|ld-linux'; true");
+    session.add("state", kDpkgState);
+    session.add("waited", std::string("grep -c 'Termination requested: waiting for the package manager' ") + kLog);
+    session.add("next", "kitwright add --components dns" + source);
+    session.add("next-state", kDpkgState);
+    std::string skip;
+    std::map<std::string, Step> steps = session.run(&skip);
+    if (!skip.empty()) FAIL() << skip;
+
+    EXPECT_EQ(steps["install"].exitCode, 0) << steps["install"].out << steps["install"].err;
+    EXPECT_THAT(steps["terminated"].out, testing::StartsWith("exit 2\n")) << steps["terminated"].out;
+    EXPECT_THAT(steps["terminated"].out, HasSubstr(message("user_canceled")));
+    EXPECT_EQ(steps["left"].out, "") << "no apt, dpkg or installer process left";
+    EXPECT_THAT(steps["state"].out, HasSubstr("zarni-trouble ii 1.1.0-1\n"));
+    EXPECT_THAT(steps["state"].out, testing::EndsWith("audit\nflag\n/var/kestavine/kitwright-installation-failure.flag\n"))
+        << "dpkg clean, the flag set";
+    EXPECT_EQ(steps["waited"].out, "1\n");
+
+    EXPECT_EQ(steps["next"].exitCode, 0) << steps["next"].out << steps["next"].err;
+    EXPECT_THAT(steps["next-state"].out, HasSubstr("zarni-dns ii 1.1.0-1\n"));
+    EXPECT_THAT(steps["next-state"].out, testing::EndsWith("audit\nflag\n")) << "dpkg clean, the flag gone";
+}
+
+// SIGKILL of the whole run (kitwright, apt-get, dpkg and the scripts) at a
+// seeded point of dpkg's work inside the install command, then the same
+// command again, as often as its answers ask: it ends "ok" with the recovery
+// logged when dpkg was left unfinished; or it fails with the error naming
+// 'dpkg --configure -a' and the reinstall command, which the operator runs
+// before the next run; or, when the product's key package was unpacked
+// before the kill, with the refusal of an installed version that points to
+// "add", which the next run does. The last run ends "ok", and no run ends
+// "ok" while dpkg is not clean.
+class RealAptProgramKill : public ::testing::TestWithParam<int> {
+public:
+    // dpkg reports seven status lines for each of the three packages of the
+    // installation (libzarni-common, zarni-base, zarni-web) over its runs; a
+    // kill point is one of them, five drawn from the seed (KW_KILL_SEED, or 29).
+    static int killPoint(int index)
+    {
+        const char* seed = std::getenv("KW_KILL_SEED");
+        std::vector<int> points(21);
+        std::iota(points.begin(), points.end(), 1);
+        std::shuffle(points.begin(), points.end(), std::mt19937(seed ? std::strtoul(seed, nullptr, 10) : 29));
+        return points[static_cast<std::size_t>(index)];
+    }
+};
+
+TEST_P(RealAptProgramKill, TheNextRunsRecoverOrNameTheCommands)
+{
+    if (::geteuid() != 0) KW_SKIP_UNAVAILABLE("the throw-away root needs root");
+    const int point = killPoint(GetParam());
+    SCOPED_TRACE("killed at dpkg status line " + std::to_string(point));
+    RecordProperty("kill_point", point);
+    Session session;
+    const std::string install = "kitwright install zarni 1.0.0 --preset Typical --source \"$SOURCE\"";
+    // dpkg's status logger counts its lines over dpkg's runs and, at the
+    // point, ends every process in the root but its init.
+    session.add("killed", "printf 'status-logger=/usr/local/bin/kill-point\\n' >/etc/dpkg/dpkg.cfg.d/kill-point; "
+                          "printf '#!/bin/sh\\nwhile read -r line; do n=$(($(cat /root/lines 2>/dev/null || echo 0) + "
+                          "1)); echo $n >/root/lines; [ $n = " +
+                              std::to_string(point) +
+                              " ] || continue; echo \"$line\" >/root/killed-at; kill -9 -1; exit 0; done\\n' "
+                              ">/usr/local/bin/kill-point; chmod 0755 /usr/local/bin/kill-point; " +
+                              install);
+    session.add("killed-state", "rm /etc/dpkg/dpkg.cfg.d/kill-point; cat /root/killed-at; " + std::string(kDpkgState));
+    // Up to three more runs, each line "run N exit CODE dpkg clean|unfinished",
+    // with what the operator did after a failed one.
+    session.add("runs",
+                "command='" + install +
+                    "'; for run in 2 3 4; do sh -c \"$command\" >/root/run 2>&1; code=$?; "
+                    "if [ -z \"$(dpkg --audit; ls /var/lib/dpkg/updates)\" ]; then dpkg=clean; else dpkg=unfinished; "
+                    "fi; echo \"run $run exit $code dpkg $dpkg\"; [ $code != 0 ] || break; "
+                    "reinstall=$(sed -n \"s/.*then '\\(apt-get install --reinstall [^']*\\)'.*/\\1/p\" /root/run | "
+                    "head -1); "
+                    "if [ -n \"$reinstall\" ]; then echo \"operator: dpkg --configure -a; $reinstall\"; "
+                    "dpkg --configure -a >/dev/null 2>&1; DEBIAN_FRONTEND=noninteractive $reinstall -y >/root/operator "
+                    "2>&1 || { echo 'the reinstall failed:'; tail -5 /root/operator; }; "
+                    "[ -z \"$(dpkg --audit)\" ] || { echo 'dpkg unfinished after them:'; tail -8 /root/operator; }; "
+                    "elif grep -q \"'add' command\" /root/run; then echo 'operator: add'; "
+                    "command='kitwright add --components base,web --source \"$SOURCE\"'; "
+                    "else cat /root/run; break; fi; done");
+    session.add("recoveries", std::string("grep -c \"running 'dpkg --configure -a' once\" ") + kLog + "; true");
+    session.add("final-state", kDpkgState);
+    std::string skip;
+    std::map<std::string, Step> steps = session.run(&skip);
+    if (!skip.empty()) FAIL() << skip;
+
+    EXPECT_EQ(steps["killed"].exitCode, 137) << steps["killed"].out << steps["killed"].err;
+    const bool unfinished = !auditOf(steps["killed-state"].out).empty();
+    SCOPED_TRACE("after the kill: " + steps["killed-state"].out);
+    const std::string& runs = steps["runs"].out;
+    SCOPED_TRACE("the runs after it:\n" + runs);
+    RecordProperty("runs", runs);
+
+    std::istringstream lines(runs);
+    std::string lastRun;
+    bool askedForCommands = false;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.compare(0, 4, "run ") == 0) {
+            lastRun = line;
+            if (line.find(" exit 0 ") != std::string::npos)
+                EXPECT_THAT(line, HasSubstr("dpkg clean")) << "a success only over a clean dpkg";
+        } else if (line.compare(0, 10, "operator: ") == 0) {
+            askedForCommands = askedForCommands || line.find("--reinstall") != std::string::npos;
+        } else {
+            ADD_FAILURE() << "neither a run nor what its answer asked for: " << line;
+        }
+    }
+    EXPECT_THAT(lastRun, HasSubstr(" exit 0 dpkg clean"));
+    EXPECT_EQ(steps["recoveries"].out != "0\n" || askedForCommands, unfinished)
+        << "an unfinished dpkg is recovered (logged) or its commands named, and only then";
+    EXPECT_THAT(steps["final-state"].out,
+                testing::StartsWith("libzarni-common ii 1.0.0-1\nzarni-base ii 1.0.0-1\nzarni-web ii 1.0.0-1\n"));
+}
+
+INSTANTIATE_TEST_SUITE_P(RealAptProgram, RealAptProgramKill, ::testing::Range(0, 5));

@@ -4,6 +4,7 @@
 // tests/data/drivers/demo-trouble, inside a throw-away overlay of the cached
 // fake RedHat 9 root.
 
+#include "tests/common/PrivateNamespace.h"
 #include "tests/installer/drivers/DemoSession.h"
 
 #include <gmock/gmock.h>
@@ -24,7 +25,7 @@ using demo::Step;
 // result is read from rpm and the files, not from the installer's words.
 TEST(RealDnfProgram, InstallUpgradeFailRemoveAndNoSystemRepository)
 {
-    if (::geteuid() != 0) GTEST_SKIP() << "the throw-away root needs root";
+    if (::geteuid() != 0) KW_SKIP_UNAVAILABLE("the throw-away root needs root");
     Session session(std::string("--el9 --extra ") + KW_TEST_DATA_DIR + "/drivers/demo-trouble");
     const std::string source = " --source \"$SOURCE\"";
     const std::string packages = "rpm -q zarni-base zarni-web libzarni-common zarni-trouble";

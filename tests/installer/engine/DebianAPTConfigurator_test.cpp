@@ -83,28 +83,25 @@ protected:
     // "error: <text>".
     std::string inPrivateApt(const std::function<std::string()>& body)
     {
-        const std::string report = reports_.path() + "/report";
         const std::string dpkg = tools_.add("dpkg");
         const std::string aptKey = tools_.add("apt-key");
-        const int result = runInPrivateMountNamespace([&] {
-            if (::mount("tmpfs", "/etc/apt", "tmpfs", 0, "mode=0755") != 0) return 2;
-            if (::mkdir("/etc/apt/sources.list.d", 0755) != 0) return 3;
-            if (::mount(dpkg.c_str(), "/usr/bin/dpkg", nullptr, MS_BIND, nullptr) != 0) return 4;
-            if (::access(AptGpgKeyManager::aptKeyProgram, F_OK) == 0 &&
-                ::mount(aptKey.c_str(), AptGpgKeyManager::aptKeyProgram, nullptr, MS_BIND, nullptr) != 0)
-                return 5;
-            std::string text;
-            try {
-                text = body();
-            } catch (const error& raised) {
-                text = "error: " + raised.text();
-            }
-            std::ofstream(report) << text;
-            return 0;
-        });
-        if (result == kNamespaceRefused) return "skip";
-        EXPECT_EQ(result, 0);
-        return readFile(report);
+        int result = 0;
+        const std::string report = reportFromPrivateMountNamespace(
+            reports_.path(),
+            [&] {
+                if (::mount("tmpfs", "/etc/apt", "tmpfs", 0, "mode=0755") != 0) return 2;
+                if (::mkdir("/etc/apt/sources.list.d", 0755) != 0) return 3;
+                if (::mount(dpkg.c_str(), "/usr/bin/dpkg", nullptr, MS_BIND, nullptr) != 0) return 4;
+                if (::access(AptGpgKeyManager::aptKeyProgram, F_OK) == 0 &&
+                    ::mount(aptKey.c_str(), AptGpgKeyManager::aptKeyProgram, nullptr, MS_BIND, nullptr) != 0)
+                    return 5;
+                return 0;
+            },
+            [&] { return textOrError(body); }, &result);
+        if (result != kNamespaceRefused) {
+            EXPECT_EQ(result, 0);
+        }
+        return report;
     }
 
     // The build's product sources, as the build loader makes them.

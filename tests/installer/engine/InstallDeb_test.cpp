@@ -3,6 +3,7 @@
 #include "installer/components/ComponentManager.h"
 #include "installer/engine/DebianAPTConfigurator.h"
 #include "installer/engine/DpkgRecovery.h"
+#include "installer/engine/SystemPackageTools.h"
 #include "installer/options/Options.h"
 #include "installer/sources/SourceManager.h"
 #include "installer/startup/ReportError.h"
@@ -16,6 +17,7 @@
 #include "common/packages/Version.h"
 #include "tests/common/CapturedLog.h"
 #include "tests/common/ErrorExpectations.h"
+#include "tests/common/PrivateNamespace.h"
 #include "tests/common/RecordedTools.h"
 #include "tests/installer/components/ComponentTree.h"
 #include "tests/installer/engine/PackageRecords.h"
@@ -26,10 +28,15 @@
 #include <gtest/gtest.h>
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <signal.h>
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
@@ -252,7 +259,25 @@ TEST_F(InstallDebTest, AnEmptySelectionRunsNothing)
     InstallDeb installer(&repository, &components, &configurator);
     EXPECT_TRUE(installer.resolve().empty());
     installer.doInstall({});
-    EXPECT_TRUE(tools().calls().empty());
+    EXPECT_THAT(tools().calls(), ElementsAre("dpkg --audit")) << "only dpkg's audit, which finds it clean";
+}
+
+// Nothing to install while dpkg has not finished an earlier change: no step
+// would recover it, so the run is refused with both commands instead of
+// ending "already installed" over packages dpkg only half installed.
+TEST_F(InstallDebTest, NothingToInstallOverAnUnfinishedDpkgIsRefused)
+{
+    base()->setSelection(KwComponent::SEL_NONE);
+    tools().answer("dpkg", "The following packages are in a mess due to serious problems during\n"
+                           "installation.  They must be reinstalled for them (and any packages\n"
+                           "that depend on them) to function properly:\n"
+                           " zarni-web            (no description available)\n");
+    InstallDeb installer(&repository, &components, &configurator);
+    CapturedLog log(1);
+    expectError([&] { installer.resolve(); }, {4, 1, 3, 2},
+                HasSubstr((Messages::format("err_dpkg_interrupted") % "zarni-web" % "zarni-web").str()));
+    EXPECT_TRUE(aptCalls().empty());
+    EXPECT_THAT(log.text(), HasSubstr("Error: nothing to install, but dpkg was interrupted in an earlier run"));
 }
 
 TEST_F(InstallDebTest, AFailedDryRunIsReported)
@@ -388,6 +413,41 @@ std::string otherProcesses()
 }
 
 void recordSignal(int signalNumber) { Progress::onSignal(signalNumber); }
+
+// The back end whose lock wait first lets the lock go (`release`) and then
+// waits as the engine does, a second instead of the minute.
+class ReleasingInstallDeb : public InstallDeb {
+public:
+    ReleasingInstallDeb(Repository* repository, ComponentManager* components, SystemSpecificConfigurator* configurator,
+                        std::function<void()> release)
+        : InstallDeb(repository, components, configurator), release_(std::move(release))
+    {
+    }
+    std::vector<int> waits;
+
+protected:
+    void waitForLock(int seconds) override
+    {
+        waits.push_back(seconds);
+        release_();
+        InstallDeb::waitForLock(1);
+    }
+
+private:
+    std::function<void()> release_;
+};
+
+// Holds dpkg's frontend lock as apt-get takes it, until it ends.
+std::unique_ptr<LingeringProcess> holdDpkgFrontendLock()
+{
+    return std::make_unique<LingeringProcess>(0, [] {
+        const int fd = ::open("/var/lib/dpkg/lock-frontend", O_RDWR | O_CREAT | O_CLOEXEC, 0640);
+        struct flock lock {};
+        lock.l_type = F_WRLCK;
+        lock.l_whence = SEEK_SET;
+        return fd >= 0 && ::fcntl(fd, F_SETLK, &lock) == 0;
+    });
+}
 
 }  // namespace
 
@@ -528,4 +588,31 @@ TEST_F(RealApt, TerminationWaitsForThePackageManager)
     if (report == "skip") GTEST_SKIP() << "private namespaces are not allowed here";
     EXPECT_THAT(report, StartsWith("interrupted by 15\nzarni-slow ii 1.0-1\n"));
     EXPECT_THAT(report, HasSubstr("Termination requested: waiting for the package manager to finish..."));
+}
+
+// Another process holds dpkg's frontend lock: the real apt-get refuses with
+// its lock message, the engine waits once through its wait seam (the lock is
+// let go there, the wait shortened to a second), and the second run installs.
+TEST_F(RealApt, ALockHeldElsewhereIsWaitedForOnce)
+{
+    publish({{"zarni-tools", "1.0-1", "", {}}});
+    serve();
+    const std::string report = inDebianRoot([&] {
+        CapturedLog log(0);
+        RootRun run(*this, repository, sources, build);
+        std::unique_ptr<LingeringProcess> holder = holdDpkgFrontendLock();
+        std::string text = "lock held: " + std::to_string(holder->done()) + "\n";
+        ReleasingInstallDeb installer(&repository, &run.components, &run.configurator, [&] { holder.reset(); });
+        installer.doInstall({catalogue(repository, "zarni-tools", "1.0-1")});
+        text += "waits:";
+        for (int seconds : installer.waits) text += " " + std::to_string(seconds);
+        return text + "\n" + installed("zarni-tools") + log.text();
+    });
+    if (report == "skip") GTEST_SKIP() << "private namespaces are not allowed here";
+    EXPECT_THAT(report, StartsWith("lock held: 1\nwaits: " + std::to_string(InstallDeb::lockWaitSeconds) +
+                                   "\nzarni-tools ii 1.0-1\n"));
+    EXPECT_THAT(report, HasSubstr(std::string(SystemPackageTools::aptLockBusy) + "/var/lib/dpkg/lock-frontend"));
+    EXPECT_THAT(report, HasSubstr((Messages::format("download_retry") % Messages::get("err_deb_inst_exec") %
+                                   InstallDeb::lockWaitSeconds)
+                                      .str()));
 }

@@ -9,6 +9,7 @@
 #include "common/Opsys.h"
 #include "common/error.h"
 #include "common/packages/Repository.h"
+#include "tests/common/ErrorExpectations.h"
 #include "tests/common/PrivateNamespace.h"
 #include "tests/common/RecordedTools.h"
 #include "tests/common/TempDir.h"
@@ -21,7 +22,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -71,30 +71,26 @@ protected:
     // namespaces are refused.
     std::string inPrivateSystem(const std::function<std::string()>& body)
     {
-        const std::string report = scratch_.path() + "/report";
         const std::string rpm = tools_.add("rpm");
-        const int result = runInPrivateMountNamespace([&] {
-            int index = 0;
-            for (const char* dir : overlaid) {
-                const std::string scratch = scratch_.path() + "/overlay-" + std::to_string(index++);
-                ::mkdir(scratch.c_str(), 0700);
-                if (!overlayMachineDirectory(dir, scratch)) return 2;
-            }
-            ::mkdir("/etc/yum.repos.d", 0755);
-            ::unlink("/usr/bin/rpm");
-            if (::symlink(rpm.c_str(), "/usr/bin/rpm") != 0) return 3;
-            std::string text;
-            try {
-                text = body();
-            } catch (const error& raised) {
-                text += "error: " + raised.text();
-            }
-            std::ofstream(report) << text;
-            return 0;
-        });
-        if (result == kNamespaceRefused) return "skip";
-        EXPECT_EQ(result, 0);
-        return readFile(report);
+        int result = 0;
+        const std::string report = reportFromPrivateMountNamespace(
+            scratch_.path(),
+            [&] {
+                int index = 0;
+                for (const char* dir : overlaid) {
+                    const std::string scratch = scratch_.path() + "/overlay-" + std::to_string(index++);
+                    ::mkdir(scratch.c_str(), 0700);
+                    if (!overlayMachineDirectory(dir, scratch)) return 2;
+                }
+                ::mkdir("/etc/yum.repos.d", 0755);
+                ::unlink("/usr/bin/rpm");
+                return ::symlink(rpm.c_str(), "/usr/bin/rpm") == 0 ? 0 : 3;
+            },
+            [&] { return textOrError(body); }, &result);
+        if (result != kNamespaceRefused) {
+            EXPECT_EQ(result, 0);
+        }
+        return report;
     }
 
     // The build's product sources, as the build loader makes them.
