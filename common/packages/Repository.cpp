@@ -1,5 +1,6 @@
 #include "common/packages/Repository.h"
 
+#include "common/LargePages.h"
 #include "common/Log.h"
 #include "common/Messages.h"
 #include "common/Progress.h"
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <limits>
 #include <mutex>
 #include <optional>
 #include <sstream>
@@ -24,12 +26,6 @@ namespace {
 const Repository::Records& noRecords()
 {
     static const Repository::Records none;
-    return none;
-}
-
-const Repository::Provides& noProvides()
-{
-    static const Repository::Provides none;
     return none;
 }
 
@@ -154,14 +150,39 @@ struct Repository::NameIndex {
     std::unordered_map<const char*, Records> byName;
 };
 
+// Every provide of the listed records in one array, those of one name side by
+// side, the provide added last first; an open-addressing table leads from a name
+// to its run. A whole installed system has a hundred thousand provides: a map
+// with a list per name cost two allocations a name and twice the memory.
 struct Repository::ProvidesIndex {
-    // The provide added last first.
-    std::unordered_map<NameKey, Provides, NameKeyHash> byName;
+    struct Run {
+        NameKey key;
+        std::uint32_t begin;
+        std::uint32_t size;
+    };
+    template <class T>
+    using Array = std::vector<T, LargePages::Allocator<T>>;
+    Array<DependencyPtr> entries;
+    Array<Run> runs;
+    // An index into runs plus one; 0 is an empty slot. At most half full.
+    Array<std::uint32_t> slots;
 
-    const Provides& find(const NameKey& key) const
+    // Where the name's run is noted, or the empty slot where it belongs.
+    std::size_t slotOf(const NameKey& key) const
     {
-        const auto found = byName.find(key);
-        return found == byName.end() ? noProvides() : found->second;
+        const std::size_t mask = slots.size() - 1;
+        for (std::size_t i = NameKeyHash()(key) & mask;; i = (i + 1) & mask)
+            if (slots[i] == 0 || runs[slots[i] - 1].key == key) return i;
+    }
+
+    Provides find(const NameKey& key) const
+    {
+        if (slots.empty()) return Provides();
+        const std::uint32_t slot = slots[slotOf(key)];
+        if (slot == 0) return Provides();
+        const Run& run = runs[slot - 1];
+        const DependencyPtr* first = entries.data() + run.begin;
+        return Provides(first, first + run.size);
     }
 };
 
@@ -469,14 +490,40 @@ void Repository::rebuildProvides() const
     auto fresh = std::make_shared<ProvidesIndex>();
     std::size_t count = 0;
     for (const Package* package : pkgList_) count += package->getProvides().size();
-    // Room for every name at once: no rehashing while a whole system is indexed.
-    fresh->byName.max_load_factor(1.0f);
-    fresh->byName.reserve(count);
+    if (count >= std::numeric_limits<std::uint32_t>::max() / 2) throw KW_INTERNAL_ERROR();
+    std::size_t slotCount = 16;
+    while (slotCount < 2 * count) slotCount *= 2;
+    fresh->slots.assign(slotCount, 0);
+
+    // First the runs and their sizes, remembering each provide's run; then each
+    // run filled from its end, so that the provide added last comes first.
+    // Room for a run a provide: pages never written are never taken.
+    fresh->runs.reserve(count);
+    std::vector<std::uint32_t> runOf;
+    runOf.reserve(count);
     for (const Package* package : pkgList_) {
         Progress::checkTermination();
-        for (const DependencyPtr& provide : package->getProvides()) fresh->byName[keyOf(*provide)].push_back(provide);
+        for (const DependencyPtr& provide : package->getProvides()) {
+            const NameKey key = keyOf(*provide);
+            std::uint32_t& slot = fresh->slots[fresh->slotOf(key)];
+            if (slot == 0) {
+                fresh->runs.push_back({key, 0, 0});
+                slot = static_cast<std::uint32_t>(fresh->runs.size());
+            }
+            ++fresh->runs[slot - 1].size;
+            runOf.push_back(slot - 1);
+        }
     }
-    for (auto& entry : fresh->byName) std::reverse(entry.second.begin(), entry.second.end());
+    std::uint32_t end = 0;
+    for (ProvidesIndex::Run& run : fresh->runs) {
+        end += run.size;
+        run.begin = end;
+    }
+    fresh->entries.resize(count);
+    std::size_t next = 0;
+    for (const Package* package : pkgList_)
+        for (const DependencyPtr& provide : package->getProvides())
+            fresh->entries[--fresh->runs[runOf[next++]].begin] = provide;
     provides_.data = std::move(fresh);
     provides_.stale = false;
 }
@@ -656,14 +703,14 @@ const Package* Repository::findInstalled(const char* name) const
     return latest;
 }
 
-const Repository::Provides& Repository::getProviders(const Dependency& dependency) const
+Repository::Provides Repository::getProviders(const Dependency& dependency) const
 {
     return provides().find(keyOf(dependency));
 }
 
-const Repository::Provides& Repository::getProviders(const DependencyPtr& dependency) const
+Repository::Provides Repository::getProviders(const DependencyPtr& dependency) const
 {
-    if (!dependency) return noProvides();
+    if (!dependency) return Provides();
     return getProviders(*dependency);
 }
 
