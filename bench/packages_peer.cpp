@@ -6,6 +6,7 @@
 //
 //   kw_packages_peer query deb|rpm-brief|rpm-full   prints the query command
 //   kw_packages_peer deb                             reads the dpkg database, builds the indexes
+//   kw_packages_peer deb FILE                        the same from the query's output saved in FILE
 //   kw_packages_peer rpm-brief                       reads the rpm database, brief
 //   kw_packages_peer rpm-full CACHE                  brief, then full (rpm's copy left in CACHE)
 //   kw_packages_peer resolve UNIVERSE TARGETS        reads the dpkg database and UNIVERSE (package
@@ -71,6 +72,21 @@ int readDeb()
     return 0;
 }
 
+// The same from the query's output saved in a file: the program's own share.
+int readDebFile(const std::string& file)
+{
+    Repository repository;
+    std::unique_ptr<std::FILE, CloseStream> stream(std::fopen(file.c_str(), "r"));
+    if (!stream) {
+        std::cerr << "cannot open " << file << "\n";
+        return 2;
+    }
+    repository.addFromCache(stream.get(), Package::typeSystem, Repository::dups_append, nullptr);
+    buildIndexes(repository);
+    std::cout << repository.getPackages().size() << " packages, " << provideCount(repository) << " provides" << peak() << "\n";
+    return 0;
+}
+
 int readRpm(bool full, const std::string& cacheFile)
 {
     Repository repository;
@@ -116,7 +132,7 @@ int resolve(const std::string& universe, const std::string& targets)
 int usage()
 {
     std::cerr << "usage: kw_packages_peer query deb|rpm-brief|rpm-full | deb | rpm-brief | rpm-full CACHE"
-                 " | resolve UNIVERSE TARGETS\n";
+                 " | deb FILE | resolve UNIVERSE TARGETS\n";
     return 2;
 }
 
@@ -133,6 +149,7 @@ int main(int argc, char** argv)
         else if (mode == "query" && first == "rpm-brief") std::cout << SourceSysRPM::briefCommand() << "\n";
         else if (mode == "query" && first == "rpm-full") std::cout << SourceSysRPM::fullCommand() << "\n";
         else if (mode == "deb" && argc == 2) return readDeb();
+        else if (mode == "deb" && argc == 3) return readDebFile(first);
         else if (mode == "rpm-brief" && argc == 2) return readRpm(false, SourceSysRPM::cacheFilePath);
         else if (mode == "rpm-full" && argc == 3) return readRpm(true, first);
         else if (mode == "resolve" && argc == 4) return resolve(first, argv[3]);

@@ -1,5 +1,6 @@
 #include "common/StringPool.h"
 
+#include "common/LargePages.h"
 #include "common/error.h"
 
 #include <cstddef>
@@ -16,90 +17,87 @@ namespace {
 
 constexpr std::size_t blockSize = 65536;
 
-struct Entry {
-    const char* text;
-    std::size_t hash;
-};
-
-// Storage blocks are chained through their first bytes and the newest one is held
-// by a plain global pointer: the texts stay valid through the destructors of other
-// static objects, and the leak checker still sees every block as reachable.
-struct Block {
-    Block* previous;
-};
-
-Block* newestBlock = nullptr;
+// Texts are stored in blocks from the permanent large pages, which keep them
+// valid through the destructors of other static objects and reachable for the
+// leak checker.
 char* freePosition = nullptr;
 std::size_t freeBytes = 0;
 
 char* newBlock(std::size_t bytes)
 {
-    void* memory = std::malloc(sizeof(Block) + bytes);
-    if (!memory) throw std::bad_alloc();
-    Block* block = static_cast<Block*>(memory);
-    block->previous = newestBlock;
-    newestBlock = block;
-    return reinterpret_cast<char*>(block + 1);
+    return static_cast<char*>(LargePages::allocatePermanent(bytes));
 }
 
-char* allocate(std::size_t bytes)
+// Each text is stored behind its place in the index: the next text of its
+// bucket and its hash. Reading an installed system pools a hundred thousand
+// texts; a separate array of slots, at most half full and copied at every
+// growth, touched more memory than the texts themselves.
+struct Node {
+    Node* next;
+    std::uint32_t hash;
+};
+constexpr std::size_t nodeAlignment = alignof(Node);
+static_assert(sizeof(Node) % 4 == 0, "texts start 4-byte aligned");
+
+char* textOf(Node* node) { return reinterpret_cast<char*>(node + 1); }
+
+Node* allocateNode(std::size_t textBytes)
 {
+    const std::size_t bytes = (sizeof(Node) + textBytes + nodeAlignment - 1) & ~(nodeAlignment - 1);
     if (bytes > blockSize) {
         // A text longer than a block gets a block of its own; the current block
         // keeps serving the short texts.
-        return newBlock(bytes);
+        return reinterpret_cast<Node*>(newBlock(bytes));
     }
     if (freeBytes < bytes) {
         freePosition = newBlock(blockSize);
         freeBytes = blockSize;
     }
-    char* result = freePosition;
-    std::size_t step = (bytes + 3) & ~static_cast<std::size_t>(3);
-    if (step > freeBytes) step = freeBytes;
-    freePosition += step;
-    freeBytes -= step;
+    Node* result = reinterpret_cast<Node*>(freePosition);
+    freePosition += bytes;
+    freeBytes -= bytes;
     return result;
 }
 
-// Open addressing over one array of slots: reading an installed system pools
-// hundreds of thousands of texts, and a node per text cost an allocation each.
+// Buckets of chained nodes, at most two texts a bucket on average.
 class Index {
 public:
-    Index() : slots_(4096) {}
+    Index() : buckets_(4096, nullptr) {}
 
-    // The slot that holds `text`, or the empty slot where it belongs.
-    Entry& slotFor(const char* text, std::size_t hash)
+    // The node of `text`, or null.
+    Node* find(const char* text, std::uint32_t hash) const
     {
-        const std::size_t mask = slots_.size() - 1;
-        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-            Entry& slot = slots_[i];
-            if (!slot.text || (slot.hash == hash && std::strcmp(slot.text, text) == 0)) return slot;
-        }
+        for (Node* node = buckets_[hash & (buckets_.size() - 1)]; node; node = node->next)
+            if (node->hash == hash && std::strcmp(textOf(node), text) == 0) return node;
+        return nullptr;
     }
 
-    // Fills the empty slot that slotFor gave; the slot is not valid afterwards.
-    void fill(Entry& slot, const char* text, std::size_t hash)
+    void add(Node* node)
     {
-        slot = Entry{text, hash};
-        // At most half full, so that probes stay short.
-        if (++used_ * 2 > slots_.size()) grow();
+        if (++used_ > 2 * buckets_.size()) grow();
+        Node*& bucket = buckets_[node->hash & (buckets_.size() - 1)];
+        node->next = bucket;
+        bucket = node;
     }
 
 private:
     void grow()
     {
-        std::vector<Entry> old(slots_.size() * 2);
-        old.swap(slots_);
-        const std::size_t mask = slots_.size() - 1;
-        for (const Entry& entry : old) {
-            if (!entry.text) continue;
-            std::size_t i = entry.hash & mask;
-            while (slots_[i].text) i = (i + 1) & mask;
-            slots_[i] = entry;
+        std::vector<Node*> old(buckets_.size() * 2, nullptr);
+        old.swap(buckets_);
+        const std::size_t mask = buckets_.size() - 1;
+        for (Node* node : old) {
+            while (node) {
+                Node* next = node->next;
+                Node*& bucket = buckets_[node->hash & mask];
+                node->next = bucket;
+                bucket = node;
+                node = next;
+            }
         }
     }
 
-    std::vector<Entry> slots_;
+    std::vector<Node*> buckets_;
     std::size_t used_ = 0;
 };
 
@@ -117,11 +115,12 @@ std::mutex poolMutex;
 
 namespace {
 
-std::size_t hashOf(const char* text, std::size_t length)
+std::uint32_t hashOf(const char* text, std::size_t length)
 {
     // Package names share long prefixes and suffixes; a full-byte hash spreads them
     // where boost::hash_range gave many collisions.
-    return std::hash<std::string_view>()(std::string_view(text, length));
+    const std::size_t full = std::hash<std::string_view>()(std::string_view(text, length));
+    return static_cast<std::uint32_t>(full ^ (full >> 32));
 }
 
 }  // namespace
@@ -130,23 +129,24 @@ const char* StringPool::intern(const char* text)
 {
     if (!text) throw KW_INTERNAL_ERROR();
     const std::size_t length = std::strlen(text);
-    const std::size_t hash = hashOf(text, length);
+    const std::uint32_t hash = hashOf(text, length);
 
     std::lock_guard<std::mutex> lock(poolMutex);
     Index& entries = index();
-    Entry& slot = entries.slotFor(text, hash);
-    if (slot.text) return slot.text;
+    if (Node* found = entries.find(text, hash)) return textOf(found);
 
-    char* copy = allocate(length + 1);
-    std::memcpy(copy, text, length + 1);
-    entries.fill(slot, copy, hash);
-    return copy;
+    Node* node = allocateNode(length + 1);
+    node->hash = hash;
+    std::memcpy(textOf(node), text, length + 1);
+    entries.add(node);
+    return textOf(node);
 }
 
 const char* StringPool::find(const char* text)
 {
     if (!text) throw KW_INTERNAL_ERROR();
-    const std::size_t hash = hashOf(text, std::strlen(text));
+    const std::uint32_t hash = hashOf(text, std::strlen(text));
     std::lock_guard<std::mutex> lock(poolMutex);
-    return index().slotFor(text, hash).text;
+    Node* found = index().find(text, hash);
+    return found ? textOf(found) : nullptr;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "common/LargePages.h"
+
+#include <algorithm>
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
@@ -7,10 +10,10 @@
 #include <new>
 
 // Fixed-size storage for the hundreds of thousands of small objects of the
-// installed-file list: blocks of `Count` items are taken from the C library's
-// allocator and never given back; a released item goes on a free list for the
-// next request, so neither construction nor destruction touches the general
-// allocator once a block is there. With `Zeroed`, every item handed out is
+// installed-file list: blocks of up to `Count` items are taken from the
+// permanent large pages (LargePages) and never given back; a released item goes
+// on a free list for the next request, so neither construction nor destruction
+// touches the general allocator once a block is there. With `Zeroed`, every item handed out is
 // zero-filled.
 template <std::size_t Size, std::size_t Count, bool Zeroed>
 class BlockPool {
@@ -45,29 +48,22 @@ private:
     struct Free {
         Free* next;
     };
-    // Blocks are chained through their first bytes from a pool that is itself
-    // never destroyed, so the leak checker sees them as reachable.
-    struct Block {
-        Block* previous;
-    };
     static constexpr std::size_t alignment = alignof(std::max_align_t);
     static constexpr std::size_t itemSize =
         ((Size < sizeof(Free) ? sizeof(Free) : Size) + alignment - 1) / alignment * alignment;
-    static constexpr std::size_t headerSize = (sizeof(Block) + alignment - 1) / alignment * alignment;
+    // A quarter MiB at a time, so that blocks fill the large pages they come
+    // from evenly; never more than `Count` items.
+    static constexpr std::size_t blockItems =
+        std::min(Count, std::max<std::size_t>(1, 256 * 1024 / itemSize));
 
+    // The permanent large pages keep every block reachable for the leak checker.
     void newBlock()
     {
-        void* memory = std::malloc(headerSize + itemSize * Count);
-        if (!memory) throw std::bad_alloc();
-        Block* block = static_cast<Block*>(memory);
-        block->previous = newest_;
-        newest_ = block;
-        position_ = static_cast<char*>(memory) + headerSize;
-        left_ = Count;
+        position_ = static_cast<char*>(LargePages::allocatePermanent(itemSize * blockItems));
+        left_ = blockItems;
     }
 
     std::mutex mutex_;
-    Block* newest_ = nullptr;
     char* position_ = nullptr;
     std::size_t left_ = 0;
     Free* free_ = nullptr;

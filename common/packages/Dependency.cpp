@@ -48,22 +48,23 @@ bool Dependency::sameName(const DependencyPtr& other) const
 
 void Dependency::addMatchedProvide(const DependencyPtr& provide)
 {
-    matched_.emplace_back(provide);
+    if (!matched_) matched_ = std::make_unique<std::vector<std::weak_ptr<Dependency>>>();
+    matched_->emplace_back(provide);
 }
 
 DependencyPtr Dependency::getMatchedProvide(unsigned index) const
 {
-    return index < matched_.size() ? matched_[index].lock() : DependencyPtr();
+    return index < matchedProvideCount() ? (*matched_)[index].lock() : DependencyPtr();
 }
 
 void Dependency::clearMatchedProvides()
 {
-    matched_.clear();
+    matched_.reset();
 }
 
 void Dependency::removeMatchedProvide(unsigned index)
 {
-    if (index < matched_.size()) matched_.erase(matched_.begin() + index);
+    if (index < matchedProvideCount()) matched_->erase(matched_->begin() + index);
 }
 
 bool Dependency::isSatisfiedBy(const Package* package) const

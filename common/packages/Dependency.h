@@ -50,7 +50,7 @@ public:
     // Empty past the end, or when the matched provide no longer exists.
     DependencyPtr getMatchedProvide(unsigned index) const;
     // The entries of the list, expired ones included.
-    unsigned matchedProvideCount() const { return static_cast<unsigned>(matched_.size()); }
+    unsigned matchedProvideCount() const { return matched_ ? static_cast<unsigned>(matched_->size()) : 0; }
     void clearMatchedProvides();
     // Keeps the order of the others; nothing past the end.
     void removeMatchedProvide(unsigned index);
@@ -69,7 +69,9 @@ public:
     static const Package* dummyMaster();
 
 private:
-    std::vector<std::weak_ptr<Dependency>> matched_;
+    // Made on the first match: of the hundreds of thousands of entries of an
+    // installed system, only the requirements the resolver makes up keep any.
+    std::unique_ptr<std::vector<std::weak_ptr<Dependency>>> matched_;
     const Package* owner_;
 };
 

@@ -9,9 +9,12 @@
 #include "common/packages/Package.h"
 
 #include <cstring>
+#include <functional>
+#include <mutex>
 #include <ostream>
 #include <sstream>
 #include <string_view>
+#include <unordered_map>
 
 namespace {
 
@@ -205,7 +208,10 @@ DependencyLogical::DependencyLogical(const char* text, const Package* owner)
     parse(text);
 }
 
-DependencyLogical::~DependencyLogical() = default;
+DependencyLogical::~DependencyLogical()
+{
+    if (ownsVersion_) delete version_;
+}
 
 void DependencyLogical::parse(const char* text)
 {
@@ -215,26 +221,67 @@ void DependencyLogical::parse(const char* text)
     if (!splitDebian(whole, split) && !splitRpm(whole, split)) split.name = whole;
 
     // The version first: a text it refuses leaves the dependency as it was.
-    std::unique_ptr<Version> version;
+    const Version* version = nullptr;
     if (split.relation != none) {
         char buffer[256];
         if (split.version.size() < sizeof buffer) {
             std::memcpy(buffer, split.version.data(), split.version.size());
             buffer[split.version.size()] = '\0';
-            version = makeVersion(buffer);
+            version = pooledVersion(buffer);
         } else {
-            version = makeVersion(std::string(split.version).c_str());
+            version = pooledVersion(std::string(split.version).c_str());
         }
     }
     name_ = internView(split.name);
     relation_ = split.relation;
-    version_ = std::move(version);
+    if (ownsVersion_) delete version_;
+    version_ = version;
+    ownsVersion_ = false;
+}
+
+bool DependencyLogical::debianOwner() const
+{
+    return dynamic_cast<const DebPackage*>(getOwner()) != nullptr;
 }
 
 std::unique_ptr<Version> DependencyLogical::makeVersion(const char* text) const
 {
-    if (dynamic_cast<const DebPackage*>(getOwner())) return std::make_unique<DebVersion>(text);
+    if (debianOwner()) return std::make_unique<DebVersion>(text);
     return std::make_unique<Version>(text);
+}
+
+const Version* DependencyLogical::pooledVersion(const char* text) const
+{
+    // A whole installed system repeats few version texts among its tens of
+    // thousands of versioned entries (a package's provides at its own
+    // version): one object a text and form, like the pooled names, kept from a
+    // map that is never destroyed.
+    struct Key {
+        const char* text;
+        bool debian;
+        bool operator==(const Key& other) const { return text == other.text && debian == other.debian; }
+    };
+    struct KeyHash {
+        std::size_t operator()(const Key& key) const
+        {
+            return std::hash<const void*>()(key.text) * 2 + static_cast<std::size_t>(key.debian);
+        }
+    };
+    static auto* const pool = new std::unordered_map<Key, const Version*, KeyHash>;
+    static std::mutex mutex;
+
+    const Key key{StringPool::intern(text), debianOwner()};
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        const auto found = pool->find(key);
+        if (found != pool->end()) return found->second;
+    }
+    // Made outside the lock: a text it refuses raises and pools nothing.
+    std::unique_ptr<Version> made = makeVersion(text);
+    const std::lock_guard<std::mutex> lock(mutex);
+    const auto inserted = pool->emplace(key, made.get());
+    if (inserted.second) made.release();
+    return inserted.first->second;
 }
 
 std::string DependencyLogical::toString() const
@@ -283,16 +330,19 @@ DependencyPtr DependencyLogical::clone() const
 {
     std::unique_ptr<Version> version;
     // The copy keeps the order of the original.
-    if (const auto* debian = dynamic_cast<const DebVersion*>(version_.get()))
+    if (const auto* debian = dynamic_cast<const DebVersion*>(version_))
         version = std::make_unique<DebVersion>(*debian);
     else if (version_)
         version = std::make_unique<Version>(*version_);
-    return DependencyPtr(new DependencyLogical(getOwner(), name_, relation_, std::move(version)));
+    DependencyPtr copy(new DependencyLogical(getOwner(), name_, relation_, version.get()));
+    static_cast<DependencyLogical&>(*copy).ownsVersion_ = version != nullptr;
+    version.release();
+    return copy;
 }
 
 DependencyLogical::DependencyLogical(const Package* owner, const char* name, Relation relation,
-                                     std::unique_ptr<Version> version)
-    : Dependency(owner), version_(std::move(version)), name_(name), relation_(relation)
+                                     const Version* version)
+    : Dependency(owner), version_(version), name_(name), relation_(relation)
 {
 }
 

@@ -45,8 +45,10 @@ public:
 
     const char* getName() const { return name_; }
     Relation getRelation() const { return relation_; }
-    // Null when the dependency has no version.
-    const Version* getVersion() const { return version_.get(); }
+    // Null when the dependency has no version. Pooled: dependencies read with
+    // equal version texts of one form share one version, which is never freed;
+    // a clone has a copy of its own.
+    const Version* getVersion() const { return version_; }
 
     std::string toString() const override;
     using Dependency::intersects;
@@ -62,9 +64,15 @@ public:
     static const char* relationText(Relation relation);
 
 private:
-    DependencyLogical(const Package* owner, const char* name, Relation relation, std::unique_ptr<Version> version);
+    DependencyLogical(const Package* owner, const char* name, Relation relation, const Version* version);
 
-    std::unique_ptr<Version> version_;
+    bool debianOwner() const;
+    // The pooled version of the text, made by makeVersion on its first use.
+    const Version* pooledVersion(const char* text) const;
+
+    const Version* version_ = nullptr;
     const char* name_;
     Relation relation_;
+    // Whether version_ is this dependency's own copy rather than a pooled one.
+    bool ownsVersion_ = false;
 };

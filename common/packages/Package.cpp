@@ -289,6 +289,14 @@ void Package::addProvide(const DependencyPtr& provide)
     if (provide) provides_.push_back(provide);
 }
 
+void Package::addProvides(std::vector<DependencyPtr>& provides)
+{
+    provides_.reserve(provides_.size() + provides.size());
+    for (DependencyPtr& provide : provides)
+        if (provide) provides_.push_back(std::move(provide));
+    provides.clear();
+}
+
 DependencyPtr Package::getRequire(unsigned index) const
 {
     return entryAt(requires_, index);

@@ -149,6 +149,10 @@ public:
     void addObsolete(const char* text);
     // Appends a dependency made elsewhere (owned by this record).
     void addProvide(const DependencyPtr& provide);
+    // Appends those, in order, with one allocation, and empties `provides`: a
+    // reader that gathers a record's provides first keeps the list exactly as
+    // large as it needs to be.
+    void addProvides(std::vector<DependencyPtr>& provides);
     // Empty past the end; callers walk from 0 until the result is empty.
     DependencyPtr getRequire(unsigned index) const;
     DependencyPtr getProvide(unsigned index) const;

@@ -17,6 +17,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -166,8 +167,9 @@ private:
     std::unique_ptr<Package> record_;
 };
 
-// The "m" and "5" lines after a P line make it a file provide.
-void readProvide(CacheLines& lines, Package& record)
+// The "m" and "5" lines after a P line make it a file provide. The provide
+// joins `provides`, which the record takes whole at its end.
+void readProvide(CacheLines& lines, Package& record, std::vector<DependencyPtr>& provides)
 {
     // Kept from provide to provide: their texts are long and many.
     thread_local std::string path;
@@ -186,10 +188,10 @@ void readProvide(CacheLines& lines, Package& record)
     // An empty provide names nothing; rpm prints none, and no record needs one.
     if (path.empty()) return;
     if (!mode.empty() || !digest.empty())
-        record.addProvide(DependencyPtr(new DependencyFile(
-            path.c_str(), static_cast<std::int32_t>(strToLong(mode)), digest.c_str(), &record)));
+        provides.push_back(DependencyPtr(
+            new DependencyFile(path.c_str(), static_cast<std::int32_t>(strToLong(mode)), digest.c_str(), &record)));
     else
-        record.addProvide(DependencyLogical::create(path.c_str(), &record));
+        provides.push_back(DependencyLogical::create(path.c_str(), &record));
 }
 
 // A value goes on one line whatever it holds.
@@ -224,6 +226,12 @@ std::unique_ptr<Package> Package::createFromCache(std::FILE* stream, unsigned& l
     if (!stream) throw KW_INTERNAL_ERROR();
     CacheLines lines(stream, lineCounter);
     RecordBuilder builder;
+    // Reused from record to record, and left empty however the record ends.
+    thread_local std::vector<DependencyPtr> provides;
+    struct ClearAtEnd {
+        std::vector<DependencyPtr>& list;
+        ~ClearAtEnd() { list.clear(); }
+    } clearAtEnd{provides};
     for (;;) {
         if (!lines.next()) {
             Log(1, true) << "createFromCache(): package must terminated with 'X'";
@@ -238,8 +246,12 @@ std::unique_ptr<Package> Package::createFromCache(std::FILE* stream, unsigned& l
         case 'R': builder.record().addRequire(lines.value()); break;
         case 'C': builder.record().addConflict(lines.value()); break;
         case 'O': builder.record().addObsolete(lines.value()); break;
-        case 'P': readProvide(lines, builder.record()); break;
-        case 'X': return builder.take();
+        case 'P': readProvide(lines, builder.record(), provides); break;
+        case 'X': {
+            std::unique_ptr<Package> record = builder.take();
+            record->addProvides(provides);
+            return record;
+        }
         default:
             Log(0, true) << "Warning: unknow tag in cache, whole line is: " << lines.line() << "'";
             break;

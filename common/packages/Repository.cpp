@@ -1,5 +1,6 @@
 #include "common/packages/Repository.h"
 
+#include "common/LargePages.h"
 #include "common/Log.h"
 #include "common/Messages.h"
 #include "common/Progress.h"
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <limits>
 #include <mutex>
 #include <optional>
 #include <sstream>
@@ -24,12 +26,6 @@ namespace {
 const Repository::Records& noRecords()
 {
     static const Repository::Records none;
-    return none;
-}
-
-const Repository::Provides& noProvides()
-{
-    static const Repository::Provides none;
     return none;
 }
 
@@ -121,6 +117,50 @@ private:
     std::unordered_set<std::pair<const Package*, const Package*>, PairHash> pairs_;
 };
 
+// The large arrays of the indexes, in large pages once they are large.
+template <class T>
+using LargeArray = std::vector<T, LargePages::Allocator<T>>;
+
+// Where a key is noted in an open-addressing table of indexes plus one (0 is
+// an empty slot), or the empty slot where it belongs.
+template <class Matches>
+std::size_t slotIn(const LargeArray<std::uint32_t>& slots, std::size_t hash, Matches matches)
+{
+    const std::size_t mask = slots.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask)
+        if (slots[i] == 0 || matches(slots[i] - 1)) return i;
+}
+
+// A table at most half full for `count` keys.
+std::size_t slotCountFor(std::size_t count)
+{
+    if (count >= std::numeric_limits<std::uint32_t>::max() / 2) throw KW_INTERNAL_ERROR();
+    std::size_t slots = 16;
+    while (slots < 2 * count) slots *= 2;
+    return slots;
+}
+
+// Provider to requirer, each pair once, the requirers of one provider in the
+// order they were added. The requires graph is built requirer by requirer, so
+// a pair can only repeat while its requirer is the last one added for the
+// provider: no set of every pair is needed.
+class RequirerMap {
+public:
+    void add(const Package* provider, const Package* requirer)
+    {
+        Repository::Records& requirers = ranges_[provider];
+        if (requirers.empty() || requirers.back() != requirer) requirers.push_back(requirer);
+    }
+    const Repository::Records& range(const Package* provider) const
+    {
+        const auto found = ranges_.find(provider);
+        return found == ranges_.end() ? noRecords() : found->second;
+    }
+
+private:
+    std::unordered_map<const Package*, Repository::Records> ranges_;
+};
+
 // Makes the index the repository's own before it is changed in place: a copy of
 // the repository may share it.
 template <class T>
@@ -154,14 +194,33 @@ struct Repository::NameIndex {
     std::unordered_map<const char*, Records> byName;
 };
 
+// Every provide of the listed records in one array, those of one name side by
+// side, the provide added last first; an open-addressing table leads from a name
+// to its run. A whole installed system has a hundred thousand provides: a map
+// with a list per name cost two allocations a name and twice the memory.
 struct Repository::ProvidesIndex {
-    // The provide added last first.
-    std::unordered_map<NameKey, Provides, NameKeyHash> byName;
+    struct Run {
+        NameKey key;
+        std::uint32_t begin;
+        std::uint32_t size;
+    };
+    LargeArray<DependencyPtr> entries;
+    LargeArray<Run> runs;
+    LargeArray<std::uint32_t> slots;
 
-    const Provides& find(const NameKey& key) const
+    std::size_t slotOf(const NameKey& key) const
     {
-        const auto found = byName.find(key);
-        return found == byName.end() ? noProvides() : found->second;
+        return slotIn(slots, NameKeyHash()(key), [this, &key](std::uint32_t run) { return runs[run].key == key; });
+    }
+
+    Provides find(const NameKey& key) const
+    {
+        if (slots.empty()) return Provides();
+        const std::uint32_t slot = slots[slotOf(key)];
+        if (slot == 0) return Provides();
+        const Run& run = runs[slot - 1];
+        const DependencyPtr* first = entries.data() + run.begin;
+        return Provides(first, first + run.size);
     }
 };
 
@@ -171,18 +230,34 @@ struct Repository::RelationIndex {
 };
 
 struct Repository::RequiresIndex {
-    // The matches of one requirement; the entry holds the requirement, so that
-    // its address names no other dependency while the entry exists.
-    struct Matches {
+    // Every requirement of a listed record, with its run of matched provides;
+    // it holds the requirement, so that the address names no other dependency
+    // while the index exists. A record lists each of its entries once, so an
+    // address names one requirement.
+    struct Requirement {
         DependencyPtr require;
-        std::vector<std::weak_ptr<Dependency>> provides;
+        std::uint32_t begin;
+        std::uint32_t size;
     };
+    LargeArray<Requirement> requirements;
+    LargeArray<std::weak_ptr<Dependency>> matched;
+    LargeArray<std::uint32_t> slots;
     // Requirer to the owner of each matched provide (a pair can repeat).
     std::unordered_map<const Package*, Records> required;
     // Provider to requirer, each pair once.
-    RelationMap requirers;
-    std::unordered_map<const Dependency*, Matches> matches;
+    RequirerMap requirers;
     std::unordered_map<const Package*, DependencyPtr> unresolved;
+
+    static std::size_t hashOf(const Dependency* require) { return NameKeyHash()(NameKey{require, nullptr}); }
+
+    const Requirement* find(const Dependency* require) const
+    {
+        if (slots.empty()) return nullptr;
+        const std::uint32_t slot = slots[slotIn(slots, hashOf(require), [this, require](std::uint32_t index) {
+            return requirements[index].require.get() == require;
+        })];
+        return slot == 0 ? nullptr : &requirements[slot - 1];
+    }
 };
 
 Repository::Repository() = default;
@@ -469,14 +544,37 @@ void Repository::rebuildProvides() const
     auto fresh = std::make_shared<ProvidesIndex>();
     std::size_t count = 0;
     for (const Package* package : pkgList_) count += package->getProvides().size();
-    // Room for every name at once: no rehashing while a whole system is indexed.
-    fresh->byName.max_load_factor(1.0f);
-    fresh->byName.reserve(count);
+    fresh->slots.assign(slotCountFor(count), 0);
+
+    // First the runs and their sizes, remembering each provide's run; then each
+    // run filled from its end, so that the provide added last comes first.
+    // Room for a run a provide: pages never written are never taken.
+    fresh->runs.reserve(count);
+    std::vector<std::uint32_t> runOf;
+    runOf.reserve(count);
     for (const Package* package : pkgList_) {
         Progress::checkTermination();
-        for (const DependencyPtr& provide : package->getProvides()) fresh->byName[keyOf(*provide)].push_back(provide);
+        for (const DependencyPtr& provide : package->getProvides()) {
+            const NameKey key = keyOf(*provide);
+            std::uint32_t& slot = fresh->slots[fresh->slotOf(key)];
+            if (slot == 0) {
+                fresh->runs.push_back({key, 0, 0});
+                slot = static_cast<std::uint32_t>(fresh->runs.size());
+            }
+            ++fresh->runs[slot - 1].size;
+            runOf.push_back(slot - 1);
+        }
     }
-    for (auto& entry : fresh->byName) std::reverse(entry.second.begin(), entry.second.end());
+    std::uint32_t end = 0;
+    for (ProvidesIndex::Run& run : fresh->runs) {
+        end += run.size;
+        run.begin = end;
+    }
+    fresh->entries.resize(count);
+    std::size_t next = 0;
+    for (const Package* package : pkgList_)
+        for (const DependencyPtr& provide : package->getProvides())
+            fresh->entries[--fresh->runs[runOf[next++]].begin] = provide;
     provides_.data = std::move(fresh);
     provides_.stale = false;
 }
@@ -584,8 +682,10 @@ void Repository::rebuildRequires() const
             ++index;
             // Every requirement of a listed record answers from here, an
             // unresolved one with no matches.
-            RequiresIndex::Matches& matches = fresh->matches[require.get()];
-            matches.require = require;
+            if (fresh->matched.size() + candidates.size() >= std::numeric_limits<std::uint32_t>::max())
+                throw KW_INTERNAL_ERROR();
+            fresh->requirements.push_back({require, static_cast<std::uint32_t>(fresh->matched.size()),
+                                           static_cast<std::uint32_t>(candidates.size())});
             if (candidates.empty()) {
                 text.str(std::string());
                 require->print(text);
@@ -597,11 +697,19 @@ void Repository::rebuildRequires() const
             }
             Records& required = fresh->required[h];
             for (const DependencyPtr& provide : candidates) {
-                matches.provides.emplace_back(provide);
+                fresh->matched.emplace_back(provide);
                 required.push_back(provide->getOwner());
                 fresh->requirers.add(provide->getOwner(), h);
             }
         }
+    }
+    fresh->slots.assign(slotCountFor(fresh->requirements.size()), 0);
+    for (std::size_t i = 0; i < fresh->requirements.size(); ++i) {
+        const Dependency* require = fresh->requirements[i].require.get();
+        // Each address once: every slot on the way is another requirement's.
+        const std::size_t slot =
+            slotIn(fresh->slots, RequiresIndex::hashOf(require), [](std::uint32_t) { return false; });
+        fresh->slots[slot] = static_cast<std::uint32_t>(i + 1);
     }
     requires_.data = std::move(fresh);
     requires_.stale = false;
@@ -656,14 +764,14 @@ const Package* Repository::findInstalled(const char* name) const
     return latest;
 }
 
-const Repository::Provides& Repository::getProviders(const Dependency& dependency) const
+Repository::Provides Repository::getProviders(const Dependency& dependency) const
 {
     return provides().find(keyOf(dependency));
 }
 
-const Repository::Provides& Repository::getProviders(const DependencyPtr& dependency) const
+Repository::Provides Repository::getProviders(const DependencyPtr& dependency) const
 {
-    if (!dependency) return noProvides();
+    if (!dependency) return Provides();
     return getProviders(*dependency);
 }
 
@@ -739,20 +847,19 @@ DependencyPtr Repository::getMatchedProvide(const Dependency* require, unsigned 
 {
     if (!require) return DependencyPtr();
     const RequiresIndex& graph = requiresGraph();
-    const auto found = graph.matches.find(require);
+    const RequiresIndex::Requirement* found = graph.find(require);
     // A made-up requirement carries its own matches.
-    if (found == graph.matches.end()) return require->getMatchedProvide(index);
-    const auto& provides = found->second.provides;
-    return index < provides.size() ? provides[index].lock() : DependencyPtr();
+    if (!found) return require->getMatchedProvide(index);
+    return index < found->size ? graph.matched[found->begin + index].lock() : DependencyPtr();
 }
 
 unsigned Repository::matchedProvideCount(const Dependency* require) const
 {
     if (!require) return 0;
     const RequiresIndex& graph = requiresGraph();
-    const auto found = graph.matches.find(require);
-    if (found == graph.matches.end()) return require->matchedProvideCount();
-    return static_cast<unsigned>(found->second.provides.size());
+    const RequiresIndex::Requirement* found = graph.find(require);
+    if (!found) return require->matchedProvideCount();
+    return found->size;
 }
 
 DependencyPtr Repository::getUnresolvedRequire(const Package* package) const

@@ -3,6 +3,7 @@
 #include "common/packages/Dependency.h"
 #include "common/packages/Package.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -45,7 +46,22 @@ public:
     };
 
     using Records = std::vector<const Package*>;
-    using Provides = std::vector<DependencyPtr>;
+    // A run of provides inside the provides index, valid while the index is:
+    // until the repository's list changes.
+    class Provides {
+    public:
+        Provides() = default;
+        Provides(const DependencyPtr* begin, const DependencyPtr* end) : begin_(begin), end_(end) {}
+        const DependencyPtr* begin() const { return begin_; }
+        const DependencyPtr* end() const { return end_; }
+        std::size_t size() const { return static_cast<std::size_t>(end_ - begin_); }
+        bool empty() const { return begin_ == end_; }
+        const DependencyPtr& operator[](std::size_t index) const { return begin_[index]; }
+
+    private:
+        const DependencyPtr* begin_ = nullptr;
+        const DependencyPtr* end_ = nullptr;
+    };
 
     // Selects the trial copy constructor.
     struct TrialCopy {};
@@ -126,8 +142,8 @@ public:
     // Every provide of a listed record with the dependency's name (a file's name
     // is its path), whatever its version, newest first: the provides of the
     // record listed last first, and of one record its last provide first.
-    const Provides& getProviders(const Dependency& dependency) const;
-    const Provides& getProviders(const DependencyPtr& dependency) const;
+    Provides getProviders(const Dependency& dependency) const;
+    Provides getProviders(const DependencyPtr& dependency) const;
     // The owner with the highest version among the providers of exactly this name
     // (a path beginning with "/" names a file); of equal versions the one that
     // comes first in getProviders order. Null when none.

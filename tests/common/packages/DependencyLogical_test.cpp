@@ -367,4 +367,28 @@ TEST(DependencyLogical, CloneCopiesAllButTheMatches)
     EXPECT_EQ(dynamic_cast<const DependencyLogical&>(*bare).getVersion(), nullptr);
 }
 
+// Reading a whole system makes tens of thousands of versioned entries with few
+// distinct version texts: entries of one form share one version, which still
+// orders by that form's rules, and parsing a new text gives the entry its own.
+TEST(DependencyLogical, EqualVersionTextsOfOneFormShareOneVersion)
+{
+    const DebPackage debian("debian-owner", "1.0");
+    const RPMPackage rpm("rpm-owner", "1.0");
+    DependencyLogical first("foo (= 2_0)", &debian);
+    const DependencyLogical second("bar (>= 2_0)", &debian);
+    const DependencyLogical third("foo = 2_0", &rpm);
+    ASSERT_NE(first.getVersion(), nullptr);
+    EXPECT_EQ(first.getVersion(), second.getVersion());
+    EXPECT_NE(first.getVersion(), third.getVersion());
+    EXPECT_EQ(typeid(*first.getVersion()), typeid(DebVersion));
+    EXPECT_EQ(typeid(*third.getVersion()), typeid(Version));
+    // dpkg ranks "_" as a byte after the letters, rpm as a separator like ".".
+    EXPECT_GT(first.getVersion()->compare(DebVersion("2.0")), 0);
+    EXPECT_EQ(third.getVersion()->compare(Version("2.0")), 0);
+
+    first.parse("foo (= 3.0)");
+    EXPECT_EQ(first.getVersion()->toString(), "3.0");
+    EXPECT_EQ(second.getVersion()->toString(), "2_0");
+}
+
 }  // namespace
