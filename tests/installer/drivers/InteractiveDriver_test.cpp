@@ -1,25 +1,26 @@
 // The text wizard end to end: the built program on a terminal (a tmux pane of
 // 100x40 inside a private host), driven key by key from the welcome page to the
-// installed packages. The package tools are stand-ins on PATH and at the
-// absolute paths the engine runs them by: apt-get, apt-cache, dpkg, gpg and
-// apt-key record their calls; apt-cache offers the demo packages, apt-get's dry
-// run plans them and its install writes them into the test's dpkg database,
-// which the real dpkg-query reads (tests/bin/dpkg-query). /etc/apt is private
-// to each run; its changes show in the run's listing.
+// installed packages, with the package tools of DemoCatalogueHost: apt-cache
+// offers the demo packages, apt-get's dry run plans them and its install writes
+// them into the test's dpkg database. /etc/apt is private to each run; its
+// changes show in the run's listing.
 
 #include "installer/drivers/InteractiveDriver.h"
 
 #include "common/Messages.h"
+#include "installer/engine/DebianAPTConfigurator.h"
 #include "installer/engine/Installer.h"
-#include "tests/common/CommandOutput.h"
 #include "tests/common/TestFiles.h"
 #include "tests/installer/catalogue/CatalogueFiles.h"
+#include "tests/installer/drivers/DemoCatalogueHost.h"
 #include "tests/installer/startup/ProgramTerminal.h"
 #include "tests/installer/wizard/WizardScreens.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -30,106 +31,55 @@ using ::testing::Not;
 
 namespace {
 
-const std::string recordingTool = std::string(KW_SOURCE_DIR) + "/tests/bin/recording-tool";
-const char* const demoPackages[] = {"zarni-base", "zarni-web",   "zarni-mail-postfix", "zarni-mail-exim",
-                                    "zarni-dns",  "zarni-php82", "zarni-php83",        "zarni-bootstrap"};
-
-class InteractiveDriver : public ::testing::Test {
+// The wizard's runs on the demo catalogue (DemoCatalogueHost); the packages
+// page's pager is a stand-in that records its calls and the list it was given.
+class InteractiveDriver : public ::testing::Test, public DemoCatalogueHost {
 protected:
     InteractiveDriver()
     {
-        for (const char* tool : {"apt-get", "apt-cache", "dpkg", "gpg", "apt-key"}) host_.tools().add(tool);
-        host_.tools().passThrough("dpkg-query", std::string(KW_SOURCE_DIR) + "/tests/bin/dpkg-query");
-        privatehost::makeDirectories(dpkgDirectory() + "/updates");
-        privatehost::makeDirectories(dpkgDirectory() + "/info");
-        std::ofstream(dpkgDirectory() + "/status");
-        offerDemoPackages();
-        // The packages page's pager: its calls and the list it was given.
         host_.tools().add("less");
         host_.tools().recordInputAndEnvironment("mail getenforce less", "HTTP_PROXY FTP_PROXY HTTP_PROXY_AUTH");
+        offerDemoPackages("zarni-base zarni-web zarni-mail-postfix zarni-bootstrap");
+        installIntoStatus();
     }
 
-    // apt-cache's policy: the system's own release, then every demo package as
-    // a candidate; apt-get's dry run plans `planned`.
-    void offerDemoPackages(const std::string& planned = "zarni-base zarni-web zarni-mail-postfix zarni-bootstrap")
-    {
-        std::string release;
-        std::ifstream("/etc/debian_version") >> release;
-        std::string policy = "Package files:\n 500 file:/srv/debian bookworm/main amd64 Packages\n     release v=" +
-                             release + ",o=Debian,a=stable,n=bookworm,l=Debian,c=main,b=amd64\n";
-        for (const char* name : demoPackages)
-            policy += std::string(name) + ":\n  Installed: (none)\n  Candidate: 1.1.0-1\n";
-        host_.tools().answer("apt-cache", policy);
-        plan_.clear();
-        std::istringstream names(planned);
-        for (std::string name; names >> name;) plan_ += "Inst " + name + " (1.1.0-1 Zarni:bookworm [amd64])\n";
-        installBehaviour("");
-    }
-
-    // apt-get: its dry run prints the plan; its install (anything else with
-    // "install") runs `before`, then writes each zarni package it is given
-    // and the database does not hold yet into the dpkg database.
-    void installBehaviour(const std::string& before)
-    {
-        host_.tools().behave(
-            "apt-get", "case \" $* \" in *\" --just-print \"*|*\" -s \"*) printf '%s' '" + plan_ +
-                           "';; *\" install \"*)\n" + before +
-                           "for argument in \"$@\"; do case $argument in zarni-*)\n"
-                           "  package=${argument%%=*}; package=${package%%:*}; version=1.1.0-1\n"
-                           "  case $argument in *=*) version=${argument#*=};; esac\n"
-                           "  /usr/bin/grep -qx \"Package: $package\" " + dpkgDirectory() + "/status ||\n"
-                           "  printf 'Package: %s\\nStatus: install ok installed\\nPriority: optional\\nMaintainer: test\\n"
-                           "Architecture: amd64\\nVersion: %s\\nDescription: %s\\n\\n' \"$package\" \"$version\" "
-                           "\"$package\" >>" +
-                           dpkgDirectory() + "/status;; esac; done;; esac\n");
-    }
-
-    std::string dpkgDirectory() const { return host_.scratch() + "/dpkg"; }
-
-    // The wizard on the demo catalogue (or another source).
+    // The wizard on the demo catalogue, or on the source the arguments name.
+    // The run's inspection is the log, then the persistent list of the product.
     std::unique_ptr<ProgramTerminal> wizard(std::vector<std::string> arguments = {})
     {
-        if (std::find(arguments.begin(), arguments.end(), "--source") == arguments.end()) {
-            arguments.push_back("--source");
-            arguments.push_back(demoCatalogueDirectory());
-        }
-        ProgramHost::Run run;
-        run.arguments = arguments;
-        run.environment = {"KW_TEST_DPKG_ADMINDIR=" + dpkgDirectory()};
-        for (const char* path : {"/usr/bin/apt-get", "/usr/bin/apt-key", "/usr/bin/dpkg"})
-            run.planted.emplace_back(path, recordingTool);
-        run.overlaid = {"/etc/apt"};
-        run.inspect = [] { return privatehost::readWhole("/var/log/zarni/install/kitwright3.log"); };
+        ProgramHost::Run run = demoRun({});
+        if (std::find(arguments.begin(), arguments.end(), "--source") != arguments.end()) run.arguments = arguments;
+        else run.arguments.insert(run.arguments.begin(), arguments.begin(), arguments.end());
+        run.inspect = [] {
+            return privatehost::readWhole("/var/log/zarni/install/kitwright3.log") + listMark +
+                   privatehost::readWhole(persistentList);
+        };
         return std::make_unique<ProgramTerminal>(host_, run);
     }
 
-    // The calls of one tool.
-    std::vector<std::string> callsOf(const std::string& tool) const
+    // The log and the product's persistent source list after a run.
+    static std::string logOf(const PrivateHostResult& result)
     {
-        std::vector<std::string> calls;
-        for (const std::string& call : host_.calls())
-            if (call.compare(0, tool.size() + 1, tool + " ") == 0) calls.push_back(call);
-        return calls;
+        return result.inspected.substr(0, result.inspected.find(listMark));
+    }
+    static std::string persistentListOf(const PrivateHostResult& result)
+    {
+        const std::string::size_type at = result.inspected.find(listMark);
+        return at == std::string::npos ? std::string() : result.inspected.substr(at + std::strlen(listMark));
     }
 
-    // "name version" of every package the test's dpkg database holds.
-    std::string installedPackages() const
+    // The persistent list the demo catalogue's Debian 12 build of a release asks for.
+    static std::string demoPersistentList(const std::string& release)
     {
-        return commandOutput("dpkg-query --admindir=" + dpkgDirectory() + " -W -f='${Package} ${Version}\\n' | sort");
+        return std::string(DebianAPTConfigurator::persistentListHeader) +
+               "\ndeb [signed-by=/etc/apt/keyrings/zarni.gpg] file://" + demoCatalogueDirectory() + "/zarni/debian-12/" +
+               release + " bookworm main";
     }
 
-    // The listing's lines below a directory.
-    static std::string below(const std::string& listing, const std::string& directory)
-    {
-        std::istringstream lines(listing);
-        std::string result;
-        for (std::string line; std::getline(lines, line);)
-            if (line.find(" " + directory + "/") != std::string::npos) result += line + "\n";
-        return result;
-    }
+    std::vector<std::string> callsOf(const std::string& tool) { return host_.tools().callsOf(tool); }
 
-    ProgramHost host_;
-    std::string plan_;
+    static constexpr const char* listMark = "\n@@@ persistent list\n";
+    static constexpr const char* persistentList = "/etc/apt/sources.list.d/zarni.list";
 };
 
 // Compares the screen with tests/data/wizard/screens/<name>.txt; with
@@ -199,7 +149,9 @@ TEST_F(InteractiveDriver, MainRoadInstallsTheLatestRelease)
     EXPECT_EQ(pager[0], "less --version");
     EXPECT_THAT(host_.calls(), ::testing::Contains("less -m -C -PmUse arrow keys for navigation and 'q' to return to installer"));
     EXPECT_THAT(host_.calls(), ::testing::Contains("less stdin:   7. [I] zarni-web-1.1.0-1.amd64"));
-    EXPECT_EQ(below(result.listing, "/etc/apt"), "") << "the temporary source list is gone";
+    EXPECT_EQ(below(result.listing, "/etc/apt"), "f644 /etc/apt/sources.list.d/zarni.list\n")
+        << "the product's persistent list stays, the temporary one and the backups are gone";
+    EXPECT_EQ(persistentListOf(result), demoPersistentList("1.1"));
     EXPECT_THAT(result.listing, HasSubstr("f600 /var/kestavine/feedback-enabled\n"));
     EXPECT_THAT(result.listing, Not(HasSubstr(Installer::failureFlagName)));
 }
@@ -280,7 +232,7 @@ TEST_F(InteractiveDriver, StoppedFromASecondShell)
 
 TEST_F(InteractiveDriver, FailedInstallEndsWithTheError)
 {
-    installBehaviour("echo 'E: the stand-in refuses' >&2; exit 100\n");
+    installIntoStatus("echo 'E: the stand-in refuses' >&2; exit 100\n");
     auto terminal = wizard();
     const std::string action = Messages::get("wizard_prompt_action") + " [";
     const std::string actionOrNumber = Messages::get("wizard_prompt_action_or_number") + " [";
@@ -306,7 +258,7 @@ TEST_F(InteractiveDriver, FailedInstallEndsWithTheError)
     EXPECT_THAT(result.listing, HasSubstr("f600 /var/kestavine/feedback-disabled\n"));
     EXPECT_EQ(below(result.listing, "/etc/apt"), "") << "the temporary source list is gone";
     EXPECT_EQ(installedPackages(), "") << "nothing was installed";
-    EXPECT_THAT(result.inspected, HasSubstr("Error: ")) << "the failure is in the log";
+    EXPECT_THAT(logOf(result), HasSubstr("Error: ")) << "the failure is in the log";
 }
 
 
@@ -348,14 +300,16 @@ TEST_F(InteractiveDriver, BackAndForwardRedoesOnlyWhatChanged)
         EXPECT_EQ(result.exitCode, 0) << terminal->transcript();
         const std::vector<std::string> calls = host_.calls();
         EXPECT_EQ(std::count(calls.begin(), calls.end(), "apt-get update"), 1) << "configured once";
-        EXPECT_EQ(below(result.listing, "/etc/apt/sources.list.d"), "") << "the temporary list is gone";
+        EXPECT_EQ(below(result.listing, "/etc/apt/sources.list.d"), "f644 /etc/apt/sources.list.d/zarni.list\n")
+            << "going back did not lose the persistent list; the temporary one is gone";
+        EXPECT_EQ(persistentListOf(result), demoPersistentList("1.1"));
         EXPECT_EQ(installedPackages(), "zarni-base 1.1.0-1\nzarni-bootstrap 1.1.0-1\nzarni-mail-postfix 1.1.0-1\n"
                                        "zarni-web 1.1.0-1\n");
     }
 
     // Another release: the builds are loaded and configured again; quitting
     // then leaves no source list behind.
-    std::ofstream(dpkgDirectory() + "/status");
+    installed("");
     const std::size_t callsBefore = host_.calls().size();
     {
         auto terminal = wizard({"--source", source});
