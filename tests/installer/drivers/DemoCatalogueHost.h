@@ -64,7 +64,7 @@ public:
         std::ofstream status(dpkgDirectory() + "/status");
         std::istringstream lines(packages);
         for (std::string name, version; lines >> name >> version;)
-            status << "Package: " << name << "\nStatus: install ok installed\nPriority: optional\n"
+            status << "Package: " << name << "\nStatus: install ok installed\nPriority: optional\nMaintainer: test\n"
                    << "Architecture: amd64\nVersion: " << version << "\nDescription: " << name << "\n\n";
     }
 
@@ -114,7 +114,7 @@ public:
                                             dpkgDirectory() +
                                             "/status ||\n"
                                             "  printf 'Package: %s\\nStatus: install ok installed\\nPriority: "
-                                            "optional\\nArchitecture: amd64\\nVersion: %s\\nDescription: %s\\n\\n' "
+                                            "optional\\nMaintainer: test\\nArchitecture: amd64\\nVersion: %s\\nDescription: %s\\n\\n' "
                                             "\"$package\" \"$version\" \"$package\" >>" +
                                             dpkgDirectory() + "/status;; esac; done;; esac\n");
     }

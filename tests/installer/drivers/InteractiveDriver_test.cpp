@@ -10,6 +10,7 @@
 #include "common/Messages.h"
 #include "installer/engine/DebianAPTConfigurator.h"
 #include "installer/engine/Installer.h"
+#include "tests/common/CommandOutput.h"
 #include "tests/common/TestFiles.h"
 #include "tests/installer/catalogue/CatalogueFiles.h"
 #include "tests/installer/drivers/DemoCatalogueHost.h"
@@ -74,6 +75,33 @@ protected:
         return std::string(DebianAPTConfigurator::persistentListHeader) +
                "\ndeb [signed-by=/etc/apt/keyrings/zarni.gpg] file://" + demoCatalogueDirectory() + "/zarni/debian-12/" +
                release + " bookworm main";
+    }
+
+    // A copy of the demo catalogue in the scratch directory with edits: each
+    // replaces the first occurrence of a text in a file of the catalogue, or
+    // writes the file when the text is empty.
+    struct Edit {
+        std::string file;
+        std::string from;
+        std::string to;
+    };
+    std::string editedDemoCatalogue(const std::vector<Edit>& edits)
+    {
+        const std::string copy = host_.scratch() + "/catalogue";
+        commandOutput("rm -rf '" + copy + "' && cp -r '" + demoCatalogueDirectory() + "' '" + copy + "'");
+        for (const Edit& edit : edits) {
+            const std::string path = copy + "/" + edit.file;
+            if (edit.from.empty()) {
+                writeFileWithDirectories(path, edit.to);
+                continue;
+            }
+            std::string text = readFile(path);
+            const std::string::size_type at = text.find(edit.from);
+            if (at == std::string::npos) ADD_FAILURE() << edit.file << " holds no " << edit.from;
+            else text.replace(at, edit.from.size(), edit.to);
+            writeFileWithDirectories(path, text);
+        }
+        return copy;
     }
 
     std::vector<std::string> callsOf(const std::string& tool) { return host_.tools().callsOf(tool); }
@@ -339,4 +367,71 @@ TEST_F(InteractiveDriver, BackAndForwardRedoesOnlyWhatChanged)
         EXPECT_EQ(below(result.listing, "/etc/apt/sources.list.d"), "") << "nothing installed, nothing kept";
         EXPECT_EQ(installedPackages(), "");
     }
+}
+
+
+TEST_F(InteractiveDriver, SecondRunOffersTheUpdate)
+{
+    const std::string action = Messages::get("wizard_prompt_action") + " [";
+    const std::string actionOrNumber = Messages::get("wizard_prompt_action_or_number") + " [";
+    offerDemoPackages("");
+    // The first run installs the older release, Typical.
+    {
+        auto terminal = wizard();
+        WAIT_FOR(*terminal, action);
+        terminal->type("F");
+        WAIT_FOR(*terminal, actionOrNumber);
+        terminal->type("1");
+        WAIT_FOR(*terminal, actionOrNumber);
+        terminal->type("F");
+        WAIT_FOR(*terminal, "[Y/n]: ");
+        terminal->type("n");
+        WAIT_FOR(*terminal, actionOrNumber);
+        terminal->type("1");
+        WAIT_FOR(*terminal, actionOrNumber);
+        terminal->type("F");
+        WAIT_FOR(*terminal, action);
+        terminal->type("F");
+        WAIT_FOR(*terminal, Messages::get("install_ok"));
+        const PrivateHostResult result = terminal->finish();
+        KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+        ASSERT_EQ(result.exitCode, 0) << terminal->transcript();
+        ASSERT_EQ(installedPackages(), "zarni-base 1.0.0-1\nzarni-web 1.0.0-1\n");
+    }
+
+    // The second run shows the installed release beside the newer one; the
+    // upgrade needs no installation type or components, so the packages page
+    // comes next, with the two upgrades. Quitting there changes nothing.
+    const std::size_t callsBefore = host_.calls().size();
+    auto terminal = wizard();
+    WAIT_FOR(*terminal, action);
+    terminal->type("F");
+    WAIT_FOR(*terminal, actionOrNumber);
+    EXPECT_THAT(terminal->screen(), HasSubstr("1. (*) Zarni Alder (currently installed)\n"
+                                              "2. ( ) Zarni Birch (current)\n"));
+    terminal->type("2");
+    WAIT_FOR(*terminal, actionOrNumber);
+    EXPECT_THAT(terminal->screen(), HasSubstr("2. (*) Zarni Birch (current)\n"));
+    terminal->type("F");
+    WAIT_FOR(*terminal, "[Y/n]: ");
+    terminal->type("n");
+    WAIT_FOR(*terminal, "(press Enter");
+    terminal->type("");
+    WAIT_FOR(*terminal, action);
+    EXPECT_THAT(terminal->screen(), HasSubstr("There are 2 packages that need to be upgraded"));
+    terminal->type("Q");
+    const PrivateHostResult result = terminal->finish();
+    KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+    EXPECT_EQ(result.exitCode, 0) << "quitting is no failure: " << terminal->transcript();
+    EXPECT_THAT(terminal->transcript(), Not(HasSubstr(Messages::get("install_ok"))));
+    const std::vector<std::string> calls = host_.calls();
+    std::vector<std::string> secondRun;
+    for (auto call = calls.begin() + static_cast<std::ptrdiff_t>(callsBefore); call != calls.end(); ++call)
+        if (call->compare(0, 8, "apt-get ") == 0 && call->find(" install ") != std::string::npos)
+            secondRun.push_back(*call);
+    ASSERT_EQ(secondRun.size(), 1u) << "only the dry run";
+    EXPECT_THAT(secondRun[0], HasSubstr(" --just-print install "));
+    EXPECT_THAT(secondRun[0], HasSubstr(" zarni-base:amd64=1.1.0-1 "));
+    EXPECT_EQ(installedPackages(), "zarni-base 1.0.0-1\nzarni-web 1.0.0-1\n") << "nothing was upgraded";
+    EXPECT_EQ(below(result.listing, "/etc/apt"), "") << "no source list of the second run is left behind";
 }
