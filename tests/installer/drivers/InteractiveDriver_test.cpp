@@ -435,3 +435,90 @@ TEST_F(InteractiveDriver, SecondRunOffersTheUpdate)
     EXPECT_EQ(installedPackages(), "zarni-base 1.0.0-1\nzarni-web 1.0.0-1\n") << "nothing was upgraded";
     EXPECT_EQ(below(result.listing, "/etc/apt"), "") << "no source list of the second run is left behind";
 }
+
+TEST_F(InteractiveDriver, UnpassedPreExaminationAsksAndStops)
+{
+    const std::string source = editedDemoCatalogue(
+        {{"zarni/1.1/debian-12.build.inf3", "</build>",
+          "  <examine scope=\"pre_install\" name=\"free-space\" script=\"examine/free-space.sh\"/>\n</build>"},
+         {"zarni/1.1/examine/free-space.sh", "",
+          "#!/bin/sh\necho 'Only 20 MB are free below /var/lib/zarni.' >&2\nexit 2\n"}});
+    const std::string action = Messages::get("wizard_prompt_action") + " [";
+    const std::string actionOrNumber = Messages::get("wizard_prompt_action_or_number") + " [";
+    auto terminal = wizard({"--source", source});
+    WAIT_FOR(*terminal, action);
+    terminal->type("F");
+    WAIT_FOR(*terminal, actionOrNumber);
+    terminal->type("F");
+    WAIT_FOR(*terminal, "[Y/n]: ");
+    terminal->type("y");
+    WAIT_FOR(*terminal, "(press Enter");
+    terminal->type("");
+    WAIT_FOR(*terminal, actionOrNumber);
+    terminal->type("1");
+    WAIT_FOR(*terminal, actionOrNumber);
+    terminal->type("F");
+    WAIT_FOR(*terminal, "[y/n]: ");
+    const std::string question = terminal->screen();
+    EXPECT_THAT(question, HasSubstr(Messages::get("examine_unpassed")));
+    EXPECT_THAT(question, HasSubstr("Only 20 MB are free below /var/lib/zarni."));
+    // The question has no default: an empty answer asks again.
+    terminal->type("");
+    WAIT_FOR(*terminal, "[y/n]: ");
+    terminal->type("n");
+    const PrivateHostResult result = terminal->finish();
+    KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+    EXPECT_EQ(result.exitCode, 1) << terminal->transcript();
+    EXPECT_THAT(terminal->transcript(), HasSubstr("Resolve all found issues and run Zarni Installer again."));
+    EXPECT_THAT(terminal->transcript(), Not(HasSubstr(Messages::get("install_ok"))));
+    for (const std::string& call : callsOf("apt-get"))
+        EXPECT_THAT(call, Not(HasSubstr(" install "))) << "nothing was resolved or installed: " << call;
+    EXPECT_EQ(installedPackages(), "");
+    EXPECT_EQ(below(result.listing, "/etc/apt"), "") << "the source lists are gone";
+    const std::vector<ReportRecord> reports = host_.reports();
+    ASSERT_EQ(reports.size(), 1u) << "the examination's warning only; the stop itself is not reported";
+    EXPECT_THAT(reports[0].input, HasSubstr("<severity>warning</severity>"));
+    EXPECT_THAT(reports[0].input, HasSubstr("<component>precheck</component>"));
+    EXPECT_THAT(reports[0].input, HasSubstr("<user_continued_installation>false</user_continued_installation>"));
+}
+
+TEST_F(InteractiveDriver, ResizingTheTerminalKeepsTheAnswer)
+{
+    // The pager waits until the test has resized the terminal twice.
+    host_.tools().behave("less", "case $1 in --version) ;; *) $KW_TMUX wait-for -S paging; $KW_TMUX wait-for paged;; esac\n");
+    offerDemoPackages("");
+    const std::string action = Messages::get("wizard_prompt_action") + " [";
+    const std::string actionOrNumber = Messages::get("wizard_prompt_action_or_number") + " [";
+    auto terminal = wizard();
+    WAIT_FOR(*terminal, action);
+    terminal->type("F");
+    WAIT_FOR(*terminal, actionOrNumber);
+    terminal->type("F");
+    WAIT_FOR(*terminal, "[Y/n]: ");
+    terminal->type("n");
+    WAIT_FOR(*terminal, "(press Enter");
+    terminal->type("");
+    WAIT_FOR(*terminal, actionOrNumber);
+    // Resized while the installation types wait for an answer: the answer
+    // typed afterwards is the one taken.
+    terminal->tmux("resize-window -t kw -x 60 -y 20");
+    terminal->tmux("resize-window -t kw -x 100 -y 40");
+    terminal->type("2");
+    WAIT_FOR(*terminal, actionOrNumber);
+    EXPECT_THAT(terminal->screen(), HasSubstr("2. (*) Minimal"));
+    terminal->type("F");
+    WAIT_FOR(*terminal, action);
+    expectScreen(*terminal, "resize-packages");
+    terminal->type("S");
+    ASSERT_TRUE(terminal->waitForSignal("paging")) << terminal->screen();
+    terminal->tmux("resize-window -t kw -x 60 -y 20");
+    terminal->tmux("resize-window -t kw -x 100 -y 40");
+    terminal->tmux("wait-for -S paged");
+    WAIT_FOR(*terminal, action);
+    terminal->type("F");
+    WAIT_FOR(*terminal, Messages::get("install_ok"));
+    const PrivateHostResult result = terminal->finish();
+    KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+    EXPECT_EQ(result.exitCode, 0) << terminal->transcript();
+    EXPECT_EQ(installedPackages(), "zarni-base 1.1.0-1\nzarni-bootstrap 1.1.0-1\n") << "Minimal, as typed after the resize";
+}
