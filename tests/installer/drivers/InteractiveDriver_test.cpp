@@ -20,6 +20,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstring>
 #include <fstream>
@@ -521,4 +523,47 @@ TEST_F(InteractiveDriver, ResizingTheTerminalKeepsTheAnswer)
     KW_SKIP_WITHOUT_PRIVATE_HOST(result);
     EXPECT_EQ(result.exitCode, 0) << terminal->transcript();
     EXPECT_EQ(installedPackages(), "zarni-base 1.1.0-1\nzarni-bootstrap 1.1.0-1\n") << "Minimal, as typed after the resize";
+}
+
+TEST_F(InteractiveDriver, InterruptedDuringTheInstallLetsTheToolFinish)
+{
+    // The main install (the one with zarni-base) tells the test it runs, then
+    // waits until the test lets it go on.
+    const std::string release = host_.scratch() + "/install.fifo";
+    ASSERT_EQ(::mkfifo(release.c_str(), 0600), 0);
+    installIntoStatus("case \" $* \" in *\" zarni-base:\"*) $KW_TMUX wait-for -S installing; read -r _ <" + release +
+                      ";; esac\n");
+    const std::string action = Messages::get("wizard_prompt_action") + " [";
+    const std::string actionOrNumber = Messages::get("wizard_prompt_action_or_number") + " [";
+    auto terminal = wizard();
+    WAIT_FOR(*terminal, action);
+    terminal->type("F");
+    WAIT_FOR(*terminal, actionOrNumber);
+    terminal->type("F");
+    WAIT_FOR(*terminal, "[Y/n]: ");
+    terminal->type("n");
+    WAIT_FOR(*terminal, "(press Enter");
+    terminal->type("");
+    WAIT_FOR(*terminal, actionOrNumber);
+    terminal->type("1");
+    WAIT_FOR(*terminal, actionOrNumber);
+    terminal->type("F");
+    WAIT_FOR(*terminal, action);
+    terminal->type("F");
+    ASSERT_TRUE(terminal->waitForSignal("installing")) << terminal->screen();
+    terminal->keys("C-c");
+    WAIT_FOR(*terminal, Installer::waitingNote);
+    std::ofstream(release) << "go\n";
+    const PrivateHostResult result = terminal->finish();
+    KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+    EXPECT_EQ(result.exitCode, 2) << terminal->transcript();
+    EXPECT_THAT(terminal->transcript(), HasSubstr(Messages::get("user_canceled")));
+    EXPECT_THAT(terminal->transcript(), Not(HasSubstr(Messages::get("install_ok"))));
+    EXPECT_EQ(installedPackages(), "zarni-base 1.1.0-1\nzarni-bootstrap 1.1.0-1\nzarni-mail-postfix 1.1.0-1\n"
+                                   "zarni-web 1.1.0-1\n")
+        << "the install tool finished its work";
+    // The flag goes only after the post actions: the request was acted on
+    // before them, and the next run knows this one was cut short.
+    EXPECT_THAT(result.listing, HasSubstr("f644 /var/kestavine/" + std::string(Installer::failureFlagName) + "\n"));
+    EXPECT_EQ(below(result.listing, "/etc/apt"), "") << "nothing committed: the source lists are as before the run";
 }
