@@ -567,3 +567,106 @@ TEST_F(InteractiveDriver, InterruptedDuringTheInstallLetsTheToolFinish)
     EXPECT_THAT(result.listing, HasSubstr("f644 /var/kestavine/" + std::string(Installer::failureFlagName) + "\n"));
     EXPECT_EQ(below(result.listing, "/etc/apt"), "") << "nothing committed: the source lists are as before the run";
 }
+
+// The custom type on an edited demo catalogue whose DNS component asks for a
+// role (enum) and a transfer key (password): the components page walked into
+// nested groups with toggles, select-all and deselect-all, the settings page
+// answered, redone and answered again, and the install run with the settings
+// in the release's parameters file, which exists only while the run lasts.
+TEST_F(InteractiveDriver, CustomRoadWithComponentSettings)
+{
+    const std::string settings = "/tmp/zarni-settings.conf";
+    const std::string source = editedDemoCatalogue(
+        {{"zarni/1.1/debian-12.build.inf3", "upgrade_allowed_from=\"1.0.0\"/>",
+          "upgrade_allowed_from=\"1.0.0\" parameters_file=\"" + settings + "\"/>"},
+         {"zarni/1.1/debian-12.build.inf3", "size=\"32768\"/>",
+          "size=\"32768\">\n      <settings>\n"
+          "        <setting id=\"dns-role\" type=\"enum\" default-value=\"primary\">\n"
+          "          <description>DNS role</description>\n"
+          "          <choice id=\"primary\"><name>Primary</name></choice>\n"
+          "          <choice id=\"secondary\"><name>Secondary</name></choice>\n"
+          "        </setting>\n"
+          "        <setting id=\"dns-key\" type=\"password\" min-length=\"8\">\n"
+          "          <name>Transfer key</name>\n"
+          "          <description>Zone transfer key</description>\n"
+          "        </setting>\n"
+          "      </settings>\n    </package>"}});
+    const std::string during = host_.scratch() + "/settings-during-install";
+    installIntoStatus("cat " + settings + " >" + during + " 2>&1\n");
+    offerDemoPackages("");
+    const std::string action = Messages::get("wizard_prompt_action") + " [";
+    const std::string actionOrNumber = Messages::get("wizard_prompt_action_or_number") + " [";
+    auto terminal = wizard({"--source", source});
+    WAIT_FOR(*terminal, action);
+    terminal->type("F");
+    WAIT_FOR(*terminal, actionOrNumber);
+    terminal->type("F");
+    WAIT_FOR(*terminal, "[Y/n]: ");
+    terminal->type("n");
+    WAIT_FOR(*terminal, "(press Enter");
+    terminal->type("");
+    WAIT_FOR(*terminal, actionOrNumber);
+    terminal->type("4");
+    WAIT_FOR(*terminal, actionOrNumber);
+    terminal->type("F");
+    WAIT_FOR(*terminal, actionOrNumber);
+    EXPECT_THAT(terminal->screen(), HasSubstr(" 5. [ ] <+> Services // 0 of 3 components selected\n"));
+    terminal->type("5");
+    WAIT_FOR(*terminal, actionOrNumber);
+    terminal->type("1");
+    WAIT_FOR(*terminal, actionOrNumber);
+    terminal->type("2");
+    WAIT_FOR(*terminal, actionOrNumber);
+    terminal->type("A");
+    WAIT_FOR(*terminal, actionOrNumber);
+    EXPECT_THAT(terminal->screen(), HasSubstr(" 1. [*] PHP 8.2\n 2. [*] PHP 8.3\n"));
+    terminal->type("D");
+    WAIT_FOR(*terminal, actionOrNumber);
+    EXPECT_THAT(terminal->screen(), HasSubstr(" 1. [ ] PHP 8.2\n 2. [ ] PHP 8.3\n"));
+    terminal->type("1");
+    WAIT_FOR(*terminal, actionOrNumber);
+    terminal->type("B");
+    WAIT_FOR(*terminal, actionOrNumber);
+    EXPECT_THAT(terminal->screen(), HasSubstr(" 1. [*] DNS server\n 2. [.] <+> PHP versions // 1 of 2 components selected\n"));
+    terminal->type("B");
+    WAIT_FOR(*terminal, actionOrNumber);
+    EXPECT_THAT(terminal->screen(), HasSubstr(" 5. [.] <+> Services // 2 of 3 components selected\n"));
+    terminal->type("F");
+    WAIT_FOR(*terminal, action);
+    EXPECT_THAT(terminal->screen(), HasSubstr("1 components selected for installation require"));
+    terminal->type("F");
+    WAIT_FOR(*terminal, "Select a number [");
+    terminal->type("2");
+    WAIT_FOR(*terminal, "Transfer key: ");
+    terminal->type("first-key-77");
+    WAIT_FOR(*terminal, "Retype password: ");
+    terminal->type("first-key-77");
+    WAIT_FOR(*terminal, action);
+    terminal->type("R");
+    // Redone: the choice made before is the default now.
+    WAIT_FOR(*terminal, "Select a number [");
+    EXPECT_THAT(terminal->screen(), HasSubstr(" 1. ( ) Primary\n 2. (*) Secondary\n"));
+    terminal->type("");
+    // The key typed before is offered masked as the default.
+    WAIT_FOR(*terminal, "Transfer key [************]: ");
+    terminal->type("second-key-99");
+    WAIT_FOR(*terminal, "Retype password: ");
+    terminal->type("second-key-99");
+    WAIT_FOR(*terminal, action);
+    terminal->type("F");
+    WAIT_FOR(*terminal, action);
+    EXPECT_THAT(terminal->screen(), HasSubstr("There are 6 packages required"));
+    terminal->type("F");
+    WAIT_FOR(*terminal, Messages::get("install_ok"));
+    const PrivateHostResult result = terminal->finish();
+    KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+    EXPECT_EQ(result.exitCode, 0) << terminal->transcript();
+    EXPECT_EQ(installedPackages(), "zarni-base 1.1.0-1\nzarni-bootstrap 1.1.0-1\nzarni-dns 1.1.0-1\n"
+                                   "zarni-mail-postfix 1.1.0-1\nzarni-php82 8.2.26-1\nzarni-web 1.1.0-1\n")
+        << "the components as chosen: the type's, DNS and PHP 8.2";
+    EXPECT_EQ(readFile(during), "dns-role=\"secondary\"\ndns-key=\"second-key-99\"\n")
+        << "the install saw the settings as redone";
+    EXPECT_THAT(result.listing, Not(HasSubstr(settings))) << "the parameters file is gone after the run";
+    EXPECT_THAT(terminal->transcript(), Not(HasSubstr("first-key-77")));
+    EXPECT_THAT(terminal->transcript(), Not(HasSubstr("second-key-99"))) << "a key is never shown";
+}
