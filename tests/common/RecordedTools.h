@@ -93,6 +93,14 @@ public:
         }
         return lines;
     }
+    // The calls of one tool, in order.
+    std::vector<std::string> callsOf(const std::string& name) const
+    {
+        std::vector<std::string> lines;
+        for (const std::string& line : calls())
+            if (line.compare(0, name.size() + 1, name + " ") == 0) lines.push_back(line);
+        return lines;
+    }
     const std::string& directory() const { return dir_.path(); }
 
 private:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/common/CommandOutput.h"
 #include "tests/common/PrivateNamespace.h"
 #include "tests/installer/catalogue/CatalogueFiles.h"
 #include "tests/installer/startup/ProgramHost.h"
@@ -63,15 +64,17 @@ public:
         std::ofstream status(dpkgDirectory() + "/status");
         std::istringstream lines(packages);
         for (std::string name, version; lines >> name >> version;)
-            status << "Package: " << name << "\nStatus: install ok installed\nPriority: optional\n"
+            status << "Package: " << name << "\nStatus: install ok installed\nPriority: optional\nMaintainer: test\n"
                    << "Architecture: amd64\nVersion: " << version << "\nDescription: " << name << "\n\n";
     }
 
-    // A run with the demo catalogue as the source, the package tools planted.
-    ProgramHost::Run demoRun(std::vector<std::string> arguments) const
+    // A run with the demo catalogue (or another) as the source, the package
+    // tools planted.
+    ProgramHost::Run demoRun(std::vector<std::string> arguments,
+                             const std::string& source = demoCatalogueDirectory()) const
     {
         arguments.push_back("--source");
-        arguments.push_back(demoCatalogueDirectory());
+        arguments.push_back(source);
         ProgramHost::Run run;
         run.arguments = arguments;
         run.environment = {"KW_TEST_DPKG_ADMINDIR=" + dpkgDirectory()};
@@ -95,6 +98,31 @@ public:
         for (std::string line; std::getline(lines, line);)
             if (line.find(" " + directory + "/") != std::string::npos) result += line + "\n";
         return result;
+    }
+
+    // apt-get's install (a call with "install" and without a dry-run option)
+    // runs `before` (sh), then adds every zarni package it is given that the
+    // status file does not hold yet ("name", "name:arch" or "name=version").
+    void installIntoStatus(const std::string& before = std::string())
+    {
+        host_.tools().behave("apt-get", "case \" $* \" in *\" --just-print \"*|*\" -s \"*) ;; *\" install \"*)\n" +
+                                            before +
+                                            "for argument in \"$@\"; do case $argument in zarni-*)\n"
+                                            "  package=${argument%%=*}; package=${package%%:*}; version=1.1.0-1\n"
+                                            "  case $argument in *=*) version=${argument#*=};; esac\n"
+                                            "  /usr/bin/grep -qx \"Package: $package\" " +
+                                            dpkgDirectory() +
+                                            "/status ||\n"
+                                            "  printf 'Package: %s\\nStatus: install ok installed\\nPriority: "
+                                            "optional\\nMaintainer: test\\nArchitecture: amd64\\nVersion: %s\\nDescription: %s\\n\\n' "
+                                            "\"$package\" \"$version\" \"$package\" >>" +
+                                            dpkgDirectory() + "/status;; esac; done;; esac\n");
+    }
+
+    // "name version" of every package the status file holds, sorted.
+    std::string installedPackages() const
+    {
+        return commandOutput("dpkg-query --admindir=" + dpkgDirectory() + " -W -f='${Package} ${Version}\\n' | sort");
     }
 
 protected:

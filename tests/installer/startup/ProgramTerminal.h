@@ -105,8 +105,12 @@ public:
     {
         return command(tmux_ + " run-shell " + quoted(commandLine));
     }
-    // Blocks until a process inside signals the channel ("$KW_TMUX wait-for -S NAME").
-    void waitForSignal(const std::string& channel) const { command(tmux_ + " wait-for " + quoted(channel)); }
+    // Blocks until a process inside signals the channel ("$KW_TMUX wait-for -S
+    // NAME"); false when the deadline passed first.
+    bool waitForSignal(const std::string& channel) const
+    {
+        return succeeds("timeout " + std::to_string(deadline_) + " " + tmux_ + " wait-for " + quoted(channel));
+    }
 
     // Ends the session once the program has ended: the exit code is the
     // program's, the listing the host's.
