@@ -84,7 +84,7 @@ async function loginBySecret(page, base, secret) {
   await page.goto(base + '/?secret=' + encodeURIComponent(secret));
 }
 
-// The path of the page's address ("/summary.html").
+// The path of the address of a page or a response ("/summary.html").
 function pathOf(page) {
   return new URL(page.url()).pathname;
 }
@@ -111,6 +111,16 @@ async function servePage(page, { pageFile, pageName, resources, prototype }) {
   return kOrigin + '/' + pageName;
 }
 
+// The page's address and text, to tell where a failed scenario stood.
+async function whereThePageIs(page) {
+  try {
+    const text = await page.innerText('body', { timeout: 1000 });
+    return 'page ' + page.url() + ':\n' + text.slice(0, 4000);
+  } catch (e) {
+    return 'page ' + page.url() + ' (no text: ' + e.message + ')';
+  }
+}
+
 // Runs the named scenario of `scenarios` and ends the process: 0 when it
 // passed, 1 when it failed. A scenario is {run: async (session, ...args),
 // expectDialogs: optional, see watch}; the session is {browser, page,
@@ -130,6 +140,7 @@ async function runScenario(scenarios, name, ...args) {
   } catch (e) {
     const problems = session.problems.length ? '\n' + session.problems.join('\n') : '';
     console.log('FAIL: ' + name + ': ' + (e instanceof Failure ? e.message : e.stack) + problems);
+    console.log(await whereThePageIs(session.page));
     process.exitCode = 1;
   } finally {
     await session.browser.close();
