@@ -8,23 +8,30 @@
 // (tests/web_ui/browser/wizard.js); then "kitwright stop" ends it all.
 
 #include "common/StringUtils.h"
+#include "common/WebUiTransport.h"
 #include "tests/common/BrowserScenario.h"
 #include "tests/common/CommandOutput.h"
 #include "tests/common/PrivateNamespace.h"
 #include "tests/common/TestFiles.h"
 #include "tests/common/XmlLint.h"
 #include "tests/installer/drivers/DemoCatalogueHost.h"
-#include "tests/installer/webui/BackendClient.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
 #include <dirent.h>
+#include <netinet/in.h>
+#include <poll.h>
 #include <signal.h>
+#include <sys/inotify.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
 #include <cstdlib>
 #include <fstream>
@@ -37,6 +44,41 @@ using ::testing::HasSubstr;
 namespace {
 
 const char kWizard[] = "https://127.0.0.1:8447";
+
+// Waits, never longer than `limit`, until the wizard's port takes
+// connections. The back end makes its socket once it has read the catalogue
+// (watched for, that takes longest), then starts the front end, which listens
+// once it has its certificate (a few tries close that gap).
+bool waitForWizard(std::chrono::seconds limit)
+{
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    const std::string socket = WebUiTransport::defaultSocketPath;
+    const int watch = ::inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
+    if (watch < 0 || ::inotify_add_watch(watch, socket.substr(0, socket.rfind('/')).c_str(), IN_CREATE) < 0)
+        return false;
+    struct stat info;
+    while (::stat(socket.c_str(), &info) != 0 && std::chrono::steady_clock::now() < deadline) {
+        struct pollfd ready = {watch, POLLIN, 0};
+        if (::poll(&ready, 1, 1000) > 0) {
+            char events[4096];
+            while (::read(watch, events, sizeof events) > 0) {
+            }
+        }
+    }
+    ::close(watch);
+    struct sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(8447);
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    while (std::chrono::steady_clock::now() < deadline) {
+        const int probe = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        const bool answered = ::connect(probe, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+        ::close(probe);
+        if (answered) return true;
+        ::sched_yield();
+    }
+    return false;
+}
 
 // The HTTP status the wizard's address answers with, "000" when nothing
 // answers there over TLS.
@@ -151,9 +193,8 @@ protected:
             privatehost::putField(fields, answer);
             const std::string secret = XmlLint(answer).attribute("/kitwright/data", "secret");
             privatehost::putField(fields, secret);
-            BackendClient backend;
-            const bool up = !secret.empty() && backend.waitForBackend();
-            privatehost::putField(fields, up ? wizardAnswers() : "the back end never answered");
+            const bool up = !secret.empty() && waitForWizard(std::chrono::seconds(300));
+            privatehost::putField(fields, up ? wizardAnswers() : "the wizard never listened");
             BrowserRun browser;
             if (up) {
                 std::vector<std::string> scenarioArguments = {kWizard, secret};
@@ -223,6 +264,14 @@ esac
         offer(policy, dryRun);
     }
 
+    // What every walk leaves: the program ended by "kitwright stop".
+    static void expectStopped(const Walk& walked)
+    {
+        EXPECT_EQ(walked.stopAnswer.substr(0, 2), "0 ") << walked.stopAnswer;
+        EXPECT_EQ(walked.lastAnswer, "000") << "nothing listens after the stop";
+        EXPECT_EQ(walked.processesLeft, "") << "no process of the program is left";
+    }
+
     // The packages of apt-get's installs ("name:amd64=version"), one list per
     // call, without the dry runs.
     std::vector<std::vector<std::string>> installs() const
@@ -257,12 +306,38 @@ TEST_F(WholeWizardInBrowser, InstallsFromTheSummaryToTheFinish)
     EXPECT_EQ(walked.firstAnswer, "200") << "the wizard answers over TLS";
     EXPECT_THAT(result.listing, HasSubstr(" /root/.kitwright/kitwright.pem\n")) << "a new certificate";
     EXPECT_EQ(walked.browser.status, 0) << walked.browser.output;
-    EXPECT_EQ(walked.stopAnswer.substr(0, 2), "0 ") << walked.stopAnswer;
-    EXPECT_EQ(walked.lastAnswer, "000") << "nothing listens after the stop";
-    EXPECT_EQ(walked.processesLeft, "") << "no process of the program is left";
+    expectStopped(walked);
     EXPECT_EQ(installs(), std::vector<std::vector<std::string>>(
                               {{"zarni-base:amd64=1.0.0-1", "zarni-stats:amd64=1.0.0-1", "zarni-web:amd64=1.0.0-1"}}))
         << "one install of the chosen component and what it needs: " << ::testing::PrintToString(host_.calls());
     EXPECT_THAT(result.inspected, HasSubstr("retention-days=\"60\"\n")) << "the corrected number";
     EXPECT_THAT(result.inspected, HasSubstr("public=\"false\"\n")) << "the cleared box";
+}
+
+TEST_F(WholeWizardInBrowser, CancelsWithTheConfirmation)
+{
+    offerWalkPackages("zarni-base zarni-web");
+    Walk walked;
+    const PrivateHostResult result = walk("cancel", {}, walked);
+    KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+    if (walked.browser.status == kBrowserMissing) GTEST_SKIP() << walked.browser.output;
+    EXPECT_EQ(walked.browser.status, 0) << walked.browser.output;
+    expectStopped(walked);
+    EXPECT_EQ(installs(), std::vector<std::vector<std::string>>()) << "nothing installed";
+}
+
+TEST_F(WholeWizardInBrowser, ShowsAFailedInstallation)
+{
+    offerWalkPackages("zarni-base zarni-web");
+    const char* const complaint = "E: Sub-process /usr/bin/dpkg returned an error code (1)";
+    host_.tools().behave("apt-get", std::string("case \" $* \" in *' --just-print '*) ;; *' install '*)\n"
+                                                "    echo '") + complaint + "' >&2; (exit 100);;\nesac\n");
+    Walk walked;
+    const PrivateHostResult result = walk("failing-install", {complaint}, walked);
+    KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+    if (walked.browser.status == kBrowserMissing) GTEST_SKIP() << walked.browser.output;
+    EXPECT_EQ(walked.browser.status, 0) << walked.browser.output;
+    expectStopped(walked);
+    const std::vector<std::vector<std::string>> typical = {{"zarni-base:amd64=1.0.0-1", "zarni-web:amd64=1.0.0-1"}};
+    EXPECT_EQ(installs(), typical) << "the typical components, tried once: " << ::testing::PrintToString(host_.calls());
 }

@@ -16,7 +16,62 @@ async function text(page, selector) {
   return (await page.locator(selector).innerText()).trim();
 }
 
+// From the one-time secret through the install tool to the installation
+// type `type` of the product's release; the page after Continue.
+async function chooseInstallationType(page, type) {
+  await loginBySecret(page, base, secret);
+  checkEqual('/iup.html', await follow(page, 'li.install_upgrade a'), 'the install tool leads to');
+  await page.check('#checker_zarni');
+  checkEqual('/installation_types.html', await follow(page, '#submit_button'), 'the product leads to');
+  await page.selectOption('#itypes_zarni', type);
+  return follow(page, '#submit_button');
+}
+
+// The confirmation dialogs the operator accepts, with their texts.
+const confirmed = [];
+
 const scenarios = {
+  // Cancelling on the components page: the confirmation, then the summary
+  // and a wizard that starts over.
+  'cancel': {
+    expectDialogs: async (dialog) => {
+      if (dialog.type() !== 'confirm') return false;
+      confirmed.push(dialog.message());
+      await dialog.accept();
+      return true;
+    },
+    run: async ({ page }) => {
+      checkEqual('/select_components.html', await chooseInstallationType(page, 'Custom'), 'the custom type leads to');
+      const question = await page.getAttribute('a.cancel', 'onclick');
+      // The cancel page sends the browser on to the summary.
+      await Promise.all([page.waitForURL((url) => url.pathname === '/summary.html'), page.click('a.cancel')]);
+      checkEqual(1, confirmed.length, 'confirmations asked');
+      check(question.includes(confirmed[0].split('\n')[0]), 'the question asked: ' + confirmed[0]);
+      check(await page.locator('table.product_summary div.product.disabled').count() === 1,
+            'the product is still not installed');
+      checkEqual('/iup.html', await follow(page, 'li.install_upgrade a'), 'the install tool leads to');
+      check(!(await page.isChecked('#checker_zarni')), 'the cleared wizard starts without the chosen product');
+    }
+  },
+
+  // A failing installation: the error mark and the error note.
+  'failing-install': {
+    run: async ({ page }) => {
+      checkEqual('/examine.html', await chooseInstallationType(page, 'Typical'), 'the typical type leads to');
+      await page.check('#strong_yes');
+      checkEqual('/install_progress.html', await follow(page, 'button[type=submit]'),
+                 'the typical components without settings lead to');
+      await page.waitForSelector('#successor', { state: 'visible', timeout: 120000 });
+      check(await page.isVisible('#zarni_error'), 'the error mark');
+      check(!(await page.isVisible('#zarni_ok')), 'no ok mark');
+      check(await page.isVisible('#error_note'), 'the error note');
+      check(!(await page.isVisible('#success_box')), 'no success box');
+      checkEqual('log.html', await page.getAttribute('#error_note a', 'href'), 'the error note offers the log');
+      const log = await page.request.get(base + '/log.html');
+      check((await log.text()).includes(logText), 'the log holds the package tool\'s complaint');
+    }
+  },
+
   'install': {
     run: async ({ page }) => {
       // 1. The secret opens the summary: the product, not installed.
