@@ -69,7 +69,7 @@ async function openPage(options = {}) {
   const browser = await chromium.launch({ executablePath: kChromium, args: ['--no-sandbox'] });
   const problems = [];
   const newPage = async () => {
-    const context = await browser.newContext({ ignoreHTTPSErrors: true, acceptDownloads: true });
+    const context = await browser.newContext({ ignoreHTTPSErrors: true });
     const page = await context.newPage();
     watch(page, problems, options.expectDialogs);
     return page;
@@ -85,8 +85,8 @@ async function loginBySecret(page, base, secret) {
 }
 
 // The path of the address of a page or a response ("/summary.html").
-function pathOf(page) {
-  return new URL(page.url()).pathname;
+function pathOf(pageOrResponse) {
+  return new URL(pageOrResponse.url()).pathname;
 }
 
 // Serves `pageFile` as kOrigin + "/" + pageName, and every other path from
