@@ -101,8 +101,9 @@ void InstallationThread::rethrowKept() const
 
 std::string InstallationThread::consoleText()
 {
-    std::size_t size = 0;
-    return console_.getText(&size);
+    // The progress page shows the whole text and then asks for the new lines:
+    // they start after what it shows.
+    return console_.getText(&consolePosition_);
 }
 
 std::string InstallationThread::newConsoleLines()

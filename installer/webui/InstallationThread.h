@@ -62,7 +62,7 @@ public:
 
     // The operator-level text since the job's start.
     std::string consoleText();
-    // The complete lines captured since the last call.
+    // The complete lines captured since the last call of either.
     std::string newConsoleLines();
     // The tail of the log file since the job's start, at most about `bytes`.
     std::string log(std::size_t bytes);

@@ -343,8 +343,13 @@ bool WebBackend::componentStage()
             components_->visit(remove);
         }
         componentSelections_.clear();
+        // The operator confirms what the resolution changed beyond the choice
+        // (components it adds, removes or leaves, conflicts). The choice itself
+        // needs no confirmation: it comes back with every Continue, and asking
+        // for it would keep the wizard on the components page for ever.
         const auto needsConfirmation = [](ComponentsChangeset& candidate, bool resolved) {
-            return !resolved || !candidate.getConflicts().empty() || candidate.hasExplicitChanges();
+            return !resolved || !candidate.getConflicts().empty() || !candidate.getImplicitInstallNames().empty() ||
+                   !candidate.getImplicitRemoveNames().empty() || !candidate.getImplicitLeaveNames().empty();
         };
         bool resolved = components_->resolveComponents(&changeset);
         if (needsConfirmation(changeset, resolved)) {

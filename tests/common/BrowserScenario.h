@@ -11,8 +11,11 @@
 // Runs a browser scenario: `node SCRIPT SCENARIO ARGS...`, where the script
 // drives chromium through tests/common/browser/harness.js. playwright-core is
 // found in the global npm modules (scripts/deps.sh installs it there).
+// The status of a scenario that found no browser or driver to run.
+constexpr int kBrowserMissing = 77;
+
 struct BrowserRun {
-    int status = -1;  // 0 passed, 1 failed, 77 browser or driver missing
+    int status = -1;  // 0 passed, 1 failed, kBrowserMissing
     std::string output;
 };
 
@@ -44,6 +47,6 @@ struct BrowserScenarioName {
 #define EXPECT_BROWSER_SCENARIO_PASSES(run)                                  \
     do {                                                                     \
         const BrowserRun& browserRun_ = (run);                               \
-        if (browserRun_.status == 77) GTEST_SKIP() << browserRun_.output;   \
+        if (browserRun_.status == kBrowserMissing) GTEST_SKIP() << browserRun_.output;   \
         EXPECT_EQ(0, browserRun_.status) << browserRun_.output;              \
     } while (false)

@@ -360,11 +360,19 @@ inline std::string overlayName(const std::string& dir)
     return name;
 }
 
+// The host's own files inside the namespace: the layers of the overlays and
+// the program's standard streams.
+inline std::string hostScratch() { return "/tmp/.kitwright-private-host"; }
+
+// What the program wrote on standard output so far, for a `during` that waits
+// for a program which leaves a server behind (a launcher) and reads its answer.
+inline std::string programOutput() { return readWhole(hostScratch() + "/stdout"); }
+
 // The namespace's init: prepares the private places, runs the program, waits
 // for everything, and returns the serialized result.
 inline std::string hostInit(const PrivateHostRun& run)
 {
-    const std::string scratch = "/tmp/.kitwright-private-host";
+    const std::string scratch = hostScratch();
     auto fail = [](const std::string& why) {
         std::string result;
         putField(result, "SKIP: " + why + ": " + std::strerror(errno));

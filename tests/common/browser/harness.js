@@ -5,9 +5,10 @@
 //
 // Pages come either from files (servePage: the page under test and the web
 // resources, answered by request interception, so no server is needed) or
-// from a running front end (any URL). Every dialog the page opens fails the
-// scenario unless the scenario said it expects one, and so does every script
-// error of the page.
+// from a running front end (any URL; its test certificates are not in the
+// browser's store, so certificate errors are ignored). Every dialog the page
+// opens fails the scenario unless the scenario said it expects one, and so
+// does every script error of the page.
 
 'use strict';
 
@@ -45,24 +46,47 @@ function checkEqual(expected, actual, message) {
 const kTypes = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.png': 'image/png',
                  '.gif': 'image/gif' };
 
-// Opens the browser and a page that fails on unexpected dialogs and errors.
-// `expectDialogs` (a function of the dialog) may answer the dialogs it expects
-// and returns true for them.
-async function openPage(options = {}) {
-  if (!fs.existsSync(kChromium)) skip(kChromium + ' is missing (apt-get install chromium)');
-  const { chromium } = loadDriver();
-  const browser = await chromium.launch({ executablePath: kChromium, args: ['--no-sandbox'] });
-  const page = await browser.newPage();
-  const problems = [];
+// Fails the scenario on the page's script errors and on the dialogs that
+// `expectDialogs` (a function of the dialog) does not answer; it may answer
+// the dialogs it expects and returns true for them.
+function watch(page, problems, expectDialogs) {
   page.on('pageerror', (e) => problems.push('script error: ' + e.message));
   page.on('dialog', async (dialog) => {
-    const expected = options.expectDialogs && (await options.expectDialogs(dialog));
+    const expected = expectDialogs && (await expectDialogs(dialog));
     if (!expected) {
       problems.push('unexpected ' + dialog.type() + ' dialog: ' + dialog.message());
       await dialog.dismiss();
     }
   });
-  return { browser, page, problems };
+}
+
+// Opens the browser and a page in a context of its own; the session's
+// newPage() opens another context (a second browser, with its own cookies)
+// that is watched the same way.
+async function openPage(options = {}) {
+  if (!fs.existsSync(kChromium)) skip(kChromium + ' is missing (apt-get install chromium)');
+  const { chromium } = loadDriver();
+  const browser = await chromium.launch({ executablePath: kChromium, args: ['--no-sandbox'] });
+  const problems = [];
+  const newPage = async () => {
+    const context = await browser.newContext({ ignoreHTTPSErrors: true });
+    const page = await context.newPage();
+    watch(page, problems, options.expectDialogs);
+    return page;
+  };
+  const page = await newPage();
+  return { browser, page, problems, newPage };
+}
+
+// Logs the page in to a front end by the one-time secret: the first address
+// of the wizard, as the launcher's operator opens it.
+async function loginBySecret(page, base, secret) {
+  await page.goto(base + '/?secret=' + encodeURIComponent(secret));
+}
+
+// The path of the address of a page or a response ("/summary.html").
+function pathOf(pageOrResponse) {
+  return new URL(pageOrResponse.url()).pathname;
 }
 
 // Serves `pageFile` as kOrigin + "/" + pageName, and every other path from
@@ -87,10 +111,20 @@ async function servePage(page, { pageFile, pageName, resources, prototype }) {
   return kOrigin + '/' + pageName;
 }
 
+// The page's address and text, to tell where a failed scenario stood.
+async function whereThePageIs(page) {
+  try {
+    const text = await page.innerText('body', { timeout: 1000 });
+    return 'page ' + page.url() + ':\n' + text.slice(0, 4000);
+  } catch (e) {
+    return 'page ' + page.url() + ' (no text: ' + e.message + ')';
+  }
+}
+
 // Runs the named scenario of `scenarios` and ends the process: 0 when it
 // passed, 1 when it failed. A scenario is {run: async (session, ...args),
-// expectDialogs: optional, see openPage}; the session is {browser, page,
-// problems}, and the browser is closed whatever happens.
+// expectDialogs: optional, see watch}; the session is {browser, page,
+// problems, newPage}, and the browser is closed whatever happens.
 async function runScenario(scenarios, name, ...args) {
   const scenario = scenarios[name];
   if (!scenario) {
@@ -106,10 +140,11 @@ async function runScenario(scenarios, name, ...args) {
   } catch (e) {
     const problems = session.problems.length ? '\n' + session.problems.join('\n') : '';
     console.log('FAIL: ' + name + ': ' + (e instanceof Failure ? e.message : e.stack) + problems);
+    console.log(await whereThePageIs(session.page));
     process.exitCode = 1;
   } finally {
     await session.browser.close();
   }
 }
 
-module.exports = { openPage, servePage, runScenario, check, checkEqual, Failure };
+module.exports = { openPage, servePage, loginBySecret, pathOf, runScenario, check, checkEqual, Failure };

@@ -103,3 +103,16 @@ TEST_F(InstallationThreadTest, ConsoleLinesAreHandedOutOnce)
     EXPECT_EQ(job.consoleText(), "first\nsecond");
     EXPECT_NE(job.log(1 << 20).find("only in the file"), std::string::npos);
 }
+
+TEST_F(InstallationThreadTest, NewLinesStartAfterTheWholeText)
+{
+    InstallationThread job([] {
+        Log(0, true) << "first";
+        Log(0, false) << "sec";
+    });
+    job.do_job();
+    EXPECT_EQ(job.consoleText(), "first\nsec");
+    EXPECT_EQ(job.newConsoleLines(), "") << "the progress page shows the whole text already";
+    Log(0, true) << "ond";
+    EXPECT_EQ(job.newConsoleLines(), "ond\n") << "the rest of the shown line, then the new lines";
+}

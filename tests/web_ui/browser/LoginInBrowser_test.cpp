@@ -4,8 +4,9 @@
 // private mount namespace (pam_permit), so the machine's accounts are never
 // asked.
 
-#include "tests/common/CommandOutput.h"
+#include "tests/common/BrowserScenario.h"
 #include "tests/common/PrivateNamespace.h"
+#include "tests/common/TempDir.h"
 #include "tests/common/TestFiles.h"
 #include "tests/web_ui/FrontEndHarness.h"
 #include "web_ui/PasswordCheck.h"
@@ -13,7 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/mount.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <string>
@@ -24,9 +24,10 @@ const char kSecret[] = "browsertestsecretforthefront";
 
 TEST(LoginInBrowser, BySecretAndByPassword)
 {
-    if (access("/usr/bin/chromium", X_OK) != 0) GTEST_SKIP() << "chromium is not installed (scripts/deps.sh)";
-    if (commandOutput("npm root -g 2>/dev/null").empty()) GTEST_SKIP() << "npm is not installed";
-    const int result = runInPrivateMountNamespace([] {
+    // The scenario's result comes out of the namespace's child through files.
+    TempDir outside;
+    const std::string statusFile = outside.path() + "/status", outputFile = outside.path() + "/output";
+    const int result = runInPrivateMountNamespace([&] {
         if (mount("tmpfs", "/etc/pam.d", "tmpfs", 0, "mode=0755") != 0) return kNamespaceRefused;
         writeFileWithDirectories("/etc/pam.d/common-auth", "auth required pam_permit.so\n");
         writeFileWithDirectories("/etc/pam.d/common-account", "account required pam_permit.so\n");
@@ -37,17 +38,19 @@ TEST(LoginInBrowser, BySecretAndByPassword)
             std::fprintf(stderr, "the front end did not start: %s\n", frontEnd.hostErrors().c_str());
             return 1;
         }
-        int status = 0;
-        const std::string output =
-            commandOutput("timeout 120 node " + web_ui_test::quoted(KW_SOURCE_DIR "/tests/web_ui/browser/login.mjs") +
-                              " " + web_ui_test::quoted(frontEnd.url("")) + " " + kSecret + " " +
-                              web_ui_test::quoted(getProcessUserName()) + " 2>&1",
-                          &status);
-        if (status != 0) std::fprintf(stderr, "%s\n", output.c_str());
-        return status == 0 ? 0 : 1;
+        const BrowserRun run = runBrowserScenario(KW_SOURCE_DIR "/tests/web_ui/browser/login.js",
+                                                  "by-secret-and-password",
+                                                  {frontEnd.url(""), kSecret, getProcessUserName()});
+        writeFileWithDirectories(statusFile, std::to_string(run.status));
+        writeFileWithDirectories(outputFile, run.output);
+        return 0;
     });
     if (result == kNamespaceRefused) GTEST_SKIP() << "no private mount namespace here";
-    EXPECT_EQ(0, result);
+    ASSERT_EQ(0, result);
+    BrowserRun run;
+    run.status = std::stoi(readFile(statusFile));
+    run.output = readFile(outputFile);
+    EXPECT_BROWSER_SCENARIO_PASSES(run);
 }
 
 }  // namespace

@@ -2,12 +2,10 @@
 // label "browser"): Debian's chromium driven by playwright-core, against the
 // front end over TLS with a stand-in back end.
 
-#include "tests/common/CommandOutput.h"
+#include "tests/common/BrowserScenario.h"
 #include "tests/web_ui/FrontEndHarness.h"
 
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 #include <string>
 
@@ -19,8 +17,6 @@ const char kSecret[] = "browsertestsecretforthepages";
 
 TEST(WizardPagesInBrowser, SettingsAndProgressScripts)
 {
-    if (access("/usr/bin/chromium", X_OK) != 0) GTEST_SKIP() << "chromium is not installed (scripts/deps.sh)";
-    if (commandOutput("npm root -g 2>/dev/null").empty()) GTEST_SKIP() << "npm is not installed";
     web_ui_test::FrontEnd frontEnd(std::vector<std::pair<std::string, std::string>>{{"WEB_SECRET", kSecret}});
     ASSERT_GT(frontEnd.port(), 0) << frontEnd.hostErrors();
     frontEnd.backend.reply("get_current_page", web_ui_test::goldenReply("current-page"));
@@ -31,12 +27,8 @@ TEST(WizardPagesInBrowser, SettingsAndProgressScripts)
                                "<?xml version=\"1.0\" ?><kitwright status=\"ok\"><products><product id=\"zarni\">"
                                "<progress status=\"completed\" percentage=\"100\"/></product></products>"
                                "<console>&lt;b&gt;done&lt;/b&gt;&#x0A;next</console></kitwright>");
-    int status = 0;
-    const std::string output =
-        commandOutput("timeout 120 node " + web_ui_test::quoted(KW_SOURCE_DIR "/tests/web_ui/browser/pages.mjs") + " " +
-                          web_ui_test::quoted(frontEnd.url("")) + " " + kSecret + " 2>&1",
-                      &status);
-    EXPECT_EQ(0, status) << output;
+    EXPECT_BROWSER_SCENARIO_PASSES(runBrowserScenario(KW_SOURCE_DIR "/tests/web_ui/browser/wizard-pages.js",
+                                                      "settings-and-progress", {frontEnd.url(""), kSecret}));
     // The form the browser sent: the cleared box as "false", its disabled
     // dependants without a value, the other choice.
     std::string posted;

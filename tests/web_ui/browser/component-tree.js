@@ -142,6 +142,7 @@ const scenarios = {
       await load(page);
       await Promise.all([page.waitForURL((url) => url.pathname === '/clear.html'), page.click('a.cancel')]);
       checkEqual('/clear.html', await page.textContent('#reached'), 'the cancel link');
+      checkEqual('token', new URL(page.url()).searchParams.get('csrf_token'), 'the session token it carries');
     }
   }
 };
