@@ -147,15 +147,15 @@ const MessagePair kTable[] = {
      "für heruntergeladene Dateien, Proxy-Einstellungen, Download-Einstellungen) können\n"
      "entweder in der Befehlszeile oder in der Konfigurationsdatei festgelegt werden.\n"
      "\n"
-     " Befehlszeile                          | Konfigurationsdatei               | Bedeutung\n"
-     "---------------------------------------+-----------------------------------+-----------------------\n"
-     " --source <URL oder Pfad>              | SOURCE=<URL oder Pfad>            | Installationsquelle\n"
-     " --target <Verzeichnis>                | TARGET=<Verzeichnis>              | Download-Verzeichnis\n"
-     " --proxy-host <Host>                   | PROXY_HOST=<Host>                 | Proxy-Host\n"
-     " --proxy-port <Port>                   | PROXY_PORT=<Port>                 | Proxy-Port\n"
-     " --proxy-user <Benutzer>               | PROXY_USER=<Benutzer>             | Proxy-Benutzername\n"
-     " --proxy-password <Passwort>           | PROXY_PASSWORD=<Passwort>         | Proxy-Passwort\n"
-     " --download-retry-count <N>            | DOWNLOAD_RETRY_COUNT=<N>          | Download-Wiederholungen\n"
+     " Befehlszeile                | Konfigurationsdatei       | Bedeutung\n"
+     "-----------------------------+---------------------------+---------------------\n"
+     " --source <URL oder Pfad>    | SOURCE=<URL oder Pfad>    | Installationsquelle\n"
+     " --target <Verzeichnis>      | TARGET=<Verzeichnis>      | Download-Verzeichnis\n"
+     " --proxy-host <Host>         | PROXY_HOST=<Host>         | Proxy-Host\n"
+     " --proxy-port <Port>         | PROXY_PORT=<Port>         | Proxy-Port\n"
+     " --proxy-user <Benutzer>     | PROXY_USER=<Benutzer>     | Proxy-Benutzer\n"
+     " --proxy-password <Passwort> | PROXY_PASSWORD=<Passwort> | Proxy-Passwort\n"
+     " --download-retry-count <N>  | DOWNLOAD_RETRY_COUNT=<N>  | Wiederholungen\n"
      "\n"
      "Argumente in der Befehlszeile haben Vorrang vor der Konfigurationsdatei. Der\n"
      "Installer liest die Konfigurationsdatei beim Start; schreiben Sie jede Einstellung\n"
@@ -217,8 +217,8 @@ const MessagePair kTable[] = {
      "Verwendung: installer [OPTIONEN]\n"
      "\n"
      "Der Zarni-Installer installiert, aktualisiert und entfernt Zarni-Produkte und\n"
-     "ihre Komponenten. Ohne Optionen gestartet, öffnet er den interaktiven Assistenten\n"
-     "in der Konsole.\n"
+     "ihre Komponenten. Ohne Optionen gestartet, öffnet er den interaktiven\n"
+     "Assistenten in der Konsole.\n"
      "\n"},
     {"usage_download",
      " Download-Optionen:\n"
@@ -278,9 +278,9 @@ const MessagePair kTable[] = {
      "\n"},
     {"usage_install",
      " Installationsoptionen:\n"
-     "--installation-type <Typenname> Die Komponenten des angegebenen Installationstyps\n"
-     "(zum Beispiel 'Recommended' oder 'Full') der ausgewählten Produktversion\n"
-     "installieren.\n"
+     "--installation-type <Typenname> Die Komponenten des angegebenen\n"
+     "Installationstyps (zum Beispiel 'Recommended' oder 'Full') der ausgewählten\n"
+     "Produktversion installieren.\n"
      "Beispiele:\n"
      "1) die empfohlenen Komponenten des neuesten Zarni:\n"
      "--select-product-id zarni --select-release-latest \\\n"
@@ -325,6 +325,10 @@ const MessagePair kTable[] = {
      "                         also das Produkt selbst.\n"
      "                         Beispiel (Zarni entfernen):\n"
      "                          --select-product-id zarni --remove-everything\n"
+     "\n"
+     "    --interactive-uninstall\n"
+     "                         Zusammen mit --remove-everything vor dem Beenden des\n"
+     "                         Zarni Installers auf die Eingabetaste warten.\n"
      "\n"},
     {"usage_upgrade",
      " Upgrade-Optionen:\n"
@@ -350,9 +354,9 @@ const MessagePair kTable[] = {
     {"usage_no_warn",
      " Optionen zur Prüfung der Komponenten:\n"
      "--skip-components-check Die Prüfungen der Komponenten und des Produkts vor und\n"
-     "nach der Installation nicht ausführen. Zarni Installer führt diese Prüfungen aus,\n"
-     "um Probleme zu finden, die Ihre Daten beschädigen könnten. Überspringen Sie sie\n"
-     "daher nur, wenn Sie sicher sind, dass die Installation\n"
+     "nach der Installation nicht ausführen. Zarni Installer führt diese Prüfungen\n"
+     "aus, um Probleme zu finden, die Ihre Daten beschädigen könnten. Überspringen\n"
+     "Sie sie daher nur, wenn Sie sicher sind, dass die Installation\n"
      "gefahrlos ist.\n"
      "\n"},
     {"usage_list",
@@ -502,13 +506,13 @@ const MessagePair kTable[] = {
      "\n"},
     {"usage_deprecated",
      " Veraltete Optionen (akzeptiert, aber mit einer Warnung ignoriert):\n"
-     "--source-type Legte früher den Typ der Installationsquelle fest. Der Typ wird jetzt\n"
-     "am Wert von --source erkannt.\n"
+     "--source-type Legte früher den Typ der Installationsquelle fest. Der Typ wird\n"
+     "jetzt am Wert von --source erkannt.\n"
      "\n"
      "--add-source  Fügte früher eine zusätzliche Paketquelle hinzu.\n"
      "\n"
-     "--show-additional-source-types Listete früher die Typen zusätzlicher Paketquellen\n"
-     "auf.\n"
+     "--show-additional-source-types Listete früher die Typen zusätzlicher\n"
+     "Paketquellen auf.\n"
      "\n"
      "--show-additional-sources Listete früher die zusätzlichen Paketquellen auf.\n"
      "\n"
@@ -520,14 +524,15 @@ const MessagePair kTable[] = {
      "--allow-kernel-install Erlaubte früher die Installation von Kernel-Paketen.\n"
      "\n"
      "--disable-major-updates Verhinderte früher Upgrades auf eine neue Hauptversion.\n"
-     "Wählen Sie stattdessen die zu installierende Version mit --select-release-id oder\n"
-     "--select-release-current.\n"
+     "Wählen Sie stattdessen die zu installierende Version mit --select-release-id\n"
+     "oder --select-release-current.\n"
      "\n"
      "--upgrade-system-packages Aktualisierte früher auch die Pakete des\n"
      "Betriebssystems.\n"
      "\n"
-     "--reinstall-patch Installierte früher den neuesten Patch der ausgewählten Produkte\n"
-     "erneut. Die befehlsbasierte Oberfläche ignoriert --repatch auf dieselbe Weise.\n"
+     "--reinstall-patch Installierte früher den neuesten Patch der ausgewählten\n"
+     "Produkte erneut. Die befehlsbasierte Oberfläche ignoriert --repatch auf\n"
+     "dieselbe Weise.\n"
      "\n"
      "--skip-patch Übersprang früher die Installation von Patches. Die befehlsbasierte\n"
      "Oberfläche ignoriert sie auf dieselbe Weise.\n"
@@ -554,7 +559,7 @@ const MessagePair kTable[] = {
      "help Hilfe zu einem Befehl anzeigen\n"
      "\n"
      "Hilfe zu einem bestimmten Befehl erhalten Sie mit \"installer help BEFEHL\".\n"
-     "Hilfe zur optionsbasierten Oberfläche erhalten Sie mit \"installer --help-options\".\n"},
+     "Hilfe zur optionsbasierten Oberfläche: \"installer --help-options\".\n"},
     {"usage_cmd_prefix", "Verwendung: installer "},
     {"usage_cmd_version", "Die Version des Zarni-Installers anzeigen."},
     {"usage_cmd_help", "Ohne BEFEHL die Befehle auflisten. Mit BEFEHL die Hilfe zu diesem Befehl\nanzeigen; fügen Sie --verbose (-v) hinzu, um mehr seiner Optionen zu sehen."},
@@ -591,7 +596,7 @@ const MessagePair kTable[] = {
      "     --components panel horde\n"
      "     --components panel,horde\n"
      "     --components panel --components horde\n"},
-    {"usage_verbose", "Fügen Sie '--verbose' (oder '-v') hinzu, um mehr Optionen zu sehen, '--verbose=2', um alle Optionen zu sehen."},
+    {"usage_verbose", "Mehr Optionen mit '--verbose' (oder '-v'), alle Optionen mit '--verbose=2'."},
     {"usage_hdr_command_opts", "Befehlsoptionen"},
     {"usage_hdr_general_opts", "Allgemeine Optionen"},
     {"usage_hdr_download_opts", "Download-Optionen"},
