@@ -199,7 +199,7 @@ const MessagePair kTable[] = {
     {"installling_pkgs", "Installerer pakker"},
     {"installing_pkglist", "Installerer følgende pakker:"},
     {"warn_apt_cdrom_in_source",
-     "Advarsel: Din APT-kildeliste indeholder en cd/dvd-kilde. Zarni Installer\n"
+     "Advarsel: Din APT-kildeliste indeholder en CD/DVD-kilde. Zarni Installer\n"
      "kan stoppe og vente på disken. Hvis disken ikke er tilgængelig, skal du fjerne\n"
      "cdrom-linjerne fra /etc/apt/sources.list og filerne i\n"
      "/etc/apt/sources.list.d/ og køre installationen igen."},

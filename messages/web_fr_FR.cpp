@@ -29,7 +29,7 @@ const MessagePair kTable[] = {
     {"web_continue", "Continuer"},
     {"web_back", "Retour"},
     {"web_inprogress", "En cours..."},
-    {"web_user_notice", "Connectez-vous avec le nom d'utilisateur et le mot de passe du compte système qui exécute le programme d'installation (généralement root)."},
+    {"web_user_notice", "Connectez-vous avec le nom d'utilisateur et le mot de passe du compte système qui exécute le programme d'installation de Zarni (généralement root)."},
     {"web_submit_user", "Se connecter"},
     {"web_copyright_notice", "Tous droits réservés."},
     {"web_bad_login", "Nom d'utilisateur ou mot de passe incorrect. Veuillez réessayer."},
