@@ -13,7 +13,7 @@ const MessagePair kTable[] = {
     {"usage_product", "A PRODUCT egy termékazonosító választó, pl. '%1%'.\nAz érvényes termékazonosítókat a „list” paranccsal ellenőrizheti.\n"},
     {"download_file", "Fájl letöltése: "},
     {"download_total_progress", "(%s / %s) "},
-    {"download_retry_progress", " (%s. újrapróbálkozás ennyiből: %s)"},
+    {"download_retry_progress", " (újrapróbálkozás: %s/%s)"},
     {"download_retry", "%s. Újrapróbálkozás %s másodperc múlva..."},
     {"progress_stage_init", "Elindult a Zarni Installer segédprogram"},
     {"progress_stage_prep", "A rendszer előkészítése"},
