@@ -221,6 +221,12 @@ TEST_F(MessagesWithRealLocales, EnvironmentLocaleChoosesTheCatalogue)
         {"ar_EG.UTF-8", "ar", "ar", false},
         {"cs_CZ.UTF-8", "cs_CZ.UTF-8", "cs_CZ", false},
         {"de_DE.UTF-8", "de_DE.UTF-8", "de_DE", false},
+        {"da_DK.UTF-8", "da_DK.UTF-8", "da_DK", false},
+        {"el_GR.UTF-8", "el_GR.UTF-8", "el_GR", false},
+        {"es_ES.UTF-8", "es_ES.UTF-8", "es_ES", false},
+        {"fi_FI.UTF-8", "fi_FI.UTF-8", "fi_FI", false},
+        {"fr_FR.UTF-8", "fr_FR.UTF-8", "fr_FR", false},
+        {"hu_HU.UTF-8", "hu_HU.UTF-8", "hu_HU", false},
         // Other spellings of the same locales are compared whole: English.
         {"de_DE.utf8", "en_US", "en_US", true},
         {"cs_CZ.utf8", "en_US", "en_US", true},

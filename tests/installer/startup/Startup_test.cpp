@@ -9,6 +9,7 @@
 #include "installer/reporters/Reporter.h"
 #include "installer/startup/SystemExit.h"
 #include "tests/common/CapturedLog.h"
+#include "tests/common/CompiledLocales.h"
 #include "tests/common/PrivateNamespace.h"
 #include "tests/common/TempDir.h"
 #include "tests/common/XmlLint.h"
@@ -993,5 +994,41 @@ TEST(Startup, ReportNamesTheChosenZarniVersionOnlyForZarniFeedback)
         const std::vector<ReportRecord> reports = host.reports();
         ASSERT_EQ(reports.size(), 1u);
         EXPECT_EQ(reports[0].arguments, c.arguments);
+    }
+}
+
+// Under a translated locale the program prints the lines that the language's
+// tables pin: the command-help prefix, the first line of the option help, the
+// name that opens the version answer. The locales are compiled inside the build
+// tree, which the private host keeps visible.
+TEST(Startup, PrintsTheLinesOfItsLanguageWithRealLocales)
+{
+    const std::string locales = fileops::dirname(KW_PROGRAM) + "/../tests/compiled-locales";
+    ::setenv("KW_TEST_LOCALES", locales.c_str(), 0);
+    const std::string compile = std::string(KW_SOURCE_DIR) + "/tests/bin/compile-locales '" + locales + "' >/dev/null 2>&1";
+    if (std::system(compile.c_str()) != 0 || compiledLocales().empty())
+        GTEST_SKIP() << "localedef could not compile the test locales";
+    ProgramHost host;
+    const struct Case {
+        const char* locale;
+        std::vector<std::string> arguments;
+        const char* firstLine;  // how the first line of the answer begins
+    } cases[] = {
+        {"da_DK.UTF-8", {"help", "install"}, "Anvendelse: installer install [SELECTOR ...]"},
+        {"de_DE.UTF-8", {"help", "install"}, "Verwendung: installer install [SELECTOR ...]"},
+        {"el_GR.UTF-8", {"--help-options"}, "Χρήση: installer [OPTIONS]"},
+        {"fr_FR.UTF-8", {"--version"}, "Programme d'installation de Zarni "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.locale);
+        ProgramHost::Run run;
+        run.arguments = c.arguments;
+        // The C library keeps what it loads for a locale until exit, which the
+        // leak check of a sanitized build would count as the program's.
+        run.environment = {std::string("LC_ALL=") + c.locale, "LOCPATH=" + locales, "ASAN_OPTIONS=detect_leaks=0"};
+        const PrivateHostResult result = host.run(run);
+        KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_THAT(result.out.substr(0, result.out.find('\n')), ::testing::StartsWith(c.firstLine));
     }
 }
