@@ -7,7 +7,7 @@ namespace {
 const MessagePair kTable[] = {
     {"Kitwright", "Zarni Installer"},
     {"usage_cmd_list_tail", "Examples:\n  List available products:\n    list\n  List latest available Zarni releases with default tiers:\n    list %1%\n  List all available Zarni releases:\n    list %1% all\n  Show the latest available Zarni preview release (with 'testing' tier):\n    list %1% testing\n  List components in Zarni %2% (selected by product ID and version):\n    list %1% %2% --components\n  List installation presets in Zarni %2% (selected by release ID):\n    list %3% --presets\n"},
-    {"usage_cmd_install_tail", "Examples:\n  Install the recommended set of components of the latest generally available\n  release of Zarni:\n    install\n  Install latest available preview release of Zarni:\n    install testing\n  Install Zarni %2% (selected by version):\n    install %1% %2%\n  Install the full set of Zarni components without Java support and Horde webmail\n  (release is selected by ID):\n    install %3% --preset Full --without java horde\n"},
+    {"usage_cmd_install_tail", "Examples:\n  Install the recommended set of components of the latest generally available\n  release of Zarni:\n    install\n  Install latest available preview release of Zarni:\n    install testing\n  Install Zarni %2% (selected by version):\n    install %1% %2%\n  Install the full set of Zarni components without Java support and Horde\n  webmail (release is selected by ID):\n    install %3% --preset Full --without java horde\n"},
     {"usage_cmd_upgrade_tail", "Examples:\n  Upgrade to Zarni %2% (selected by product ID and version):\n    upgrade %1% %2%\n  Upgrade to Zarni %2% (selected by release ID):\n    upgrade %3%\n  Upgrade to the latest available stable Zarni release:\n    upgrade %1% stable\n"},
     {"usage_cmd_update_tail", "Examples:\n  Install latest available updates for all installed products:\n    update\n  Update Zarni installation:\n    update %1%\n  Install only Zarni updates, do not update other services managed by Zarni\n  if possible (applicable only to the '%1%' product):\n    update --panel-only\n"},
     {"usage_selector", "Each SELECTOR is one of the following:\n  product ID,       e.g. '%1%'\n  release tier,     e.g. 'stable' or 'all' for no tier filter\n  release version,  e.g. '%2%'\n  release ID,       e.g. '%3%'\n\nUse the 'list' command to check which selectors are valid.\n"},
@@ -81,8 +81,8 @@ const MessagePair kTable[] = {
      "This may be caused by a problem with the installation source, your connection or the installer settings.\n"
      "The installer will quit due to an unrecoverable error.\n"
      "Would you like to view the current installer settings and how to change them?"},
-    {"examine_presetup", "Checking components and product before the installation"},
-    {"examine_postsetup", "Checking components and product after the installation"},
+    {"examine_presetup", "Checking the components and the product before the installation"},
+    {"examine_postsetup", "Checking the components and the product after the installation"},
     {"examine_perform", "Checking the components and the product..."},
     {"examine_skip_yesno",
      "Proceeding with installation or upgrade without resolving the issues\n"
@@ -149,8 +149,8 @@ const MessagePair kTable[] = {
     {"settings_page_hdr", "Advanced settings"},
     {"settings_page_body",
      "These settings (location of product distribution packages, storage for\n"
-     "downloaded files, proxy settings, download settings) can be specified either\n"
-     "via command line arguments or configuration file.\n"
+     "downloaded files, proxy settings, download settings) can be set either on\n"
+     "the command line or in the configuration file.\n"
      "\n"
      " Command line               | Configuration file       | Summary\n"
      "----------------------------+--------------------------+--------------------\n"
@@ -193,19 +193,19 @@ const MessagePair kTable[] = {
      "The components you selected will require installation of packages from the following components: \n"},
     {"need_also_remove_message",
      "The components you selected will require removal of packages from the following components: \n"},
-    {"options_page_hdr", "Component settings"},
+    {"options_page_hdr", "Component parameters"},
     {"options_page_body1",
-     " components selected for installation require that you specify certain settings.\n"},
+     " components selected for installation require that you specify certain parameters.\n"},
     {"options_page_body3", "You need to specify all required parameters now.\n"},
     {"options_page_body4", "The parameters of all these components are already defined.\n"},
     {"packages_page_hdr", "Package changes"},
     {"packages_no_reqpackages", "No packages need to be installed, upgraded or removed."},
-    {"install_remove", "Removing package "},
+    {"install_remove", "Removing packages: "},
     {"install_again",
      "Notice: "
      "A new product build was released while Zarni Installer was installing the packages.\n"
      "Would you like to install it?"},
-    {"install_install_package", "Installing package "},
+    {"install_install_package", "Installing packages: "},
     {"checking_comps_status", "Detecting installed product components."},
     {"checking_deps", "Checking package dependencies..."},
     {"err_set_proxyvar",
@@ -216,9 +216,10 @@ const MessagePair kTable[] = {
     {"installling_pkgs", "Installing packages"},
     {"installing_pkglist", "Installing the following packages:"},
     {"warn_apt_cdrom_in_source",
-     "Warning: Your APT sources list contains a CD/DVD source. Zarni Installer may stop\n"
-     "and wait for the disc. If the disc is not available, remove the cdrom lines\n"
-     "from /etc/apt/sources.list and run the installation again."},
+     "Warning: Your APT sources list contains a CD/DVD source. Zarni Installer\n"
+     "may stop and wait for the disc. If the disc is not available, remove the\n"
+     "cdrom lines from /etc/apt/sources.list and the files in\n"
+     "/etc/apt/sources.list.d/, and run the installation again."},
     {"retype_password", "Retype password: "},
     {"webinterface_exit_by_timeout",
      " Zarni Installer was closed because of a long period of inactivity."},
@@ -289,9 +290,9 @@ const MessagePair kTable[] = {
      "    --select-release-current\n"
      "                         Select the installed release of the product.\n"
      "\n"
-     "    --tier <tiers>       Offer only the releases of the given tiers, a comma-\n"
-     "                         separated list such as stable,testing. The default is\n"
-     "                         \"stable,release,current\".\n"
+     "    --tier <tiers>       Offer only the releases of the given tiers, a\n"
+     "                         comma-separated list such as stable,testing. The\n"
+     "                         default is \"stable,release,current\".\n"
      "\n"
      "    --all-versions       Do not filter the releases by tier. With this option\n"
      "                         the installer offers the releases of every tier,\n"
@@ -347,6 +348,10 @@ const MessagePair kTable[] = {
      "                         remove the product itself.\n"
      "                         Example (remove Zarni):\n"
      "                           --select-product-id zarni --remove-everything\n"
+     "\n"
+     "    --interactive-uninstall\n"
+     "                         Together with --remove-everything, wait for Enter\n"
+     "                         before Zarni Installer exits.\n"
      "\n"},
     {"usage_upgrade",
      " Upgrade options:\n"
@@ -420,8 +425,8 @@ const MessagePair kTable[] = {
      "    --query-status       Show whether Zarni Installer is running and, if it is,\n"
      "                         the stage and step of its work. The status of the\n"
      "                         answer is one of:\n"
-     "                           ok   - Zarni Installer is not running\n"
-     "                           busy - Zarni Installer is running\n"
+     "                           query_ok   - Zarni Installer is not running\n"
+     "                           query_busy - Zarni Installer is running\n"
      "\n"
      "    --check-updates      Check whether updates are available for the selected\n"
      "                         product (Zarni when no product is selected).\n"
@@ -480,12 +485,12 @@ const MessagePair kTable[] = {
      " Logging and notification options:\n"
      "    --notify-email <email>\n"
      "                         When Zarni Installer finishes, send a report on the\n"
-     "                         result to the given e-mail address.\n"
+     "                         result to the given email address.\n"
      "\n"
      "    --truncate-log       Empty the log file of Zarni Installer at start.\n"
      "\n"
-     "    --separate-logs      Write a separate log file for each run of Zarni\n"
-     "                         Installer.\n"
+     "    --separate-logs      Write a separate log file for each run of\n"
+     "                         Zarni Installer.\n"
      "\n"
      "    --debug              Write debug information to the log file.\n"
      "\n"},
@@ -639,7 +644,7 @@ const MessagePair kTable[] = {
     {"usage_opt_truncate_log", "Empty the log file of Zarni Installer at start"},
     {"usage_opt_separate_log", "Write a separate log file for each run of Zarni Installer"},
     {"usage_opt_email",
-     "When Zarni Installer finishes, send a report on the result to this e-mail address"},
+     "When Zarni Installer finishes, send a report on the result to this email address"},
     {"usage_opt_verbose", "Show more options in the help: 1 for more options, 2 for all options"},
     {"usage_opt_completion", "Print the options of the command for shell completion (JSON)"},
     {"usage_opt_override_os_name", "Operating system name to use instead of the detected one"},
@@ -666,7 +671,7 @@ const MessagePair kTable[] = {
      "Install only the updates of Zarni itself, not of the other services that Zarni manages"},
     {"usage_opt_addremove_components", "Components to add or remove"},
     {"usage_opt_stop_terminate",
-     "Stop it even while packages are being installed (send SIGTERM instead of SIGHUP)"},
+     "Stop Zarni Installer even while packages are being installed (send SIGTERM instead of SIGHUP)"},
     {"error_supp_need",
      "You can search for a solution on the Zarni support site at https://support.zarni.example/"},
     {"os_win2003_not_supported",

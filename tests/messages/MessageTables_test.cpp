@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <boost/format.hpp>
+#include <boost/regex.hpp>
 
 #include <functional>
 #include <map>
@@ -181,6 +182,57 @@ TEST(MessageTables, WizardLegendsStartWithTheirCommandLetter)
     Messages::messages_rep english("C");
     for (const auto& legend : legends)
         EXPECT_EQ(english.getMessage(legend.first).rfind(legend.second, 0), 0u) << legend.first;
+}
+
+// The texts printed as blocks on the console: the help pages and the two long
+// warnings. The option descriptions are single lines that the option library wraps.
+bool isConsoleBlock(const std::string& key)
+{
+    if (key.rfind("usage_opt_", 0) == 0) return false;
+    return key.rfind("usage_", 0) == 0 || key == "warn_apt_cdrom_in_source" || key == "err_ssl_strong_recomended";
+}
+
+TEST(MessageTables, EnglishConsoleBlocksFitEightyColumns)
+{
+    Messages::messages_rep english("C");
+    for (const auto& pair : english.messages) {
+        if (!isConsoleBlock(pair.first)) continue;
+        std::size_t start = 0;
+        for (std::size_t end = pair.second.find('\n'); start <= pair.second.size();
+             end = pair.second.find('\n', start)) {
+            if (end == std::string::npos) end = pair.second.size();
+            EXPECT_LE(end - start, 80u) << pair.first << ": " << pair.second.substr(start, end - start);
+            start = end + 1;
+        }
+    }
+}
+
+// Every option that a text tells the operator about is one the help describes: on
+// an option line of a help section, or in the command help. Options of other
+// programs (dpkg, apt-get) and the command option that is only ignored are not.
+TEST(MessageTables, EveryOptionNamedIsInTheHelp)
+{
+    const std::set<std::string> otherPrograms = {"--add-architecture", "--configure", "--reinstall"};
+    const std::set<std::string> ignoredOnly = {"--repatch"};
+    Messages::messages_rep english("C");
+    const boost::regex optionLine("^    (--[a-z0-9][a-z0-9-]*)");
+    const boost::regex option("--[a-z0-9][a-z0-9-]*");
+    std::set<std::string> described;
+    for (const auto& pair : english.messages) {
+        const std::string& key = pair.first;
+        const bool commandHelp = key.rfind("usage_cmd_", 0) == 0 || key == "usage_components" || key == "usage_verbose";
+        if (!commandHelp && key.rfind("usage_", 0) != 0) continue;
+        const boost::regex& pattern = commandHelp ? option : optionLine;
+        for (boost::sregex_iterator it(pair.second.begin(), pair.second.end(), pattern), end; it != end; ++it)
+            described.insert((*it)[commandHelp ? 0 : 1].str());
+    }
+    EXPECT_EQ(described.count("--interactive-uninstall"), 1u);
+    for (const auto& pair : english.messages)
+        for (boost::sregex_iterator it(pair.second.begin(), pair.second.end(), option), end; it != end; ++it) {
+            const std::string named = it->str();
+            if (otherPrograms.count(named) || ignoredOnly.count(named)) continue;
+            EXPECT_EQ(described.count(named), 1u) << pair.first << " names " << named;
+        }
 }
 
 // The translated loaders exist for every language and only ever add keys of their own set.

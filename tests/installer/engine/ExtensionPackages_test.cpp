@@ -1,5 +1,6 @@
 #include "installer/engine/ExtensionPackages.h"
 
+#include "common/Messages.h"
 #include "common/packages/DebPackage.h"
 #include "common/packages/ExtCatalogPackage.h"
 #include "common/packages/Repository.h"
@@ -62,7 +63,7 @@ TEST(ExtensionPackages, RemoversOfInstalledExtensionsOnly)
         EXPECT_THAT(tools.calls(), ElementsAre("extension --uninstall foo [ZARNI_INTERNAL_PHP_EXEC=1]"));
         EXPECT_THAT(log.text(), HasSubstr("DEBUG remove extension packages: "));
         EXPECT_THAT(log.text(), HasSubstr("DEBUG uninstalling extension package ext-foo\n"));
-        EXPECT_THAT(log.text(), HasSubstr("Removing package The foo\n"));
+        EXPECT_THAT(log.text(), HasSubstr(Messages::get("install_remove") + "The foo\n"));
         // Never set in the installer's own environment.
         EXPECT_EQ(std::getenv("ZARNI_INTERNAL_PHP_EXEC"), nullptr);
     });
@@ -87,7 +88,7 @@ TEST(ExtensionPackages, InstallsFeedPackagesNotInstalledOnes)
         EXPECT_THAT(tools.calls(), ElementsAre("extension --upgrade-url https://ext.zarni.example/get?x='1'&y=2 "
                                                "[ZARNI_INTERNAL_PHP_EXEC=1]"));
         EXPECT_THAT(log.text(), HasSubstr("DEBUG installing extension package ext-fine\n"));
-        EXPECT_THAT(log.text(), HasSubstr("Installing package The fine\n"));
+        EXPECT_THAT(log.text(), HasSubstr(Messages::get("install_install_package") + "The fine\n"));
         expectError([&] { ExtensionPackages(&repository).installPackages(list); }, {4, 0, 2, 2},
                     HasSubstr("Failed to install the extension 'The wanted'"));
         EXPECT_EQ(tools.calls().size(), 1u);
