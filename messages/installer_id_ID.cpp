@@ -243,7 +243,7 @@ const MessagePair kTable[] = {
     {"need_also_message", "Komponen yang Anda pilih memerlukan pemasangan paket dari komponen berikut: \n"},
     {"need_also_remove_message", "Komponen yang Anda pilih memerlukan penghapusan paket dari komponen berikut: \n"},
     {"options_page_hdr", "Parameter komponen"},
-    {"options_page_body1", " komponen yang dipilih untuk dipasang memerlukan beberapa pengaturan yang harus Anda tentukan.\n"},
+    {"options_page_body1", " komponen yang dipilih untuk dipasang memerlukan beberapa parameter yang harus Anda tentukan.\n"},
     {"options_page_body3", "Anda perlu menentukan semua parameter wajib sekarang.\n"},
     {"options_page_body4", "Parameter semua komponen ini sudah ditentukan.\n"},
     {"packages_page_hdr", "Perubahan paket"},
@@ -393,6 +393,10 @@ const MessagePair kTable[] = {
      "                         produk itu sendiri.\n"
      "                         Contoh (hapus Zarni):\n"
      "                           --select-product-id zarni --remove-everything\n"
+     "\n"
+     "    --interactive-uninstall\n"
+     "                         Bersama --remove-everything, tunggu tombol Enter\n"
+     "                         sebelum Pemasang Zarni keluar.\n"
      "\n"},
     {"usage_upgrade",
      " Opsi upgrade:\n"

@@ -245,7 +245,7 @@ const MessagePair kTable[] = {
     {"need_also_message", "I componenti selezionati richiedono l'installazione di pacchetti dei seguenti componenti: \n"},
     {"need_also_remove_message", "I componenti selezionati richiedono la rimozione di pacchetti dei seguenti componenti: \n"},
     {"options_page_hdr", "Parametri dei componenti"},
-    {"options_page_body1", " componenti selezionati per l'installazione richiedono di specificare alcune impostazioni.\n"},
+    {"options_page_body1", " componenti selezionati per l'installazione richiedono di specificare alcuni parametri.\n"},
     {"options_page_body3", "È necessario specificare ora tutti i parametri obbligatori.\n"},
     {"options_page_body4", "I parametri di tutti questi componenti sono già definiti.\n"},
     {"packages_page_hdr", "Modifiche ai pacchetti"},
@@ -395,6 +395,10 @@ const MessagePair kTable[] = {
      "                         ovvero rimuove il prodotto stesso.\n"
      "                         Esempio (rimozione di Zarni):\n"
      "                           --select-product-id zarni --remove-everything\n"
+     "\n"
+     "    --interactive-uninstall\n"
+     "                         Insieme a --remove-everything, attende la pressione\n"
+     "                         di Invio prima della chiusura di Zarni Installer.\n"
      "\n"},
     {"usage_upgrade",
      " Opzioni di upgrade:\n"
