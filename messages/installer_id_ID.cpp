@@ -661,7 +661,8 @@ const MessagePair kTable[] = {
      "  --components panel,horde\n"
      "  --components panel --components horde\n"},
     {"usage_verbose",
-     "Tambahkan '--verbose' (atau '-v') untuk melihat lebih banyak opsi, '--verbose=2' untuk melihat semua opsi."},
+     "Tambahkan '--verbose' (atau '-v') untuk melihat lebih banyak opsi, '--verbose=2'\n"
+     "untuk melihat semua opsi."},
     {"usage_hdr_command_opts", "Opsi perintah"},
     {"usage_hdr_general_opts", "Opsi umum"},
     {"usage_hdr_download_opts", "Opsi unduhan"},

@@ -632,7 +632,7 @@ const MessagePair kTable[] = {
      "   help       Mostra la guida di un comando\n"
      "\n"
      "Vedere 'installer help COMANDO' per la guida su un comando specifico.\n"
-     "Vedere 'installer --help-options' per la guida sull'interfaccia basata su opzioni.\n"},
+     "Vedere 'installer --help-options' per la guida sull'interfaccia a opzioni.\n"},
     {"usage_cmd_prefix", "Utilizzo: installer "},
     {"usage_cmd_version", "Mostra la versione di Zarni Installer."},
     {"usage_cmd_help",
@@ -671,7 +671,8 @@ const MessagePair kTable[] = {
      "   --components panel,horde\n"
      "   --components panel --components horde\n"},
     {"usage_verbose",
-     "Aggiungere '--verbose' (o '-v') per vedere più opzioni, '--verbose=2' per vederle tutte."},
+     "Aggiungere '--verbose' (o '-v') per vedere più opzioni, '--verbose=2' per\n"
+     "vederle tutte."},
     {"usage_hdr_command_opts", "Opzioni del comando"},
     {"usage_hdr_general_opts", "Opzioni generali"},
     {"usage_hdr_download_opts", "Opzioni di download"},
