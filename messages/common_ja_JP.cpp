@@ -5,7 +5,7 @@
 namespace {
 
 const MessagePair kTable[] = {
-    {"err_no_debpartver", "DebVersion で内部エラーが発生しました（行 &lt;行番号&gt;）。"},
+    {"err_no_debpartver", "DebVersion で内部エラーが発生しました（行 &lt;行番号&gt;）"},
     {"err_exec_cmd", " 実行したコマンド：%s"},
     {"err_exec_pipefail", "プロセス間の内部通信用のパイプを作成できませんでした。"},
     {"err_exec_forkfail", "外部コマンドの実行に失敗しました：fork() 操作が失敗しました。"},
