@@ -168,7 +168,17 @@ Messages::messages_rep& Messages::current()
 
 const std::string& Messages::get(const char* key) { return current().getMessage(key); }
 
-boost::format Messages::format(const char* key) { return boost::format(get(key)); }
+MessageFormat Messages::format(const char* key)
+{
+    messages_rep& catalogue = current();
+    return MessageFormat(key, catalogue.getMessage(key), catalogue.locale);
+}
+
+const std::string& Messages::englishText(const char* key)
+{
+    static messages_rep english("C");
+    return english.getMessage(key);
+}
 
 const std::string& Messages::getLocale() { return current().locale; }
 

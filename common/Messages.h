@@ -1,6 +1,6 @@
 #pragma once
 
-#include <boost/format.hpp>
+#include "common/MessageFormat.h"
 
 #include <map>
 #include <shared_mutex>
@@ -32,8 +32,11 @@ public:
     // The text of a key in the current language; the reference stays valid for the
     // life of the process.
     static const std::string& get(const char* key);
-    // Boost.Format of a key's text, ready for `% argument`; all format errors raise.
-    static boost::format format(const char* key);
+    // A key's text, ready for `% argument`: formatted with every format error on,
+    // and with the English text (and a warning) when a translation does not fit.
+    static MessageFormat format(const char* key);
+    // The English text of a key, whatever the current language.
+    static const std::string& englishText(const char* key);
     static const std::string& getLocale();
     static void setLocale(const std::string& name);
     // The (code, display name) pairs of the language selector, English first.

@@ -11,7 +11,7 @@ packages="cmake g++ make git pkg-config ccache
   libgtest-dev libgmock-dev libbenchmark-dev rpm python3 openssl curl libxml2-utils
   clang libclang-rt-14-dev tmux
   debootstrap dpkg-dev gpg createrepo-c
-  libjs-prototype chromium nodejs"
+  libjs-prototype chromium nodejs locales"
 # Node.js packaged with its own npm conflicts with Debian's npm package.
 if ! command -v npm >/dev/null; then
     packages="$packages npm"

@@ -1,15 +1,20 @@
 #include "common/Messages.h"
 
 #include "common/Log.h"
+#include "tests/common/CompiledLocales.h"
+#include "tests/common/ScopedEnvironment.h"
 #include "tests/common/TempDir.h"
+#include "tests/messages/TranslationTables.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
 #include <locale>
+#include <memory>
 #include <sstream>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -164,6 +169,101 @@ TEST_F(MessagesTest, FirstUseFollowsTheEnvironmentLocale)
             std::exit(fallback ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
+}
+
+// The catalogue beside the system's own locales, compiled for the test: the
+// machine may have none but C and POSIX.
+class MessagesWithRealLocales : public MessagesTest {
+protected:
+    void SetUp() override
+    {
+        MessagesTest::SetUp();
+        if (compiledLocales().empty()) GTEST_SKIP() << "localedef could not compile the test locales";
+        locpath_ = std::make_unique<ScopedEnvironment>("LOCPATH", compiledLocales());
+    }
+
+    std::unique_ptr<ScopedEnvironment> locpath_;
+};
+
+// One text of each message set, in the language the catalogue should show.
+std::string mismatchedTexts(const std::string& code)
+{
+    using namespace translation;
+    const Language* language = &english();
+    for (const Language& candidate : languages())
+        if (candidate.code == code) language = &candidate;
+    std::string report;
+    const std::pair<Set, const char*> samples[] = {
+        {Set::installer, "install_ok"}, {Set::web, "web_continue"}, {Set::common, "err_lock_locked"}};
+    for (const auto& sample : samples) {
+        const Table& written = table(*language, sample.first);
+        const auto found = written.find(sample.second);
+        const std::string expected = found != written.end() ? found->second : englishTable(sample.first).at(sample.second);
+        if (Messages::get(sample.second) != expected)
+            report += std::string(sample.second) + ": '" + Messages::get(sample.second) + "' not '" + expected + "'\n";
+    }
+    return report;
+}
+
+TEST_F(MessagesWithRealLocales, EnvironmentLocaleChoosesTheCatalogue)
+{
+    struct Case {
+        const char* environment;
+        const char* catalogueLocale;
+        const char* language;
+        bool unsupported;
+    } cases[] = {
+        {"ar_EG.UTF-8", "ar", "ar", false},
+        {"cs_CZ.UTF-8", "cs_CZ.UTF-8", "cs_CZ", false},
+        {"de_DE.UTF-8", "de_DE.UTF-8", "de_DE", false},
+        // Other spellings of the same locales are compared whole: English.
+        {"de_DE.utf8", "en_US", "en_US", true},
+        {"cs_CZ.utf8", "en_US", "en_US", true},
+        {"ar_EG.utf8", "en_US", "en_US", true},
+    };
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.environment);
+        // A fresh child process: no catalogue exists yet when it asks.
+        EXPECT_EXIT(
+            {
+                ::setenv("LC_ALL", c.environment, 1);
+                std::ostringstream seen;
+                Log::console = &seen;
+                Log::consoleLevel = 3;
+                std::string report;
+                if (Messages::getLocale() != c.catalogueLocale) report += "catalogue " + Messages::getLocale() + "\n";
+                report += mismatchedTexts(c.language);
+                const bool warned = seen.str().find("Warning: Locale " + std::string(c.environment) +
+                                                    " is not supported, used en_US.") != std::string::npos &&
+                                    seen.str().find("Supported locales are: ar_*.UTF-8") != std::string::npos;
+                if (warned != c.unsupported) report += "warnings: " + seen.str();
+                std::fputs(report.c_str(), stderr);
+                std::fflush(stderr);
+                // Without the exit handlers: the C library keeps what it loaded
+                // for the locale, which the leak check would count.
+                _exit(report.empty() ? 0 : 1);
+            },
+            ::testing::ExitedWithCode(0), "");
+    }
+}
+
+TEST_F(MessagesWithRealLocales, SetLocaleExportsTheLocaleTheSystemHas)
+{
+    ScopedEnvironment all("LC_ALL");
+    ScopedEnvironment lang("LANG");
+    const std::pair<const char*, const char*> cases[] = {
+        {"cs_CZ", "cs_CZ.UTF-8"}, {"ar_EG", "ar_EG.UTF-8"}, {"de-DE", "de_DE.UTF-8"}, {"ca_ES", "C"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.first);
+        Messages::setLocale(c.first);
+        EXPECT_STREQ(std::getenv("LC_ALL"), c.second);
+        EXPECT_STREQ(std::getenv("LANG"), c.second);
+    }
+    Messages::setLocale("ar_EG");
+    EXPECT_EQ(Messages::getLocale(), "ar");
+    EXPECT_EQ(mismatchedTexts("ar"), "");
+    Messages::setLocale("en_US");
 }
 
 }  // namespace

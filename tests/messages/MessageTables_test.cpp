@@ -1,9 +1,9 @@
 #include "messages/MessageLoaders.h"
+#include "tests/messages/TranslationTables.h"
 
 #include <gtest/gtest.h>
 
 #include <boost/format.hpp>
-#include <boost/regex.hpp>
 
 #include <functional>
 #include <map>
@@ -12,16 +12,8 @@
 
 namespace {
 
-using Loader = std::function<void(Messages::messages_rep&)>;
-
-// The keys and texts that one loader writes, taken from an otherwise empty catalogue.
-std::map<std::string, std::string> tableOf(const Loader& loader)
-{
-    Messages::messages_rep catalogue("C");
-    catalogue.messages.clear();
-    loader(catalogue);
-    return catalogue.messages;
-}
+using translation::Loader;
+using translation::tableOf;
 
 // Keys that callers format with arguments, and how many they pass.
 const std::map<std::string, int> kArguments = {
@@ -208,31 +200,16 @@ TEST(MessageTables, EnglishConsoleBlocksFitEightyColumns)
 }
 
 // Every option that a text tells the operator about is one the help describes: on
-// an option line of a help section, or in the command help. Options of other
-// programs (dpkg, apt-get) and the command option that is only ignored are not.
+// an option line of a help section, or in the command help.
 TEST(MessageTables, EveryOptionNamedIsInTheHelp)
 {
-    const std::set<std::string> otherPrograms = {"--add-architecture", "--configure", "--reinstall"};
-    const std::set<std::string> ignoredOnly = {"--repatch"};
-    Messages::messages_rep english("C");
-    const boost::regex optionLine("^    (--[a-z0-9][a-z0-9-]*)");
-    const boost::regex option("--[a-z0-9][a-z0-9-]*");
-    std::set<std::string> described;
-    for (const auto& pair : english.messages) {
-        const std::string& key = pair.first;
-        const bool commandHelp = key.rfind("usage_cmd_", 0) == 0 || key == "usage_components" || key == "usage_verbose";
-        if (!commandHelp && key.rfind("usage_", 0) != 0) continue;
-        const boost::regex& pattern = commandHelp ? option : optionLine;
-        for (boost::sregex_iterator it(pair.second.begin(), pair.second.end(), pattern), end; it != end; ++it)
-            described.insert((*it)[commandHelp ? 0 : 1].str());
-    }
-    EXPECT_EQ(described.count("--interactive-uninstall"), 1u);
-    for (const auto& pair : english.messages)
-        for (boost::sregex_iterator it(pair.second.begin(), pair.second.end(), option), end; it != end; ++it) {
-            const std::string named = it->str();
-            if (otherPrograms.count(named) || ignoredOnly.count(named)) continue;
-            EXPECT_EQ(described.count(named), 1u) << pair.first << " names " << named;
-        }
+    EXPECT_EQ(translation::describedOptions().count("--interactive-uninstall"), 1u);
+    for (translation::Set set : translation::allSets())
+        for (const auto& pair : translation::englishTable(set))
+            for (const std::string& named : translation::optionsIn(pair.second))
+                EXPECT_TRUE(translation::describedOptions().count(named) ||
+                            translation::optionsOfOtherPrograms().count(named))
+                    << pair.first << " names " << named;
 }
 
 // The translated loaders exist for every language and only ever add keys of their own set.
