@@ -30,7 +30,7 @@ const MessagePair kTable[] = {
     {"web_continue", "Lanjutkan"},
     {"web_back", "Kembali"},
     {"web_inprogress", "Sedang berlangsung..."},
-    {"web_user_notice", "Masuk dengan nama pengguna dan kata sandi akun sistem yang menjalankan pemasang ini (biasanya root)."},
+    {"web_user_notice", "Masuk dengan nama pengguna dan kata sandi akun sistem yang menjalankan Pemasang Zarni (biasanya root)."},
     {"web_submit_user", "Masuk"},
     {"web_copyright_notice", "Hak cipta dilindungi undang-undang."},
     {"web_bad_login", "Nama pengguna atau kata sandi salah. Coba lagi."},
