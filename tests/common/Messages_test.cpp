@@ -222,6 +222,7 @@ TEST_F(MessagesWithRealLocales, EnvironmentLocaleChoosesTheCatalogue)
         {"ko_KR.UTF-8", "ko_KR.UTF-8", "ko_KR", false},
         {"ms_MY.UTF-8", "ms_MY.UTF-8", "ms_MY", false},
         {"nb_NO.UTF-8", "nb_NO.UTF-8", "nb_NO", false},
+        {"nl_NL.UTF-8", "nl_NL.UTF-8", "nl_NL", false},
         // Other spellings of the same locales are compared whole: English.
         {"de_DE.utf8", "en_US", "en_US", true},
         {"cs_CZ.utf8", "en_US", "en_US", true},
