@@ -9,7 +9,7 @@ const MessagePair kTable[] = {
      "Příklady:\n"
      "  Vypsat dostupné produkty:\n"
      "    list\n"
-     "  Vypsat nejnovější dostupná vydání Zarni s výchozími úrovněmi:\n"
+     "  Vypsat nejnovější dostupná vydání Zarni s\u00A0výchozími úrovněmi:\n"
      "    list %1%\n"
      "  Vypsat všechna dostupná vydání Zarni:\n"
      "    list %1% all\n"
@@ -49,7 +49,7 @@ const MessagePair kTable[] = {
      "  služby spravované prostředím Zarni (platí jen pro produkt '%1%'):\n"
      "    update --panel-only\n"},
     {"usage_selector",
-     "Každý SELECTOR je jedno z následujícího:\n"
+     "Každý SELECTOR je jedno z\u00A0následujícího:\n"
      "  ID produktu,      např. '%1%'\n"
      "  úroveň vydání,    např. 'stable' nebo 'all' pro vypnutí filtru úrovní\n"
      "  verze vydání,     např. '%2%'\n"
@@ -60,7 +60,7 @@ const MessagePair kTable[] = {
      "PRODUCT je výběr podle ID produktu, např. '%1%'.\n"
      "Která ID produktů jsou platná, zjistíte příkazem 'list'.\n"},
     {"download_file", "Stahování souboru "},
-    {"download_total_progress", "(%s z %s) "},
+    {"download_total_progress", "(%s z\u00A0%s) "},
     {"download_retry_progress", " (opakování %s z %s)"},
     {"download_retry", "%s. Další pokus za %s s..."},
     {"progress_stage_init", "Program Zarni Installer byl spuštěn"},
@@ -102,18 +102,18 @@ const MessagePair kTable[] = {
      "Součást '%s': všechny povinné parametry jsou zadány.\n"},
     {"packages_page_body_install",
      "Počet balíčků, které produkt potřebuje ke správné funkci a které\n"
-     "v systému nebyly nalezeny: %s.\n"},
+     "v\u00A0systému nebyly nalezeny: %s.\n"},
     {"packages_page_body_upgrade",
      "Počet balíčků, které je kvůli instalaci produktu třeba\n"
      "upgradovat: %s.\n"},
     {"packages_page_body_remove", "Počet balíčků, které jsou nainstalovány, ale budou odebrány: %s.\n"},
-    {"install_start", "Provádění změn v systému"},
+    {"install_start", "Provádění změn v\u00A0systému"},
     {"install_ok", "Změny byly úspěšně provedeny."},
     {"err_send_mail", "Varování: Zprávu o instalaci se nepodařilo odeslat e-mailem."},
     {"err_read_prodsinfo", "Nepodařilo se přečíst informace o produktu ze souboru "},
     {"warn_deprecated_option", "VAROVÁNÍ: Volba příkazového řádku '%s' je zastaralá a bude ignorována."},
     {"err_chk_md5", "Nepodařilo se vypočítat kontrolní součet souboru "},
-    {"new_build_avail", "Varování: Na serveru je k dispozici nové sestavení produktu."},
+    {"new_build_avail", "Varování: Na serveru je k\u00A0dispozici nové sestavení produktu."},
     {"added_comps_by_deps", "Následující součásti budou nainstalovány, protože je vyžadují vybrané součásti:"},
     {"removed_comps_by_deps", "Následující součásti budou odebrány, protože jsou v konfliktu se součástmi vybranými k instalaci nebo vyžadují součásti vybrané k odebrání:"},
     {"err_dep_from_pkg_unresolved",
@@ -124,18 +124,18 @@ const MessagePair kTable[] = {
      "  aktuálně je nainstalována verze %s."},
     {"err_pkg_clash", "Balíčky \"%s\" a \"%s\" nelze nainstalovat současně"},
     {"err_pkg_fileconfl", "kvůli konfliktu se souborem \"%s\""},
-    {"err_pkg_depconfl", "protože \"%s\" je v konfliktu s \"%s\"."},
+    {"err_pkg_depconfl", "protože \"%s\" je v\u00A0konfliktu s\u00A0\"%s\"."},
     {"pkg_select_reason", "Balíček \"%s\" byl vybrán kvůli těmto závislostem:"},
-    {"pkg_select_depend", " \"%s\" z \"%s\""},
+    {"pkg_select_depend", " \"%s\" z\u00A0\"%s\""},
     {"deps_report_head", "Selhání instalace mohlo způsobit následující:"},
     {"deps_long_report",
      "Vyskytly se i další problémy. Podrobnosti najdete\n"
-     "v souboru protokolu: %s.\n"},
+     "v\u00A0souboru protokolu: %s.\n"},
     {"user_canceled", "Přerušeno uživatelem"},
     {"goto_webinterface_url",
      "\n"
      "Webové rozhraní je spuštěno.\n"
-     "  Otevřete v prohlížeči adresu %s.\n"
+     "  Otevřete v\u00A0prohlížeči adresu %s.\n"
      "\n"},
     {"upgrade_from_not_supported_versions", "Produkt %s můžete upgradovat pouze na %s nebo starší. Pokud chcete provést upgrade na nejnovější verzi, přečtěte si tento článek: %s"},
     {"stop_already_stopped", "Program Zarni Installer není spuštěn."},
@@ -147,22 +147,22 @@ const MessagePair kTable[] = {
     {"process_apt_get_update", "Aktualizace indexu balíčků APT..."},
     {"question_continue", "Chcete pokračovat?"},
     {"question_show_settings",
-     "Příčinou může být problém se zdrojem instalace, s připojením nebo s nastavením instalačního programu.\n"
+     "Příčinou může být problém se zdrojem instalace, s\u00A0připojením nebo s\u00A0nastavením instalačního programu.\n"
      "Instalační program bude kvůli neopravitelné chybě ukončen.\n"
      "Chcete zobrazit aktuální nastavení instalačního programu a způsob, jak je změnit?"},
     {"examine_presetup", "Kontrola součástí a produktu před instalací"},
     {"examine_postsetup", "Kontrola součástí a produktu po instalaci"},
     {"examine_perform", "Kontrola součástí a produktu..."},
     {"examine_skip_yesno",
-     "Pokračování v instalaci nebo upgradu bez vyřešení nalezených problémů\n"
+     "Pokračování v\u00A0instalaci nebo upgradu bez vyřešení nalezených problémů\n"
      "může poškodit vaše data.\n"},
     {"wizard_current_settings", "Aktuální nastavení:"},
     {"yesno_retry", "Zadejte Y pro ano nebo N pro ne"},
     {"message_press_enter", "(pokračujte stisknutím klávesy Enter)"},
-    {"releases_reporter_no_updates", "Nejsou k dispozici žádné aktualizace."},
-    {"releases_reporter_list_empty", "K instalaci nejsou k dispozici žádné produkty."},
+    {"releases_reporter_no_updates", "Nejsou k\u00A0dispozici žádné aktualizace."},
+    {"releases_reporter_list_empty", "K\u00A0instalaci nejsou k\u00A0dispozici žádné produkty."},
     {"releases_page_hdr", "Produkty a verze"},
-    {"releases_page_body", "K dispozici jsou následující verze produktu:"},
+    {"releases_page_body", "K\u00A0dispozici jsou následující verze produktu:"},
     {"releases_no_selected", "Nebyla vybrána žádná verze produktu."},
     {"releases_upgrade_request1", "Produkt "},
     {"releases_upgrade_request2",
@@ -182,11 +182,11 @@ const MessagePair kTable[] = {
     {"wizard_legend_r_redefine_params_one", "(R) Znovu zadat parametry této součásti"},
     {"wizard_legend_s_show_packages", "(S) Zobrazit seznam balíčků"},
     {"wizard_prompt_action", "Vyberte akci"},
-    {"wizard_prompt_action_retry", "Zadejte jeden ze znaků z legendy výše"},
+    {"wizard_prompt_action_retry", "Zadejte jeden ze znaků z\u00A0legendy výše"},
     {"wizard_prompt_action_or_number", "Vyberte akci nebo číslo"},
-    {"wizard_prompt_action_or_number_retry", "Zadejte číslo nebo znak akce z legendy výše"},
+    {"wizard_prompt_action_or_number_retry", "Zadejte číslo nebo znak akce z\u00A0legendy výše"},
     {"wizard_prompt_number", "Vyberte číslo"},
-    {"wizard_prompt_number_retry", "Zadejte jedno z čísel ze seznamu výše"},
+    {"wizard_prompt_number_retry", "Zadejte jedno z\u00A0čísel ze seznamu výše"},
     {"hello_page_hdr", "Průvodce instalací a upgradem Zarni"},
     {"hello_page_body",
      "Tento průvodce vám pomůže nainstalovat Zarni, provést upgrade na novější\n"
@@ -194,11 +194,11 @@ const MessagePair kTable[] = {
      "\n"
      "------ DŮLEŽITÉ ------\n"
      "\n"
-     "* Před upgradem Zarni nebo odebráním některé z jeho součástí zálohujte data.\n"
+     "* Před upgradem Zarni nebo odebráním některé z\u00A0jeho součástí zálohujte data.\n"
      "\n"
      "* Nepřerušujte instalaci, zatímco se instalují balíčky.\n"
      "\n"
-     "* Zarni se distribuuje podle licenční smlouvy s koncovým uživatelem Zarni.\n"
+     "* Zarni se distribuuje podle licenční smlouvy s\u00A0koncovým uživatelem Zarni.\n"
      "  Než budete pokračovat, přečtěte si její podmínky na adrese\n"
      "  http://www.zarni.example/legal/terms/ - instalací Zarni je přijímáte.\n"},
     {"source_product_source", " Instalovat produkty z: "},
@@ -215,7 +215,7 @@ const MessagePair kTable[] = {
     {"settings_page_body",
      "Tato nastavení (umístění distribučních balíčků produktu, úložiště stažených\n"
      "souborů, nastavení proxy serveru, nastavení stahování) lze zadat buď\n"
-     "na příkazovém řádku, nebo v konfiguračním souboru.\n"
+     "na příkazovém řádku, nebo v\u00A0konfiguračním souboru.\n"
      "\n"
      " Příkazový řádek            | Konfigurační soubor      | Popis\n"
      "----------------------------+--------------------------+--------------------\n"
@@ -232,7 +232,7 @@ const MessagePair kTable[] = {
      "zapište na samostatný řádek, například PROXY_PORT=3128.\n"},
     {"settings_page_cfg", "Umístění konfiguračního souboru instalačního programu: "},
     {"insttypes_page_hdr", "Typy instalace"},
-    {"insttypes_page_body", "Typ instalace je předem určená sada součástí. Vyberte jeden z nich:"},
+    {"insttypes_page_body", "Typ instalace je předem určená sada součástí. Vyberte jeden z\u00A0nich:"},
     {"components_page_hdr", "Seznam hlavních součástí"},
     {"components_page_hdr1", "Seznam hlavních součástí produktu "},
     {"components_page_body1", "Zobrazit součásti produktu:"},
@@ -249,10 +249,10 @@ const MessagePair kTable[] = {
     {"components_group_toggle_also", "Chcete-li přepnout stav těchto součástí, musíte také"},
     {"components_group_deny_conflict", "Stav těchto součástí nelze přepnout, protože by se tím porušily závislosti následujících součástí: "},
     {"components_group_deny_conflict_suggestion", "Zkuste místo toho přepínat součásti jednotlivě."},
-    {"need_also_message", "Vybrané součásti vyžadují instalaci balíčků z následujících součástí: \n"},
-    {"need_also_remove_message", "Vybrané součásti vyžadují odebrání balíčků z následujících součástí: \n"},
+    {"need_also_message", "Vybrané součásti vyžadují instalaci balíčků z\u00A0následujících součástí: \n"},
+    {"need_also_remove_message", "Vybrané součásti vyžadují odebrání balíčků z\u00A0následujících součástí: \n"},
     {"options_page_hdr", "Parametry součástí"},
-    {"options_page_body1", " součástí vybraných k instalaci vyžaduje zadání určitých parametrů.\n"},
+    {"options_page_body1", " součástí vybraných k\u00A0instalaci vyžaduje zadání určitých parametrů.\n"},
     {"options_page_body3", "Nyní je třeba zadat všechny povinné parametry.\n"},
     {"options_page_body4", "Parametry všech těchto součástí jsou již zadány.\n"},
     {"packages_page_hdr", "Změny balíčků"},
@@ -280,7 +280,7 @@ const MessagePair kTable[] = {
      "Chcete pomoci vylepšit Zarni tím, že při výskytu problému budete odesílat\n"
      "zprávy o chybách vývojářům Zarni?"},
     {"press_enter_to_exit", "Ukončete stisknutím klávesy ENTER ..."},
-    {"comps_no_options", "Žádná z uvedených součástí nemá nastavení."},
+    {"comps_no_options", "Žádná z\u00A0uvedených součástí nemá nastavení."},
     {"options_select_all_IPs", "Vybrat všechny adresy IP"},
     {"searching_need_pkgs", "Hledání požadovaných balíčků..."},
     {"confirm_uninstallation", "Opravdu chcete odebrat %s a všechny jeho součásti?"},
@@ -293,13 +293,13 @@ const MessagePair kTable[] = {
      "Použití: installer [OPTIONS]\n"
      "\n"
      "Program Zarni Installer instaluje, upgraduje a odebírá produkty Zarni a jejich\n"
-     "součásti. Spuštěn bez voleb zahájí interaktivního průvodce v konzoli.\n"
+     "součásti. Spuštěn bez voleb zahájí interaktivního průvodce v\u00A0konzoli.\n"
      "\n"},
     {"usage_download",
      " Volby stahování:\n"
      "    --source <adresa URL nebo absolutní cesta>\n"
-     "                         Produkty se převezmou z daného aktualizačního serveru\n"
-     "                         nebo zrcadla nebo z místního adresáře.\n"
+     "                         Produkty se převezmou z\u00A0daného aktualizačního serveru\n"
+     "                         nebo zrcadla nebo z\u00A0místního adresáře.\n"
      "                         Ukázkové hodnoty:\n"
      "                           http://updates.zarni.example/\n"
      "                           http://mirror.zarni.example/zarni/\n"
@@ -328,12 +328,12 @@ const MessagePair kTable[] = {
      " Volby výběru produktu a vydání:\n"
      "    --select-product-id <ID produktu>\n"
      "                         Vybere produkt, ke kterému se vztahují následující\n"
-     "                         volby. Vydání produktu vyberte jednou z těchto voleb:\n"
+     "                         volby. Vydání produktu vyberte jednou z\u00A0těchto voleb:\n"
      "                           --select-release-id, --select-release-latest,\n"
      "                           --select-release-current\n"
      "\n"
      "    --select-release-id <ID vydání>\n"
-     "                         Vybere vydání s daným ID.\n"
+     "                         Vybere vydání s\u00A0daným ID.\n"
      "\n"
      "    --select-release-latest\n"
      "                         Vybere nejnovější dostupné vydání produktu.\n"
@@ -345,7 +345,7 @@ const MessagePair kTable[] = {
      "                         oddělený čárkami, například stable,testing. Výchozí\n"
      "                         hodnota je \"stable,release,current\".\n"
      "\n"
-     "    --all-versions       Vydání se nefiltrují podle úrovně. S touto volbou\n"
+     "    --all-versions       Vydání se nefiltrují podle úrovně. S\u00A0touto volbou\n"
      "                         instalační program nabízí vydání všech úrovní včetně\n"
      "                         zkušebních vydání.\n"
      "\n"},
@@ -370,7 +370,7 @@ const MessagePair kTable[] = {
      "                         1) přidání webmailu Horde do nainstalovaného Zarni:\n"
      "                           --select-product-id zarni --select-release-current \\\n"
      "                           --install-component horde\n"
-     "                         2) instalace Zarni 12.5.30 s panelem a Postfixem:\n"
+     "                         2) instalace Zarni 12.5.30 s\u00A0panelem a Postfixem:\n"
      "                           --select-product-id zarni \\\n"
      "                           --select-release-id ZARNI_12_5_30 \\\n"
      "                           --install-component panel --install-component postfix\n"
@@ -399,7 +399,7 @@ const MessagePair kTable[] = {
      "                           --select-product-id zarni --remove-everything\n"
      "\n"
      "    --interactive-uninstall\n"
-     "                         Spolu s volbou --remove-everything počká před ukončením\n"
+     "                         Spolu s\u00A0volbou --remove-everything počká před ukončením\n"
      "                         programu Zarni Installer na stisknutí klávesy Enter.\n"
      "\n"},
     {"usage_upgrade",
@@ -434,7 +434,7 @@ const MessagePair kTable[] = {
     {"usage_list",
      " Volby výpisu produktů, vydání a součástí:\n"
      "    --show-releases      Vypíše dostupná vydání vybraného produktu (Zarni, pokud\n"
-     "                         není vybrán žádný produkt) s jejich ID vydání a\n"
+     "                         není vybrán žádný produkt) s\u00A0jejich ID vydání a\n"
      "                         úrovněmi. Program Zarni Installer vypisuje pouze vydání\n"
      "                         úrovní \"stable\", \"release\" a \"current\", pokud\n"
      "                         nepoužijete volbu --all-versions nebo neurčíte jiné\n"
@@ -450,17 +450,17 @@ const MessagePair kTable[] = {
      "\n"
      "    --show-components    Vypíše součásti vybraného vydání a u každé uvede, zda\n"
      "                         je nainstalována, zda ji lze upgradovat nebo zda je\n"
-     "                         aktuální. Zobrazená ID součástí použijte s volbami\n"
+     "                         aktuální. Zobrazená ID součástí použijte s\u00A0volbami\n"
      "                         --install-component a --remove-component.\n"
      "\n"
      "    --show-upgradable-components\n"
      "                         Vypíše pouze součásti, které lze upgradovat.\n"
      "\n"
-     "    --show-options       Spolu s volbou --show-components zobrazí také nastavení\n"
-     "                         každé součásti. Nelze ji kombinovat s volbou\n"
+     "    --show-options       Spolu s\u00A0volbou --show-components zobrazí také nastavení\n"
+     "                         každé součásti. Nelze ji kombinovat s\u00A0volbou\n"
      "                         --show-upgradable-components.\n"
      "\n"
-     "    --show-packages      Spolu s volbami instalace, upgradu nebo odebrání pouze\n"
+     "    --show-packages      Spolu s\u00A0volbami instalace, upgradu nebo odebrání pouze\n"
      "                         zobrazí balíčky, které by byly nainstalovány [I],\n"
      "                         upgradovány [U] nebo odebrány [R], a nic nezmění.\n"
      "\n"},
@@ -489,7 +489,7 @@ const MessagePair kTable[] = {
      "                         konzoli. Průvodce je dostupný na portu 8447.\n"
      "\n"
      "    --ssl-cert <file.pem>\n"
-     "                         Soubor s certifikátem a soukromým klíčem pro HTTPS. Ve\n"
+     "                         Soubor s\u00A0certifikátem a soukromým klíčem pro HTTPS. Ve\n"
      "                         výchozím nastavení se vytvoří certifikát podepsaný sám\n"
      "                         sebou.\n"
      "\n"
@@ -521,16 +521,16 @@ const MessagePair kTable[] = {
     {"usage_feedback",
      " Volby zpětné vazby:\n"
      "    --enable-feedback    Povolí programu Zarni Installer odeslat vývojářům Zarni\n"
-     "                         zprávu o chybě, když dojde k problému.\n"
+     "                         zprávu o\u00A0chybě, když dojde k\u00A0problému.\n"
      "\n"
-     "    --disable-feedback   Zprávy o chybách se neodesílají. Program Zarni\n"
+     "    --disable-feedback   Zprávy o\u00A0chybách se neodesílají. Program Zarni\n"
      "                         Installer si tuto volbu zapamatuje pro další spuštění.\n"
      "\n"},
     {"usage_logging",
      " Volby protokolování a oznámení:\n"
      "    --notify-email <email>\n"
      "                         Po dokončení programu Zarni Installer odešle zprávu o\n"
-     "                         výsledku na danou e‑mailovou adresu.\n"
+     "                         výsledku na danou e\u2011mailovou adresu.\n"
      "\n"
      "    --truncate-log       Při spuštění vyprázdní soubor protokolu programu Zarni\n"
      "                         Installer.\n"
@@ -547,7 +547,7 @@ const MessagePair kTable[] = {
      "    --usage,\n"
      "    --help               Zobrazí přehled rozhraní založeného na příkazech.\n"
      "\n"
-     "    --help-options       Zobrazí tuto nápovědu k rozhraní založenému na volbách.\n"
+     "    --help-options       Zobrazí tuto nápovědu k\u00A0rozhraní založenému na volbách.\n"
      "\n"},
     {"usage_obsolete",
      " Zastaralé volby:\n"
@@ -566,9 +566,9 @@ const MessagePair kTable[] = {
      "                         Totéž co --all-versions.\n"
      "\n"},
     {"usage_deprecated",
-     " Nepodporované volby (přijímají se, ale s varováním ignorují):\n"
+     " Nepodporované volby (přijímají se, ale s\u00A0varováním ignorují):\n"
      "    --source-type        Dříve nastavovala typ zdroje instalace. Typ se nyní\n"
-     "                         rozpoznává z hodnoty volby --source.\n"
+     "                         rozpoznává z\u00A0hodnoty volby --source.\n"
      "\n"
      "    --add-source         Dříve přidávala další zdroj balíčků.\n"
      "\n"
@@ -615,25 +615,25 @@ const MessagePair kTable[] = {
      "    install   Nainstaluje vydání produktu\n"
      "    update    Nainstaluje nejnovější aktualizace nainstalovaných produktů\n"
      "    add       Přidá součásti do nainstalovaného produktu\n"
-     "    remove    Odebere součásti z nainstalovaného produktu\n"
+     "    remove    Odebere součásti z\u00A0nainstalovaného produktu\n"
      "    upgrade   Upgraduje nainstalovaný produkt na jiné vydání\n"
      "    stop      Zastaví spuštěný instalační program Zarni\n"
      "    version   Zobrazí verzi programu Zarni Installer\n"
-     "    help      Zobrazí nápovědu k příkazu\n"
+     "    help      Zobrazí nápovědu k\u00A0příkazu\n"
      "\n"
      "Nápovědu ke konkrétnímu příkazu zobrazíte příkazem 'installer help COMMAND'.\n"
-     "Nápovědu k rozhraní založenému na volbách zobrazíte příkazem\n"
+     "Nápovědu k\u00A0rozhraní založenému na volbách zobrazíte příkazem\n"
      "'installer --help-options'.\n"},
     {"usage_cmd_prefix", "Použití: installer "},
     {"usage_cmd_version", "Zobrazí verzi programu Zarni Installer."},
     {"usage_cmd_help",
-     "Bez COMMAND vypíše příkazy. S COMMAND zobrazí nápovědu k danému příkazu;\n"
+     "Bez COMMAND vypíše příkazy. S\u00A0COMMAND zobrazí nápovědu k\u00A0danému příkazu;\n"
      "chcete-li vidět více jeho voleb, přidejte --verbose (-v)."},
     {"usage_cmd_list_all", "Vypíše všechny dostupné produkty a jejich vydání."},
     {"usage_cmd_list",
      "Vypíše dostupné produkty a vydání. U přesného vydání (ID vydání nebo ID\n"
      "produktu a verze) vypíše jeho předvolby instalace (--presets), jeho součásti\n"
-     "(--components, s jejich nastaveními, je-li přidáno --options) nebo konfiguraci\n"
+     "(--components, s\u00A0jejich nastaveními, je-li přidáno --options) nebo konfiguraci\n"
      "systémového správce balíčků pro toto vydání (--sources)."},
     {"usage_cmd_install",
      "Nainstaluje vydání produktu. Bez výběrů se nainstaluje nejnovější dostupné\n"
@@ -647,11 +647,11 @@ const MessagePair kTable[] = {
      "Nainstaluje nejnovější aktualizace všech nainstalovaných produktů nebo pouze\n"
      "produktu PRODUCT, aniž by je upgradoval na jiné vydání."},
     {"usage_cmd_add", "Přidá součásti do nainstalovaného produktu."},
-    {"usage_cmd_remove", "Odebere součásti z nainstalovaného produktu."},
+    {"usage_cmd_remove", "Odebere součásti z\u00A0nainstalovaného produktu."},
     {"usage_cmd_add_remove_tail", "PRODUCT lze vynechat, pokud je nainstalován pouze jeden produkt.\n"},
     {"usage_cmd_stop",
-     "Zastaví spuštěný instalační program Zarni. Zastaví se v nejbližším bezpečném\n"
-     "bodě; s volbou --terminate se zastaví i během instalace balíčků."},
+     "Zastaví spuštěný instalační program Zarni. Zastaví se v\u00A0nejbližším bezpečném\n"
+     "bodě; s\u00A0volbou --terminate se zastaví i během instalace balíčků."},
     {"usage_components",
      "COMPONENTS je seznam ID součástí. Oddělte je mezerami nebo čárkami,\n"
      "nebo volbu opakujte:\n"
@@ -665,7 +665,7 @@ const MessagePair kTable[] = {
     {"usage_hdr_proxy_opts", "Volby proxy serveru"},
     {"usage_hdr_skip_opts", "Volby pro vynechání kroků"},
     {"usage_hdr_env_opts", "Volby nahrazení operačního systému"},
-    {"usage_opt_source", "Zdroj instalace: adresa URL aktualizačního serveru nebo zrcadla, nebo absolutní cesta k místnímu adresáři"},
+    {"usage_opt_source", "Zdroj instalace: adresa URL aktualizačního serveru nebo zrcadla, nebo absolutní cesta k\u00A0místnímu adresáři"},
     {"usage_opt_target", "Adresář pro stažené soubory"},
     {"usage_opt_tries", "Počet opakování neúspěšného stahování (výchozí hodnota: 3)"},
     {"usage_opt_ext", "Adresa URL katalogu Extensions Catalog, který se použije místo katalogu určeného produktem"},
@@ -677,14 +677,14 @@ const MessagePair kTable[] = {
     {"usage_opt_skip_gpg", "Neověřovat podpisy GPG balíčků"},
     {"usage_opt_skip_cleanup", "Ponechat konfiguraci úložišť balíčků po ukončení instalačního programu"},
     {"usage_opt_no_self_upgrade", "Nenahrazovat program Zarni Installer jeho novější nebo starší verzí"},
-    {"usage_opt_help", "Zobrazit nápovědu k příkazu"},
+    {"usage_opt_help", "Zobrazit nápovědu k\u00A0příkazu"},
     {"usage_opt_xml", "Vypisovat odpovědi a stavové zprávy ve formátu XML"},
     {"usage_opt_debug", "Zapisovat do souboru protokolu ladicí informace"},
     {"usage_opt_truncate_log", "Při spuštění vyprázdnit soubor protokolu programu Zarni Installer"},
     {"usage_opt_separate_log", "Pro každé spuštění programu Zarni Installer zapsat samostatný soubor protokolu"},
-    {"usage_opt_email", "Po dokončení programu Zarni Installer odeslat zprávu o výsledku na tuto e‑mailovou adresu"},
-    {"usage_opt_verbose", "Zobrazit v nápovědě více voleb: 1 pro více voleb, 2 pro všechny volby"},
-    {"usage_opt_completion", "Vypsat volby příkazu pro doplňování v shellu (JSON)"},
+    {"usage_opt_email", "Po dokončení programu Zarni Installer odeslat zprávu o výsledku na tuto e\u2011mailovou adresu"},
+    {"usage_opt_verbose", "Zobrazit v\u00A0nápovědě více voleb: 1 pro více voleb, 2 pro všechny volby"},
+    {"usage_opt_completion", "Vypsat volby příkazu pro doplňování v\u00A0shellu (JSON)"},
     {"usage_opt_override_os_name", "Název operačního systému, který se použije místo zjištěného"},
     {"usage_opt_override_os_vendor", "Dodavatel operačního systému, který se použije místo zjištěného"},
     {"usage_opt_override_os_version", "Verze operačního systému, která se použije místo zjištěné"},
@@ -692,22 +692,22 @@ const MessagePair kTable[] = {
     {"usage_opt_override_env", "Prostředí, které se použije místo zjištěného: 'dedicated' nebo 'cq'"},
     {"usage_opt_list_presets", "Vypsat předvolby instalace vydání"},
     {"usage_opt_list_components", "Vypsat součásti vydání"},
-    {"usage_opt_list_options", "S volbou --components zobrazit také nastavení každé součásti"},
+    {"usage_opt_list_options", "S\u00A0volbou --components zobrazit také nastavení každé součásti"},
     {"usage_opt_dry_run", "Nic neměnit; pouze zobrazit balíčky, které by byly nainstalovány [I], upgradovány [U] nebo odebrány [R]"},
     {"usage_opt_install_preset", "Nainstalovat součásti této předvolby (typu instalace), například 'Recommended' nebo 'Full'"},
-    {"usage_opt_install_with", "Součásti, které se nainstalují navíc k předvolbě"},
+    {"usage_opt_install_with", "Součásti, které se nainstalují navíc k\u00A0předvolbě"},
     {"usage_opt_install_without", "Součásti předvolby, které se nenainstalují"},
-    {"usage_opt_install_components", "Součásti k instalaci místo předvolby"},
+    {"usage_opt_install_components", "Součásti k\u00A0instalaci místo předvolby"},
     {"usage_opt_install_options", "Nastavení součástí, každé zadané jako název=hodnota"},
     {"usage_opt_update_panel_only", "Nainstalovat pouze aktualizace samotného Zarni, ne ostatních služeb, které Zarni spravuje"},
-    {"usage_opt_addremove_components", "Součásti k přidání nebo odebrání"},
+    {"usage_opt_addremove_components", "Součásti k\u00A0přidání nebo odebrání"},
     {"usage_opt_stop_terminate", "Zastavit instalační program Zarni i během instalace balíčků (odeslat SIGTERM místo SIGHUP)"},
     {"error_supp_need", "Řešení můžete hledat na webu podpory Zarni na adrese https://support.zarni.example/"},
-    {"os_win2003_not_supported", "Windows Server 2003 již Zarni nepodporuje. V souladu se zásadami životního cyklu Zarni (https://www.zarni.example/legal/lifecycle-policy/) doporučujeme používat novější verzi operačního systému."},
-    {"os_win2008_not_supported_product_installed", "Windows Server 2008 již Zarni nepodporuje. V souladu se zásadami životního cyklu Zarni (https://www.zarni.example/legal/lifecycle-policy/) doporučujeme používat novější verzi operačního systému. Chcete-li přesunout Zarni na server s podporovaným operačním systémem, postupujte podle příručky pro migraci (https://www.zarni.example/en/121368)."},
-    {"os_win2008_not_supported_product_not_installed", "Windows Server 2008 již Zarni nepodporuje. V souladu se zásadami životního cyklu Zarni (https://www.zarni.example/legal/lifecycle-policy/) doporučujeme používat novější verzi operačního systému."},
-    {"os_win2008r2_not_supported_product_installed", "Windows Server 2008 R2 již Zarni nepodporuje. V souladu se zásadami životního cyklu Zarni (https://www.zarni.example/legal/lifecycle-policy/) doporučujeme používat novější verzi operačního systému. Chcete-li přesunout Zarni na server s podporovaným operačním systémem, postupujte podle příručky pro migraci (https://www.zarni.example/en/121368)."},
-    {"os_win2008r2_not_supported_product_not_installed", "Windows Server 2008 R2 již Zarni nepodporuje. V souladu se zásadami životního cyklu Zarni (https://www.zarni.example/legal/lifecycle-policy/) doporučujeme používat novější verzi operačního systému."},
+    {"os_win2003_not_supported", "Windows Server 2003 již Zarni nepodporuje. V\u00A0souladu se zásadami životního cyklu Zarni (https://www.zarni.example/legal/lifecycle-policy/) doporučujeme používat novější verzi operačního systému."},
+    {"os_win2008_not_supported_product_installed", "Windows Server 2008 již Zarni nepodporuje. V\u00A0souladu se zásadami životního cyklu Zarni (https://www.zarni.example/legal/lifecycle-policy/) doporučujeme používat novější verzi operačního systému. Chcete-li přesunout Zarni na server s\u00A0podporovaným operačním systémem, postupujte podle příručky pro migraci (https://www.zarni.example/en/121368)."},
+    {"os_win2008_not_supported_product_not_installed", "Windows Server 2008 již Zarni nepodporuje. V\u00A0souladu se zásadami životního cyklu Zarni (https://www.zarni.example/legal/lifecycle-policy/) doporučujeme používat novější verzi operačního systému."},
+    {"os_win2008r2_not_supported_product_installed", "Windows Server 2008 R2 již Zarni nepodporuje. V\u00A0souladu se zásadami životního cyklu Zarni (https://www.zarni.example/legal/lifecycle-policy/) doporučujeme používat novější verzi operačního systému. Chcete-li přesunout Zarni na server s\u00A0podporovaným operačním systémem, postupujte podle příručky pro migraci (https://www.zarni.example/en/121368)."},
+    {"os_win2008r2_not_supported_product_not_installed", "Windows Server 2008 R2 již Zarni nepodporuje. V\u00A0souladu se zásadami životního cyklu Zarni (https://www.zarni.example/legal/lifecycle-policy/) doporučujeme používat novější verzi operačního systému."},
 };
 
 }  // namespace
