@@ -227,10 +227,18 @@ TEST_F(MessagesWithRealLocales, EnvironmentLocaleChoosesTheCatalogue)
         {"fi_FI.UTF-8", "fi_FI.UTF-8", "fi_FI", false},
         {"fr_FR.UTF-8", "fr_FR.UTF-8", "fr_FR", false},
         {"hu_HU.UTF-8", "hu_HU.UTF-8", "hu_HU", false},
+        {"id_ID.UTF-8", "id_ID.UTF-8", "id_ID", false},
+        {"it_IT.UTF-8", "it_IT.UTF-8", "it_IT", false},
+        {"ja_JP.UTF-8", "ja_JP.UTF-8", "ja_JP", false},
+        {"ko_KR.UTF-8", "ko_KR.UTF-8", "ko_KR", false},
+        {"ms_MY.UTF-8", "ms_MY.UTF-8", "ms_MY", false},
+        {"nb_NO.UTF-8", "nb_NO.UTF-8", "nb_NO", false},
+        {"nl_NL.UTF-8", "nl_NL.UTF-8", "nl_NL", false},
         // Other spellings of the same locales are compared whole: English.
         {"de_DE.utf8", "en_US", "en_US", true},
         {"cs_CZ.utf8", "en_US", "en_US", true},
         {"ar_EG.utf8", "en_US", "en_US", true},
+        {"ja_JP.utf8", "en_US", "en_US", true},
     };
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     for (const Case& c : cases) {

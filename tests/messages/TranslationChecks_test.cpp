@@ -392,6 +392,11 @@ TEST(TranslationChecks, HelpSectionsListTheEnglishOptions)
             }
             std::vector<std::string> names, englishNames;
             for (const auto& line : optionLines(found->second)) {
+                // A wrapped description line that a language's layout starts with an option name.
+                bool described = false;
+                for (const Departure* row : dataOf(language->code).departures("not-an-option-line", Set::installer, key))
+                    described = described || row->value == line.second;
+                if (described) continue;
                 names.push_back(line.second);
                 EXPECT_TRUE(line.first >= lowest && line.first <= highest) << line.second << " indented by " << line.first;
             }
@@ -422,6 +427,19 @@ std::vector<std::string> tagsOf(const std::string& text)
     return tags;
 }
 
+// The tags as a browser reads XHTML-style markup in an HTML page: "<br/>" is "<br>", the
+// slash before the end of a start tag is ignored, and a single-quoted attribute value
+// is the double-quoted one.
+std::vector<std::string> asHtmlTags(std::vector<std::string> tags)
+{
+    for (std::string& tag : tags) {
+        if (tag.size() > 2 && tag[1] != '/' && tag[tag.size() - 2] == '/') tag.erase(tag.size() - 2, 1);
+        for (char& c : tag)
+            if (c == '\'') c = '"';
+    }
+    return tags;
+}
+
 std::size_t occurrences(const std::string& text, const std::string& part)
 {
     std::size_t count = 0;
@@ -438,10 +456,13 @@ TEST(TranslationChecks, WebMarkupAndScriptTextsKeepTheirForm)
         "web_components_dropdown_to_install", "web_components_dropdown_delete",
         "web_components_dropdown_leave_installed", "web_components_dropdown_do_not_install",
         "web_components_uninstall_not_supported", "web_components_group_hint_selected"};
-    forEachTranslatedText([&](const Language&, Set set, const std::string& key, const std::string& text,
+    forEachTranslatedText([&](const Language& language, Set set, const std::string& key, const std::string& text,
                               const std::string& englishText) {
         if (set != Set::web) return;
-        EXPECT_EQ(tagsOf(text), tagsOf(englishText)) << shown(text);
+        if (dataOf(language.code).has("xhtml-markup", set, key))
+            EXPECT_EQ(asHtmlTags(tagsOf(text)), tagsOf(englishText)) << shown(text);
+        else
+            EXPECT_EQ(tagsOf(text), tagsOf(englishText)) << shown(text);
         if (confirmations.count(key)) {
             // Between apostrophes of a script literal inside a double-quoted attribute.
             EXPECT_EQ(text.find('"'), std::string::npos) << shown(text);

@@ -51,6 +51,8 @@ public:
         // Stand-ins at fixed paths and directories kept private (PrivateHostRun).
         std::vector<std::pair<std::string, std::string>> planted;
         std::vector<std::string> overlaid;
+        // Further directories below /tmp that the run must see (such as compiled locales).
+        std::vector<std::string> visible;
         // The program path the run is given (argv[0]); the program's own when
         // empty. A stand-in named here is what the program starts as itself.
         std::string argumentZero;
@@ -70,6 +72,7 @@ public:
                             "KW_REPORT_RECORD=" + reportsFile()};
         host.environment.insert(host.environment.end(), run.environment.begin(), run.environment.end());
         host.visible = visibleDirectories();
+        host.visible.insert(host.visible.end(), run.visible.begin(), run.visible.end());
         host.planted = {{"/usr/bin/getenforce", std::string(KW_SOURCE_DIR) + "/tests/bin/recording-tool"}};
         host.planted.insert(host.planted.end(), run.planted.begin(), run.planted.end());
         host.overlaid = run.overlaid;

@@ -185,6 +185,55 @@ TEST(Startup, ExitCodesAndAnswers)
     }
 }
 
+// The first line the operator reads, in the language the locale of the run selects:
+// the lines its language's rules give word for word (the program's name, the usage
+// lines of both help pages).
+TEST(Startup, TranslatedFirstLinesFollowTheLocale)
+{
+    if (compiledLocales().empty()) GTEST_SKIP() << "localedef could not compile the test locales";
+    ProgramHost host;
+    const std::string version = std::string(" ") + kwVersion() + " (revision " + kwRevision() + ")";
+    struct Case {
+        const char* locale;
+        std::vector<std::string> arguments;
+        std::string firstLine;
+    };
+    const std::vector<Case> cases = {
+        {"id_ID.UTF-8", {"--version"}, "Pemasang Zarni" + version},
+        {"ja_JP.UTF-8", {"--version"}, "Zarni \u30a4\u30f3\u30b9\u30c8\u30fc\u30e9" + version},
+        {"ko_KR.UTF-8", {"--version"}, "Zarni Installer" + version},
+        {"it_IT.UTF-8", {"help"}, "Utilizzo: installer COMANDO [OPZIONI]"},
+        {"it_IT.UTF-8", {"--help-options"}, "Usage: installer [OPZIONI]"},
+        {"ja_JP.UTF-8", {"help"}, "\u4f7f\u7528\u65b9\u6cd5\uff1ainstaller COMMAND [OPTIONS]"},
+        {"ja_JP.UTF-8", {"--help-options"}, "\u4f7f\u7528\u65b9\u6cd5\uff1ainstaller [OPTIONS]"},
+        {"ko_KR.UTF-8", {"help"}, "\uc0ac\uc6a9: installer COMMAND [OPTIONS]"},
+        {"ko_KR.UTF-8", {"--help-options"}, "\uc0ac\uc6a9\ubc95: installer [\uc635\uc158]"},
+        {"ms_MY.UTF-8", {"help"}, "Penggunaan: installer COMMAND [OPTIONS]"},
+        {"ms_MY.UTF-8", {"--help-options"}, "Penggunaan: installer [PILIHAN]"},
+        {"nb_NO.UTF-8", {"--help-options"}, "Bruk: installer [ALTERNATIVER]"},
+        {"nl_NL.UTF-8", {"help"}, "Gebruik: installer OPDRACHT [OPTIES]"},
+        {"nl_NL.UTF-8", {"--help-options"}, "Gebruik: installer [OPTIES]"},
+        {"it_IT.UTF-8", {"help", "install"}, "Utilizzo: installer install "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.locale) + " " + c.arguments.front());
+        ProgramHost::Run run;
+        run.arguments = c.arguments;
+        run.environment = {std::string("LC_ALL=") + c.locale, "LOCPATH=" + compiledLocales(),
+                           "LSAN_OPTIONS=suppressions=" + std::string(KW_SOURCE_DIR) + "/tests/data/messages/libc-locale.supp"};
+        run.visible = {compiledLocales()};
+        const PrivateHostResult result = host.run(run);
+        KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        const std::string line = result.out.substr(0, result.out.find('\n'));
+        // A usage prefix ends with a blank and is followed by the command's synopsis.
+        if (c.firstLine.back() == ' ')
+            EXPECT_EQ(line.substr(0, c.firstLine.size()), c.firstLine);
+        else
+            EXPECT_EQ(line, c.firstLine);
+    }
+}
+
 TEST(Startup, RefusalsNameTheirCause)
 {
     ProgramHost host;
