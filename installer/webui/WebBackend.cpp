@@ -74,7 +74,10 @@ void WebBackend::run()
         if (!job_ || job_->final_status_asked()) Progress::checkTermination();
         if (timeoutPending_ && (!job_ || job_->finished())) throw WebUiTransport::timeout();
         if (exitRequested_) {
-            // Lets the front end finish the page it shows before it is stopped.
+            // Lets the front end finish a page it may be serving (the exit need
+            // not come from it) before it is stopped. Nothing tells the back end
+            // when a page is out, and the front end ends at once on SIGTERM, so
+            // there is no event to wait for: a moment is all it gets.
             std::this_thread::sleep_for(std::chrono::seconds(1));
             return;
         }
