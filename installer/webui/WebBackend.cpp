@@ -108,7 +108,9 @@ void WebBackend::run()
 void WebBackend::handleCommand()
 {
     const std::string text = transport_->get_command();
-    Log(3, true) << "DEBUG: web_ui: command arrives:\n" << text;
+    // Requests carry the browser's session id, proxy passwords and settings.
+    const std::string shown = WebUiTransport::shown(text);
+    Log(3, true) << "DEBUG: web_ui: command arrives:\n" << shown;
     Log(3, true) << "  =======";
     bool updateRequested = false;
     bool exitCommand = false;
@@ -447,7 +449,9 @@ void WebBackend::restartSelfUpgraded()
 {
     reply_->sendStartSelfUpgrade();
     transport_->send_answer(reply_->document());
-    // The front end shows the restart page before it goes away.
+    // The front end sends the restart page to the browser after this reply.
+    // It tells nobody when the page is out and ends at once on SIGTERM, so
+    // there is no event to wait for: it gets a moment before it is stopped.
     std::this_thread::sleep_for(std::chrono::seconds(2));
     if (!launcher_) throw KW_INTERNAL_ERROR();
     for (int attempt = 0; attempt < 5; ++attempt) {

@@ -4,6 +4,8 @@
 #include "tests/installer/catalogue/CatalogueFiles.h"
 #include "tests/installer/startup/ProgramHost.h"
 
+#include <boost/filesystem.hpp>
+
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -67,11 +69,20 @@ public:
                    << "Architecture: amd64\nVersion: " << version << "\nDescription: " << name << "\n\n";
     }
 
+    // The runs from now on read a copy of the demo catalogue, which the test may
+    // change (inside the host as well: the directory is visible there); its path.
+    std::string copyDemoCatalogue()
+    {
+        catalogue_ = host_.scratch() + "/catalogue";
+        boost::filesystem::copy(demoCatalogueDirectory(), catalogue_, boost::filesystem::copy_options::recursive);
+        return catalogue_;
+    }
+
     // A run with the demo catalogue as the source, the package tools planted.
     ProgramHost::Run demoRun(std::vector<std::string> arguments) const
     {
         arguments.push_back("--source");
-        arguments.push_back(demoCatalogueDirectory());
+        arguments.push_back(catalogue_);
         ProgramHost::Run run;
         run.arguments = arguments;
         run.environment = {"KW_TEST_DPKG_ADMINDIR=" + dpkgDirectory()};
@@ -99,4 +110,5 @@ public:
 
 protected:
     ProgramHost host_;
+    std::string catalogue_ = demoCatalogueDirectory();
 };
