@@ -96,13 +96,17 @@ int sendAll(int fd, const std::string& text)
     return 0;
 }
 
-// The reply's root as the log shows it: every "password" attribute, and the
-// value of a setting of type "password", masked.
+// A protocol document as the log shows it: every "password" and "session_id"
+// attribute masked, and the value of a setting of type "password". A setting
+// of a request carries no type, and the back end cannot tell a password from
+// it: its value is masked too.
 void maskSecrets(TiXmlElement* element)
 {
-    if (element->Attribute("password")) element->SetAttribute("password", "***");
+    for (const char* secret : {"password", "session_id"})
+        if (element->Attribute(secret)) element->SetAttribute(secret, "***");
     const char* type = element->Attribute("type");
-    if (type && std::strcmp(type, "password") == 0 && element->Attribute("value")) element->SetAttribute("value", "***");
+    const bool passwordSetting = type ? std::strcmp(type, "password") == 0 : element->ValueStr() == "setting";
+    if (passwordSetting && element->Attribute("value")) element->SetAttribute("value", "***");
     for (TiXmlElement* child = element->FirstChildElement(); child; child = child->NextSiblingElement())
         maskSecrets(child);
 }
@@ -119,6 +123,15 @@ std::string shownRoot(const TiXmlDocument& reply)
 }
 
 }  // namespace
+
+std::string WebUiTransport::shown(const std::string& text)
+{
+    TiXmlDocument document;
+    document.Parse(text.c_str());
+    if (document.Error() || !document.RootElement())
+        return "(" + std::to_string(text.size()) + " bytes, not readable as XML)";
+    return shownRoot(document);
+}
 
 const char* const WebUiTransport::defaultSocketPath = "/tmp/kitwright_webui_socket";
 constexpr std::size_t WebUiTransport::maxMessageSize;

@@ -54,6 +54,10 @@ public:
     // a line feed after the digits.
     static FrameCheck checkFrame(const std::string& collected);
     static std::string frame(const std::string& body);
+    // A request or reply text as the log may show it: its root with every
+    // password, session id and setting value masked; a text that is not XML
+    // shows as its size alone (it may hold anything).
+    static std::string shown(const std::string& text);
 
     // The path and the wait limit are for tests; a handle made while an object
     // exists shares that object and ignores its arguments. Server mode removes a

@@ -332,16 +332,17 @@ std::vector<char> downloadUrl(const std::string& url)
     setOption(handle.get(), CURLOPT_WRITEDATA, static_cast<void*>(&body));
     setOption(handle.get(), CURLOPT_FAILONERROR, 1L);
     setOption(handle.get(), CURLOPT_ERRORBUFFER, errorBuffer);
-    applyTransportSettings(handle.get(), DownloadSeam::current(), "http,https");
+    const DownloadSeam seam = DownloadSeam::current();
+    applyTransportSettings(handle.get(), seam, "http,https");
+    setOption(handle.get(), CURLOPT_TIMEOUT, static_cast<long>(seam.urlBodyTimeout.count()));
     setOption(handle.get(), CURLOPT_URL, url.c_str());
 
     const CURLcode code = curl_easy_perform(handle.get());
     if (code == CURLE_OK) return std::move(body.data);
-    if (code == CURLE_WRITE_ERROR) {
-        if (body.tooLarge)
-            Log(1, true) << "Error: " << redact::url(url) << " is larger than " << maxUrlBodySize << " bytes";
-        throw error(4, 1, 1, 2) << Messages::get("err_no_space2");
-    }
-    const std::string failureText = errorBuffer[0] ? errorBuffer : curl_easy_strerror(code);
+    // The body is kept in memory: a write failure is the size limit (or no
+    // memory), never a lack of disk space.
+    const std::string failureText = body.tooLarge ? "larger than " + std::to_string(maxUrlBodySize) + " bytes"
+                                    : errorBuffer[0] ? errorBuffer
+                                                     : curl_easy_strerror(code);
     throw error(4, 1, 1, 2) << (Messages::format("err_pkg_dwnld") % redact::url(url) % failureText);
 }

@@ -13,6 +13,9 @@ struct DownloadSeam {
     // A transfer slower than lowSpeedLimit bytes per second for lowSpeedTime fails.
     std::chrono::seconds lowSpeedTime{30};
     long lowSpeedLimit = 500;
+    // A body fetched into memory (downloadUrl) that takes longer fails: the web
+    // front end waits for it with a browser page.
+    std::chrono::seconds urlBodyTimeout{10};
     // Waits one step of the retry countdown; null: the thread really sleeps.
     std::function<void(std::chrono::seconds)> sleep;
     // A file of CA certificates trusted instead of the system's store; empty: the

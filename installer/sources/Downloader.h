@@ -85,8 +85,8 @@ void setDownloadProxyAuth(const std::string& user, const std::string& password);
 Downloader::Proxy downloadProxy();
 
 // The body of one http or https URL, fetched into memory (product icons): no
-// retries, the downloader's time-outs, no redirects followed. Fails with
-// "err_pkg_dwnld" on any failure or an HTTP status from 400, and with
-// "err_no_space2" when the body is larger than maxUrlBodySize.
+// retries, the downloader's time-outs and at most DownloadSeam::urlBodyTimeout
+// in all, no redirects followed. Fails with "err_pkg_dwnld" on any failure, an
+// HTTP status from 400, or a body larger than maxUrlBodySize.
 inline constexpr std::size_t maxUrlBodySize = 1048576;
 std::vector<char> downloadUrl(const std::string& url);

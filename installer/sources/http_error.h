@@ -24,3 +24,9 @@ private:
 };
 
 std::ostream& operator<<(std::ostream& out, const http_error& failure);
+
+// A file missing (404) below the product's own update server means the
+// catalogue names what the server lacks: only support can mend that, so such a
+// failure says support is needed (support code 3). Any other failure is left
+// as it is.
+void adviseSupportForMissingUpdateFile(error& failure);

@@ -18,7 +18,6 @@
 #include "installer/options/OutputSettings.h"
 #include "installer/reporters/Reporter.h"
 #include "installer/sources/SelfUpgrade.h"
-#include "installer/sources/UpdateServer.h"
 #include "installer/sources/http_error.h"
 #include "installer/startup/ExitFunctions.h"
 #include "installer/startup/Feedback.h"
@@ -225,10 +224,7 @@ void runHoldingLock(std::unique_ptr<Lock> lock, const Options& options, std::tim
         exitWithSuccess();
     } catch (error& failure) {
         logSelinuxMode();
-        const http_error* download = dynamic_cast<const http_error*>(&failure);
-        if (download && download->status() == 404 &&
-            download->url().compare(0, std::string(UpdateServer::defaultRootUrl).size(), UpdateServer::defaultRootUrl) == 0)
-            failure.setSupport(3);
+        adviseSupportForMissingUpdateFile(failure);
         reportAndExit(failure, failure.className());
     } catch (const xmlbind::err& failure) {
         Log(1, true) << "An error occurred while parsing XML data: " << failure.message;

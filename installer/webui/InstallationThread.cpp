@@ -7,12 +7,10 @@
 #include "installer/components/ComponentManager.h"
 #include "installer/drivers/performInstallation.h"
 #include "installer/engine/Installer.h"
-#include "installer/sources/UpdateServer.h"
 #include "installer/sources/http_error.h"
 #include "installer/startup/ReportError.h"
 #include "installer/startup/Startup.h"
 #include "installer/startup/SystemExit.h"
-
 
 #include <stdexcept>
 #include <string>
@@ -47,10 +45,7 @@ void reportJobFailure(error& failure)
 {
     sendInstallerErrorReport(failure);
     logSelinuxMode();
-    const http_error* download = dynamic_cast<const http_error*>(&failure);
-    const std::string updateServer = UpdateServer::defaultRootUrl;
-    if (download && download->status() == 404 && download->url().compare(0, updateServer.size(), updateServer) == 0)
-        failure.setSupport(3);
+    adviseSupportForMissingUpdateFile(failure);
     if (!failure.isMarked(error::markLogged)) Log(0, true) << "Error: " << failure.userText();
 }
 

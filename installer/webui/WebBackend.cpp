@@ -74,7 +74,10 @@ void WebBackend::run()
         if (!job_ || job_->final_status_asked()) Progress::checkTermination();
         if (timeoutPending_ && (!job_ || job_->finished())) throw WebUiTransport::timeout();
         if (exitRequested_) {
-            // Lets the front end finish the page it shows before it is stopped.
+            // Lets the front end finish a page it may be serving (the exit need
+            // not come from it) before it is stopped. Nothing tells the back end
+            // when a page is out, and the front end ends at once on SIGTERM, so
+            // there is no event to wait for: a moment is all it gets.
             std::this_thread::sleep_for(std::chrono::seconds(1));
             return;
         }
@@ -105,7 +108,9 @@ void WebBackend::run()
 void WebBackend::handleCommand()
 {
     const std::string text = transport_->get_command();
-    Log(3, true) << "DEBUG: web_ui: command arrives:\n" << text;
+    // Requests carry the browser's session id, proxy passwords and settings.
+    const std::string shown = WebUiTransport::shown(text);
+    Log(3, true) << "DEBUG: web_ui: command arrives:\n" << shown;
     Log(3, true) << "  =======";
     bool updateRequested = false;
     bool exitCommand = false;
@@ -444,7 +449,9 @@ void WebBackend::restartSelfUpgraded()
 {
     reply_->sendStartSelfUpgrade();
     transport_->send_answer(reply_->document());
-    // The front end shows the restart page before it goes away.
+    // The front end sends the restart page to the browser after this reply.
+    // It tells nobody when the page is out and ends at once on SIGTERM, so
+    // there is no event to wait for: it gets a moment before it is stopped.
     std::this_thread::sleep_for(std::chrono::seconds(2));
     if (!launcher_) throw KW_INTERNAL_ERROR();
     for (int attempt = 0; attempt < 5; ++attempt) {

@@ -359,6 +359,45 @@ TEST_F(WebUiTransportTest, TheLoggedAnswerMasksPasswords)
     EXPECT_NE(log.text().find("<auth user=\"proxyuser\" password=\"***\" />"), std::string::npos) << log.text();
 }
 
+// What the back end logs of each request: the secrets the front end sends are
+// masked, everything else stays readable.
+TEST(WebUiTransportShown, MasksTheSecretsOfRequestsAndReplies)
+{
+    struct Case {
+        const char* name;
+        std::string text;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {"the browser's session id",
+         "<request><command value=\"get_releases_list\" session_id=\"abcdefghijklmnopqrstuvwx\"/></request>",
+         "<request><command value=\"get_releases_list\" session_id=\"***\" /></request>"},
+        {"a proxy password",
+         "<request><command value=\"set_preferences\"/><preferences><proxy use=\"true\" host=\"p\" port=\"3128\">"
+         "<auth use=\"true\" user=\"u\" password=\"proxysecret\"/></proxy></preferences></request>",
+         "<request><command value=\"set_preferences\" /><preferences><proxy use=\"true\" host=\"p\" port=\"3128\">"
+         "<auth use=\"true\" user=\"u\" password=\"***\" /></proxy></preferences></request>"},
+        {"a request's setting values, which carry no type",
+         "<request><command value=\"set_component_params\"/><products><product id=\"zarni\"><settings>"
+         "<setting id=\"admin_password\" value=\"settingsecret\"/><setting id=\"kept\"/></settings></product>"
+         "</products></request>",
+         "<request><command value=\"set_component_params\" /><products><product id=\"zarni\"><settings>"
+         "<setting id=\"admin_password\" value=\"***\" /><setting id=\"kept\" /></settings></product>"
+         "</products></request>"},
+        {"a reply's setting of another type stays",
+         "<kitwright status=\"ok\"><setting id=\"port\" type=\"string\" value=\"8443\"/></kitwright>",
+         "<kitwright status=\"ok\"><setting id=\"port\" type=\"string\" value=\"8443\" /></kitwright>"},
+        {"nothing secret", "<request><command value=\"ping\"/></request>",
+         "<request><command value=\"ping\" /></request>"},
+        {"not XML: its size alone", "session_id=\"abc\" <", "(18 bytes, not readable as XML)"},
+        {"empty", "", "(0 bytes, not readable as XML)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(WebUiTransport::shown(c.text), c.shown);
+    }
+}
+
 TEST_F(WebUiTransportTest, NoBackEndListeningLeavesNoDescriptorBehind)
 {
     auto openDescriptors = [] {

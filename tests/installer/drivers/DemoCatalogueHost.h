@@ -5,6 +5,8 @@
 #include "tests/installer/catalogue/CatalogueFiles.h"
 #include "tests/installer/startup/ProgramHost.h"
 
+#include <boost/filesystem.hpp>
+
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -68,13 +70,21 @@ public:
                    << "Architecture: amd64\nVersion: " << version << "\nDescription: " << name << "\n\n";
     }
 
-    // A run with the demo catalogue (or another) as the source, the package
-    // tools planted.
-    ProgramHost::Run demoRun(std::vector<std::string> arguments,
-                             const std::string& source = demoCatalogueDirectory()) const
+    // The runs from now on read a copy of the demo catalogue, which the test may
+    // change (inside the host as well: the directory is visible there); its path.
+    std::string copyDemoCatalogue()
+    {
+        catalogue_ = host_.scratch() + "/catalogue";
+        boost::filesystem::copy(demoCatalogueDirectory(), catalogue_, boost::filesystem::copy_options::recursive);
+        return catalogue_;
+    }
+
+    // A run with the demo catalogue (its copy, or another source when given)
+    // as the source, the package tools planted.
+    ProgramHost::Run demoRun(std::vector<std::string> arguments, const std::string& source = std::string()) const
     {
         arguments.push_back("--source");
-        arguments.push_back(source);
+        arguments.push_back(source.empty() ? catalogue_ : source);
         ProgramHost::Run run;
         run.arguments = arguments;
         run.environment = {"KW_TEST_DPKG_ADMINDIR=" + dpkgDirectory()};
@@ -127,4 +137,5 @@ public:
 
 protected:
     ProgramHost host_;
+    std::string catalogue_ = demoCatalogueDirectory();
 };

@@ -192,6 +192,19 @@ TEST_F(CurlDownloaderTest, CompleteButShorterAttemptCountsAsFailed)
     EXPECT_EQ(server.requests().size(), 4u);
 }
 
+// A body fetched into memory has a time limit of its own: a transfer that
+// goes on, fast enough for the low-speed limit, fails when it is reached.
+TEST_F(CurlDownloaderTest, DownloadUrlEndsAtItsTimeLimit)
+{
+    writeTestFile(root.path() + "/slow.bin", std::string(maxUrlBodySize, 'x'));
+    HttpTestServer server(root.path(), {{"/slow.bin", "slow", "2000"}});
+    DownloadSeam seam = DownloadSeam::current();
+    seam.urlBodyTimeout = std::chrono::seconds(1);
+    const DownloadSeam::Override limited(seam);
+    expectError([&] { downloadUrl(server.baseUrl() + "slow.bin"); }, {4, 1, 1, 2},
+                HasSubstr("Failed to download the file " + server.baseUrl() + "slow.bin:\nOperation timed out"));
+}
+
 // A stalled transfer fails by the low-speed limit (one second here) and is
 // retried like any other failure.
 TEST_F(CurlDownloaderTest, StalledTransferFailsByTheLowSpeedLimit)
@@ -296,7 +309,8 @@ TEST_F(CurlDownloaderTest, DownloadUrlFetchesIntoMemory)
     EXPECT_EQ(downloadUrl(server.baseUrl() + "limit.bin").size(), maxUrlBodySize);
 
     expectError([&] { downloadUrl(server.baseUrl() + "large.bin"); }, {4, 1, 1, 2},
-                "Unable to save the downloaded data: there is not enough free disk space.\n");
+                "Failed to download the file " + server.baseUrl() + "large.bin:\nlarger than " +
+                    std::to_string(maxUrlBodySize) + " bytes\n");
     expectError([&] { downloadUrl(server.baseUrl() + "missing.png"); }, {4, 1, 1, 2},
                 HasSubstr("Failed to download the file " + server.baseUrl() + "missing.png:\n"));
     // Only http and https.

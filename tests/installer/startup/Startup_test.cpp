@@ -4,6 +4,8 @@
 #include "common/FilesRemovedAtExit.h"
 #include "common/Messages.h"
 #include "common/Progress.h"
+#include "installer/engine/DebianAPTConfigurator.h"
+#include "installer/engine/YumConfigurator.h"
 #include "installer/options/Options.h"
 #include "installer/options/OutputSettings.h"
 #include "installer/reporters/Reporter.h"
@@ -1080,4 +1082,56 @@ TEST(Startup, PrintsTheLinesOfItsLanguageWithRealLocales)
         EXPECT_EQ(result.exitCode, 0) << result.err;
         EXPECT_THAT(result.out.substr(0, result.out.find('\n')), ::testing::StartsWith(c.firstLine));
     }
+}
+
+// The starting values the runs rely on, seen from outside: the XML status
+// values before and after the options that give them their prefix; the log
+// text written before the log file opens, which comes first in the file; no
+// proxy for the children without proxy options; the package managers' list
+// and repository files.
+TEST(Startup, StartingValues)
+{
+    ProgramHost host;
+    struct StatusCase {
+        const char* name;
+        std::vector<std::string> arguments;
+        const char* status;
+    };
+    const StatusCase statusCases[] = {
+        {"before any option is read", {"--enable-xml-output", "--no-such-option"}, "error"},
+        {"after an installation option",
+         {"--install-everything", "--enable-xml-output", "--no-daemon", "--source", "/nonexistent-catalogue/"},
+         "install_error"},
+        {"after the status query", {"--query-status", "--enable-xml-output"}, "query_ok"},
+    };
+    for (const StatusCase& c : statusCases) {
+        SCOPED_TRACE(c.name);
+        const PrivateHostResult result = host.run(c.arguments);
+        KW_SKIP_WITHOUT_PRIVATE_HOST(result);
+        EXPECT_EQ(XmlLint(result.out).attribute("/kitwright", "status"), c.status) << result.out;
+    }
+
+    {
+        SCOPED_TRACE("the text logged before the log file opens comes first in it, in order, once");
+        ProgramHost::Run run;
+        run.arguments = {"list", "--source", "/nonexistent-catalogue/"};
+        run.inspect = [] { return readText("/var/log/zarni/install/kitwright3.log"); };
+        const PrivateHostResult result = host.run(run);
+        const std::string::size_type banner = result.inspected.find(Messages::get("Kitwright") + " " + kwVersion());
+        ASSERT_NE(banner, std::string::npos) << result.inspected;
+        // The catalogue's choice of language is logged before the banner, both before the file opens.
+        EXPECT_LT(result.inspected.find("Environment locale name is "), banner) << result.inspected;
+        EXPECT_EQ(result.inspected.find(Messages::get("Kitwright") + " " + kwVersion(), banner + 1), std::string::npos);
+        EXPECT_GT(result.inspected.find("/nonexistent-catalogue/"), result.inspected.find("Command line arguments: "));
+
+        SCOPED_TRACE("no proxy variable in a child's environment without proxy options");
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_THAT(host.calls(), ::testing::IsSupersetOf({"getenforce env: HTTP_PROXY unset",
+                                                           "getenforce env: FTP_PROXY unset",
+                                                           "getenforce env: HTTP_PROXY_AUTH unset"}));
+    }
+
+    SCOPED_TRACE("the package managers' files: their directories with the file names appended");
+    EXPECT_EQ(DebianAPTConfigurator::temporaryListPath(), "/etc/apt/sources.list.d/50vk_kitwright.list");
+    EXPECT_EQ(YumConfigurator::temporaryRepoPath(), "/etc/yum.repos.d/kitwright-sources.repo");
 }

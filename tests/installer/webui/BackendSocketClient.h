@@ -16,9 +16,15 @@
 // The front end's side of the back-end protocol, for tests that drive the real
 // back end over its local socket: requests as the pages send them, replies
 // read back. Runs where the back end's socket is (inside its private host).
+<<<<<<<< HEAD:tests/installer/webui/BackendTestClient.h
 class BackendTestClient {
 public:
     explicit BackendTestClient(std::string socketPath = WebUiTransport::defaultSocketPath)
+========
+class BackendSocketClient {
+public:
+    explicit BackendSocketClient(std::string socketPath = WebUiTransport::defaultSocketPath)
+>>>>>>>> w4:tests/installer/webui/BackendSocketClient.h
         : socketPath_(std::move(socketPath))
     {
     }
@@ -28,12 +34,33 @@ public:
     // first command only after it built the catalogue.
     bool waitForBackend(std::chrono::seconds limit = std::chrono::seconds(300))
     {
-        const std::string directory = socketPath_.substr(0, socketPath_.rfind('/'));
+        const auto deadline = std::chrono::steady_clock::now() + limit;
+        if (!waitForPath(socketPath_, limit)) return false;
+        // Between bind and listen a connection is refused: a few tries close that gap.
+        for (int attempt = 0; attempt < 100000 && std::chrono::steady_clock::now() < deadline; ++attempt) {
+            try {
+                if (status(command("ping")) == "ok") return true;
+            } catch (const error&) {
+                ::sched_yield();
+            }
+        }
+        return false;
+    }
+
+    // Waits until something exists at `path`, watching its directory (which must
+    // exist), never longer than `limit`; whether it appeared.
+    static bool waitForPath(const std::string& path, std::chrono::seconds limit)
+    {
+        const std::string directory = path.substr(0, path.rfind('/'));
         const int watch = ::inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
-        if (watch < 0 || ::inotify_add_watch(watch, directory.c_str(), IN_CREATE) < 0) return false;
+        if (watch < 0 || ::inotify_add_watch(watch, directory.c_str(), IN_CREATE) < 0) {
+            if (watch >= 0) ::close(watch);
+            return false;
+        }
         const auto deadline = std::chrono::steady_clock::now() + limit;
         struct stat info;
-        while (::stat(socketPath_.c_str(), &info) != 0) {
+        bool found = false;
+        while (!(found = ::stat(path.c_str(), &info) == 0)) {
             const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
             if (left.count() <= 0) break;
             struct pollfd ready = {watch, POLLIN, 0};
@@ -44,15 +71,7 @@ public:
             }
         }
         ::close(watch);
-        // Between bind and listen a connection is refused: a few tries close that gap.
-        for (int attempt = 0; attempt < 100000 && std::chrono::steady_clock::now() < deadline; ++attempt) {
-            try {
-                if (status(command("ping")) == "ok") return true;
-            } catch (const error&) {
-                ::sched_yield();
-            }
-        }
-        return false;
+        return found;
     }
 
     // One request as text, its reply body.
