@@ -16,15 +16,9 @@
 // The front end's side of the back-end protocol, for tests that drive the real
 // back end over its local socket: requests as the pages send them, replies
 // read back. Runs where the back end's socket is (inside its private host).
-<<<<<<<< HEAD:tests/installer/webui/BackendTestClient.h
-class BackendTestClient {
-public:
-    explicit BackendTestClient(std::string socketPath = WebUiTransport::defaultSocketPath)
-========
 class BackendSocketClient {
 public:
     explicit BackendSocketClient(std::string socketPath = WebUiTransport::defaultSocketPath)
->>>>>>>> w4:tests/installer/webui/BackendSocketClient.h
         : socketPath_(std::move(socketPath))
     {
     }
