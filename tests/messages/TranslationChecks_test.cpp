@@ -396,7 +396,18 @@ TEST(TranslationChecks, HelpSectionsListTheEnglishOptions)
                 EXPECT_TRUE(line.first >= lowest && line.first <= highest) << line.second << " indented by " << line.first;
             }
             for (const auto& line : optionLines(englishTable(Set::installer).at(key))) englishNames.push_back(line.second);
-            EXPECT_EQ(names, englishNames);
+            if (dataOf(language->code).has("examples-at-option-indent", Set::installer, key)) {
+                // Example and wrapped lines begin where the option lines do, so the
+                // English options need only stand, in order, among the lines found.
+                auto next = names.begin();
+                for (const std::string& name : englishNames) {
+                    next = std::find(next, names.end(), name);
+                    EXPECT_NE(next, names.end()) << name << " missing or out of order";
+                    if (next != names.end()) ++next;
+                }
+            } else {
+                EXPECT_EQ(names, englishNames);
+            }
         }
     }
 }
