@@ -100,7 +100,7 @@ const MessagePair kTable[] = {
     {"err_rcfile_open", "Não foi possível ler o arquivo de configuração do instalador %s."},
     {"err_unkn_arg", "Erro ao analisar a linha de comando: não pode haver mais argumentos depois das opções.\nOs seguintes argumentos foram encontrados depois da última opção:\n"},
     {"err_cmd_override", "Foi especificada uma combinação incorreta de opções.\nAs opções %s e %s não podem ser usadas juntas.\nConsulte a página de ajuda do instalador para mais detalhes (execute o Instalador Zarni com a opção --help-options)."},
-    {"err_bool_val", "O valor incorreto \"%s\" foi especificado para o parâmetro \"%s\".\nVocê só pode usar os valores 'yes' ou 'no' com este parâmetro."},
+    {"err_bool_val", "O valor incorreto '%s' foi especificado para o parâmetro '%s'.\nVocê só pode usar os valores \"yes\" ou \"no\" com este parâmetro."},
     {"err_rc_line", "'%s'\nTodas as linhas devem estar no formato 'parameter_name=parameter_value'."},
     {"err_rc_eqsign", "'%s'.\nEstá faltando o sinal de igual (=).\nTodas as linhas devem estar no formato 'parameter_name=parameter_value'."},
     {"err_rc_value", "'%s' - está faltando o valor do parâmetro.\nTodas as linhas devem estar no formato 'parameter_name=parameter_value'."},
