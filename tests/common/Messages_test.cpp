@@ -228,6 +228,7 @@ TEST_F(MessagesWithRealLocales, EnvironmentLocaleChoosesTheCatalogue)
         {"fr_FR.UTF-8", "fr_FR.UTF-8", "fr_FR", false},
         {"hu_HU.UTF-8", "hu_HU.UTF-8", "hu_HU", false},
         {"zh_CN.UTF-8", "zh_CN.UTF-8", "zh_CN", false},
+        {"zh_TW.UTF-8", "zh_TW.UTF-8", "zh_TW", false},
         // Other spellings of the same locales are compared whole: English.
         {"de_DE.utf8", "en_US", "en_US", true},
         {"cs_CZ.utf8", "en_US", "en_US", true},
