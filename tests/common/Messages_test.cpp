@@ -239,6 +239,8 @@ TEST_F(MessagesWithRealLocales, EnvironmentLocaleChoosesTheCatalogue)
         {"pt_PT.UTF-8", "pt_PT.UTF-8", "pt_PT", false},
         {"ro_RO.UTF-8", "ro_RO.UTF-8", "ro_RO", false},
         {"ru_RU.UTF-8", "ru_RU.UTF-8", "ru_RU", false},
+        {"zh_CN.UTF-8", "zh_CN.UTF-8", "zh_CN", false},
+        {"zh_TW.UTF-8", "zh_TW.UTF-8", "zh_TW", false},
         // Other spellings of the same locales are compared whole: English.
         {"de_DE.utf8", "en_US", "en_US", true},
         {"cs_CZ.utf8", "en_US", "en_US", true},
