@@ -228,6 +228,7 @@ TEST_F(MessagesWithRealLocales, EnvironmentLocaleChoosesTheCatalogue)
         {"ms_MY.UTF-8", "ms_MY.UTF-8", "ms_MY", false},
         {"nb_NO.UTF-8", "nb_NO.UTF-8", "nb_NO", false},
         {"nl_NL.UTF-8", "nl_NL.UTF-8", "nl_NL", false},
+        {"pl_PL.UTF-8", "pl_PL.UTF-8", "pl_PL", false},
         // Other spellings of the same locales are compared whole: English.
         {"de_DE.utf8", "en_US", "en_US", true},
         {"cs_CZ.utf8", "en_US", "en_US", true},
