@@ -241,6 +241,7 @@ TEST_F(MessagesWithRealLocales, EnvironmentLocaleChoosesTheCatalogue)
         {"ru_RU.UTF-8", "ru_RU.UTF-8", "ru_RU", false},
         {"zh_CN.UTF-8", "zh_CN.UTF-8", "zh_CN", false},
         {"zh_TW.UTF-8", "zh_TW.UTF-8", "zh_TW", false},
+        {"pl_PL.UTF-8", "pl_PL.UTF-8", "pl_PL", false},
         // Other spellings of the same locales are compared whole: English.
         {"de_DE.utf8", "en_US", "en_US", true},
         {"cs_CZ.utf8", "en_US", "en_US", true},

@@ -215,6 +215,7 @@ TEST(Startup, TranslatedFirstLinesFollowTheLocale)
         {"nb_NO.UTF-8", {"--help-options"}, "Bruk: installer [ALTERNATIVER]"},
         {"nl_NL.UTF-8", {"help"}, "Gebruik: installer OPDRACHT [OPTIES]"},
         {"nl_NL.UTF-8", {"--help-options"}, "Gebruik: installer [OPTIES]"},
+        {"pl_PL.UTF-8", {"--help-options"}, "U\u017cycie: installer [OPCJE]"},
         {"it_IT.UTF-8", {"help", "install"}, "Utilizzo: installer install "},
     };
     for (const Case& c : cases) {
