@@ -227,6 +227,7 @@ TEST_F(MessagesWithRealLocales, EnvironmentLocaleChoosesTheCatalogue)
         {"fi_FI.UTF-8", "fi_FI.UTF-8", "fi_FI", false},
         {"fr_FR.UTF-8", "fr_FR.UTF-8", "fr_FR", false},
         {"hu_HU.UTF-8", "hu_HU.UTF-8", "hu_HU", false},
+        {"tr_TR.UTF-8", "tr_TR.UTF-8", "tr_TR", false},
         // Other spellings of the same locales are compared whole: English.
         {"de_DE.utf8", "en_US", "en_US", true},
         {"cs_CZ.utf8", "en_US", "en_US", true},
