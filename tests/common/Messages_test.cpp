@@ -242,6 +242,7 @@ TEST_F(MessagesWithRealLocales, EnvironmentLocaleChoosesTheCatalogue)
         {"zh_CN.UTF-8", "zh_CN.UTF-8", "zh_CN", false},
         {"zh_TW.UTF-8", "zh_TW.UTF-8", "zh_TW", false},
         {"pl_PL.UTF-8", "pl_PL.UTF-8", "pl_PL", false},
+        {"tr_TR.UTF-8", "tr_TR.UTF-8", "tr_TR", false},
         // Other spellings of the same locales are compared whole: English.
         {"de_DE.utf8", "en_US", "en_US", true},
         {"cs_CZ.utf8", "en_US", "en_US", true},
