@@ -226,6 +226,7 @@ TEST_F(MessagesWithRealLocales, EnvironmentLocaleChoosesTheCatalogue)
         {"es_ES.UTF-8", "es_ES.UTF-8", "es_ES", false},
         {"fi_FI.UTF-8", "fi_FI.UTF-8", "fi_FI", false},
         {"fr_FR.UTF-8", "fr_FR.UTF-8", "fr_FR", false},
+        {"he_IL.UTF-8", "he_IL.UTF-8", "he_IL", false},
         {"hu_HU.UTF-8", "hu_HU.UTF-8", "hu_HU", false},
         // Other spellings of the same locales are compared whole: English.
         {"de_DE.utf8", "en_US", "en_US", true},
