@@ -227,6 +227,7 @@ TEST_F(MessagesWithRealLocales, EnvironmentLocaleChoosesTheCatalogue)
         {"es_ES.UTF-8", "es_ES.UTF-8", "es_ES", false},
         {"fi_FI.UTF-8", "fi_FI.UTF-8", "fi_FI", false},
         {"fr_FR.UTF-8", "fr_FR.UTF-8", "fr_FR", false},
+        {"he_IL.UTF-8", "he_IL.UTF-8", "he_IL", false},
         {"hu_HU.UTF-8", "hu_HU.UTF-8", "hu_HU", false},
         {"id_ID.UTF-8", "id_ID.UTF-8", "id_ID", false},
         {"it_IT.UTF-8", "it_IT.UTF-8", "it_IT", false},

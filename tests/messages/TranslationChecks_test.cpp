@@ -372,7 +372,8 @@ TEST(TranslationChecks, EdgesJoinAsTheEnglishOnes)
 // each option line indented as the English one (or as the language's rules say).
 TEST(TranslationChecks, HelpSectionsListTheEnglishOptions)
 {
-    const boost::regex optionLine("^( *)(--[a-z0-9][a-z0-9-]*)");
+    // A left-to-right mark before the option name takes no column.
+    const boost::regex optionLine("^( *)(?:\xE2\x80\x8E)?(--[a-z0-9][a-z0-9-]*)");
     auto optionLines = [&](const std::string& text) {
         std::vector<std::pair<std::size_t, std::string>> lines;
         for (boost::sregex_iterator it(text.begin(), text.end(), optionLine), end; it != end; ++it)

@@ -1070,6 +1070,7 @@ TEST(Startup, PrintsTheLinesOfItsLanguageWithRealLocales)
         {"de_DE.UTF-8", {"help", "install"}, "Verwendung: installer install [SELECTOR ...]"},
         {"el_GR.UTF-8", {"--help-options"}, "Χρήση: installer [OPTIONS]"},
         {"fr_FR.UTF-8", {"--version"}, "Programme d'installation de Zarni "},
+        {"he_IL.UTF-8", {"--version"}, "מתקין Zarni "},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.locale);
