@@ -208,9 +208,10 @@ def write_rpm(universe, root):
     # rpmbuild classifies the files on parallel threads that spin while they
     # wait: on a loaded machine one thread is much faster.
     env = dict(os.environ, HOME=home, OMP_NUM_THREADS="1", OMP_WAIT_POLICY="passive")
-    os.makedirs(os.path.join(top, "SPECS"), exist_ok=True)
-    spec = os.path.join(top, "SPECS", "universe.spec")
-    with open(spec, "w") as out:
+    # rpmbuild reads the build recipe from any path it is given.
+    os.makedirs(top, exist_ok=True)
+    recipe = os.path.join(top, "universe.recipe")
+    with open(recipe, "w") as out:
         # No generated dependencies, no post-processing: the packages carry
         # what the generator gives them, and build in minutes.
         out.write("%global debug_package %{nil}\n%global __os_install_post %{nil}\n"
@@ -244,7 +245,7 @@ def write_rpm(universe, root):
         out.write("%%install\nmkdir -p %%{buildroot}\ncp -a %s/. %%{buildroot}/\n" % tree)
         for name, version, provides, depends in universe.installed:
             out.write("%%files -n %s\n/usr/share/%s\n" % (name, name))
-    subprocess.run(["rpmbuild", "-bb", "--quiet", "--nodeps", spec], env=env, check=True,
+    subprocess.run(["rpmbuild", "-bb", "--quiet", "--nodeps", recipe], env=env, check=True,
                    stdout=subprocess.DEVNULL)
     rpms = []
     for directory, _, names in os.walk(os.path.join(top, "RPMS")):
