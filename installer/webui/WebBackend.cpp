@@ -147,6 +147,14 @@ void WebBackend::requireComponents() const
     throw failure;
 }
 
+void WebBackend::admitComponentsRead() const
+{
+    recovery_.raiseKeptFailure();
+    requireComponents();
+    // Read while the job works with the same tree: refused.
+    if (job_) throw BadPage();
+}
+
 void WebBackend::admitPage(const std::string& page) const
 {
     if (!pages_.contains(page)) throw BadPage();
@@ -203,10 +211,7 @@ void WebBackend::dispatch(BackendProtocol::Request& request)
         pages_.reset();
         break;
     case Command::get_components_list:
-        recovery_.raiseKeptFailure();
-        requireComponents();
-        // Read while the job works with the same tree: refused.
-        if (job_) throw BadPage();
+        admitComponentsRead();
         pages_.reset();
         pages_.setCurrent(PageHistory::components);
         reply_->sendComponents(components_.get(), presetProducts_, nullptr);
@@ -228,25 +233,19 @@ void WebBackend::dispatch(BackendProtocol::Request& request)
         }
         break;
     case Command::get_pre_examine:
-        recovery_.raiseKeptFailure();
-        requireComponents();
-        if (job_) throw BadPage();
+        admitComponentsRead();
         admitPage(PageHistory::examine);
         if (!examine_) throw KW_INTERNAL_ERROR();
         reply_->sendPreExamine(examine_->preResults());
         break;
     case Command::set_pre_examine:
-        recovery_.raiseKeptFailure();
-        requireComponents();
-        if (job_) throw BadPage();
+        admitComponentsRead();
         admitPage(PageHistory::examine);
         if (!examine_) throw KW_INTERNAL_ERROR();
         preExaminePassed_ = reply_->parsePreExamine(root, examine_->preResults());
         break;
     case Command::get_components_settings:
-        recovery_.raiseKeptFailure();
-        requireComponents();
-        if (job_) throw BadPage();
+        admitComponentsRead();
         pages_.reset();
         pages_.setCurrent(PageHistory::components);
         pages_.setCurrent(PageHistory::params);

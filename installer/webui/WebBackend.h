@@ -69,6 +69,9 @@ private:
     void dispatch(BackendProtocol::Request& request);
     void refuseWhileJob() const;
     void requireComponents() const;
+    // A command reading the component tree: a kept failure first, then the
+    // tree must exist and no job may be working with it.
+    void admitComponentsRead() const;
     void admitPage(const std::string& page) const;
 
     // --- Commands ---
