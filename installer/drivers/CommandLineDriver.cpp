@@ -51,6 +51,7 @@
 #include "installer/startup/Feedback.h"
 #include "installer/startup/ReportError.h"
 #include "installer/startup/StartupArguments.h"
+#include "installer/drivers/readInstalledState.h"
 
 #include <boost/algorithm/string/join.hpp>
 
@@ -269,14 +270,7 @@ void runCommandLineWork()
         !options.skipCleanup);
     configurator->configure();
 
-    repository.getBriefPackagesInfo();
-    ComponentManager::PreparePackagesList keyPackages;
-    components.visit(keyPackages);
-    configurator->prepareAvailablePackagesList(keyPackages.names);
-    ComponentManager::CheckInstalled installedState(repository, configurator.get());
-    components.visit(installedState);
-    ComponentManager::ShriveledRadioGroupsRemover shrivelled(components);
-    components.visit(shrivelled);
+    driver::readInstalledState(repository, *configurator.get(), components);
 
     if (options.action == Options::actionListComponents || options.action == Options::actionListUpgradable) {
         if (options.showOptions) params.loadFromOptions(options);

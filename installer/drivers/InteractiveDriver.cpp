@@ -24,6 +24,7 @@
 #include "installer/sources/SourceManager.h"
 #include "installer/startup/ReportError.h"
 #include "installer/wizard/DlgMaker.h"
+#include "installer/drivers/readInstalledState.h"
 
 #include "common/Log.h"
 #include "common/Messages.h"
@@ -265,14 +266,7 @@ void InteractiveDriver::loadBuilds()
 InteractiveDriver::StepEnd InteractiveDriver::installationTypes()
 {
     if (furthest_ <= 3) {
-        repository_->getBriefPackagesInfo();
-        ComponentManager::PreparePackagesList keyPackages;
-        components_->visit(keyPackages);
-        (*configurator_)->prepareAvailablePackagesList(keyPackages.names);
-        ComponentManager::CheckInstalled installedState(*repository_, configurator_->get());
-        components_->visit(installedState);
-        ComponentManager::ShriveledRadioGroupsRemover shrivelled(*components_);
-        components_->visit(shrivelled);
+        driver::readInstalledState(*repository_, *configurator_->get(), *components_);
         if (components_->getBaseComponent()->getInstallMode() == KwComponent::MODE_UPGRADE)
             components_->selectBaseComponent();
         typesPage_ = dialogs_.createInstTypes(*builds_, *components_);

@@ -35,6 +35,7 @@
 #include "installer/sources/UpdateServer.h"
 #include "installer/startup/ReportError.h"
 #include "installer/webui/InstallationThread.h"
+#include "installer/drivers/readInstalledState.h"
 
 #include <boost/algorithm/string/join.hpp>
 
@@ -207,14 +208,7 @@ void WebBackend::buildStage()
             reply_->pushWarning(check);
             lastConfigurationCheck_ = check;
         }
-        repository_->getBriefPackagesInfo();
-        ComponentManager::PreparePackagesList keyPackages;
-        components_->visit(keyPackages);
-        (*configurator_)->prepareAvailablePackagesList(keyPackages.names);
-        ComponentManager::CheckInstalled installedState(*repository_, configurator_->get());
-        components_->visit(installedState);
-        ComponentManager::ShriveledRadioGroupsRemover shrivelled(*components_);
-        components_->visit(shrivelled);
+        driver::readInstalledState(*repository_, *configurator_->get(), *components_);
         components_->selectBaseComponent();
         ComponentManager::MarkComponentsForUpgrade upgrades{std::vector<std::string>()};
         components_->visit(upgrades);
